@@ -1,0 +1,388 @@
+#include "data/criteria.h"
+
+#include "data/storeerror.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace lexora {
+
+namespace {
+
+enum class Truth { False, True, Unknown };
+
+Truth truthAnd(Truth a, Truth b) {
+    if (a == Truth::False || b == Truth::False)
+        return Truth::False;
+    if (a == Truth::Unknown || b == Truth::Unknown)
+        return Truth::Unknown;
+    return Truth::True;
+}
+
+Truth truthOr(Truth a, Truth b) {
+    if (a == Truth::True || b == Truth::True)
+        return Truth::True;
+    if (a == Truth::Unknown || b == Truth::Unknown)
+        return Truth::Unknown;
+    return Truth::False;
+}
+
+Truth truthNot(Truth a) {
+    if (a == Truth::Unknown)
+        return a;
+    return a == Truth::True ? Truth::False : Truth::True;
+}
+
+enum class Op { Eq, Ne, Lt, Le, Gt, Ge, Like, NotLike, IsNull, IsNotNull };
+
+struct Token {
+    enum Kind { Word, Number, Text, Symbol, End } kind = End;
+    QString text;
+    int pos = 0;
+};
+
+bool isEmptyValue(const QVariant& v) {
+    return v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isEmpty());
+}
+
+} // namespace
+
+struct Criterion::Node {
+    enum Kind { And, Or, Not, Compare } kind = Compare;
+    std::shared_ptr<const Node> left, right;
+    int column = -1;
+    Op op = Op::Eq;
+    bool literalIsNumber = false;
+    double number = 0;
+    QString text;
+    QRegularExpression pattern;
+
+    Truth eval(const QVariant* cells) const {
+        switch (kind) {
+        case And:
+            return truthAnd(left->eval(cells), right->eval(cells));
+        case Or:
+            return truthOr(left->eval(cells), right->eval(cells));
+        case Not:
+            return truthNot(left->eval(cells));
+        case Compare:
+            return compare(cells[column]);
+        }
+        return Truth::Unknown;
+    }
+
+    Truth compare(const QVariant& value) const {
+        const bool empty = isEmptyValue(value);
+        if (op == Op::IsNull)
+            return empty ? Truth::True : Truth::False;
+        if (op == Op::IsNotNull)
+            return empty ? Truth::False : Truth::True;
+        if (empty)
+            return Truth::Unknown;
+        if (op == Op::Like || op == Op::NotLike) {
+            const bool hit = pattern.match(value.toString()).hasMatch();
+            return (hit == (op == Op::Like)) ? Truth::True : Truth::False;
+        }
+        int order = 0;
+        bool numeric = false;
+        if (literalIsNumber) {
+            const double v = value.toString().toDouble(&numeric);
+            if (numeric)
+                order = v < number ? -1 : (v > number ? 1 : 0);
+        }
+        if (!numeric)
+            order = value.toString().compare(text, Qt::CaseInsensitive);
+        bool result = false;
+        switch (op) {
+        case Op::Eq: result = order == 0; break;
+        case Op::Ne: result = order != 0; break;
+        case Op::Lt: result = order < 0; break;
+        case Op::Le: result = order <= 0; break;
+        case Op::Gt: result = order > 0; break;
+        case Op::Ge: result = order >= 0; break;
+        default: break;
+        }
+        return result ? Truth::True : Truth::False;
+    }
+};
+
+namespace {
+
+using NodePtr = std::shared_ptr<Criterion::Node>;
+
+[[noreturn]] void fail(const QString& message) {
+    throw StoreError(StoreError::Kind::BadCriterion, message);
+}
+
+class Lexer {
+public:
+    explicit Lexer(const QString& text) : m_text(text) {}
+
+    std::vector<Token> tokens() {
+        std::vector<Token> out;
+        while (true) {
+            skipBlanks();
+            Token t;
+            t.pos = m_i;
+            if (m_i >= m_text.size()) {
+                out.push_back(t);
+                return out;
+            }
+            const QChar c = m_text[m_i];
+            if (c.isLetter() || c == '_')
+                t = word();
+            else if (c == '[')
+                t = bracketedName();
+            else if (c.isDigit() || (c == '-' && peekDigit()) || (c == '.' && peekDigit()))
+                t = number();
+            else if (c == '\'' || c == '"')
+                t = quoted(c);
+            else
+                t = symbol();
+            out.push_back(t);
+        }
+    }
+
+private:
+    void skipBlanks() {
+        while (m_i < m_text.size() && m_text[m_i].isSpace())
+            ++m_i;
+    }
+    bool peekDigit() const { return m_i + 1 < m_text.size() && m_text[m_i + 1].isDigit(); }
+
+    Token word() {
+        Token t{Token::Word, {}, int(m_i)};
+        while (m_i < m_text.size() && (m_text[m_i].isLetterOrNumber() || m_text[m_i] == '_'))
+            t.text += m_text[m_i++];
+        return t;
+    }
+    Token bracketedName() {
+        Token t{Token::Word, {}, int(m_i)};
+        const qsizetype close = m_text.indexOf(']', m_i);
+        if (close < 0)
+            fail(QStringLiteral("A field name in brackets has no closing bracket."));
+        t.text = m_text.mid(m_i + 1, close - m_i - 1).trimmed();
+        m_i = close + 1;
+        return t;
+    }
+    Token number() {
+        Token t{Token::Number, {}, int(m_i)};
+        if (m_text[m_i] == '-')
+            t.text += m_text[m_i++];
+        while (m_i < m_text.size() && (m_text[m_i].isDigit() || m_text[m_i] == '.'))
+            t.text += m_text[m_i++];
+        if (m_i < m_text.size() && (m_text[m_i].isLetter() || m_text[m_i] == '_'))
+            fail(QStringLiteral("\"%1\" is neither a number nor a name.").arg(t.text + word().text));
+        return t;
+    }
+    Token quoted(QChar quote) {
+        Token t{Token::Text, {}, int(m_i)};
+        ++m_i;
+        while (true) {
+            if (m_i >= m_text.size())
+                fail(QStringLiteral("A text that starts with %1 has no closing %1.").arg(quote));
+            if (m_text[m_i] == quote) {
+                if (m_i + 1 < m_text.size() && m_text[m_i + 1] == quote) {
+                    t.text += quote;
+                    m_i += 2;
+                    continue;
+                }
+                ++m_i;
+                return t;
+            }
+            t.text += m_text[m_i++];
+        }
+    }
+    Token symbol() {
+        Token t{Token::Symbol, {}, int(m_i)};
+        static const QStringList twoChar{"<>", "<=", ">=", "!="};
+        const QString two = m_text.mid(m_i, 2);
+        if (twoChar.contains(two)) {
+            t.text = two == "!=" ? QStringLiteral("<>") : two;
+            m_i += 2;
+            return t;
+        }
+        const QChar c = m_text[m_i];
+        if (QStringLiteral("=<>()").contains(c)) {
+            t.text = c;
+            ++m_i;
+            return t;
+        }
+        fail(QStringLiteral("The character \"%1\" cannot stand here.").arg(c));
+    }
+
+    const QString& m_text;
+    qsizetype m_i = 0;
+};
+
+QRegularExpression likePattern(const QString& pattern) {
+    QString rx;
+    for (const QChar c : pattern) {
+        if (c == '*')
+            rx += QStringLiteral(".*");
+        else if (c == '?')
+            rx += QStringLiteral(".");
+        else if (c == '#')
+            rx += QStringLiteral("\\d");
+        else
+            rx += QRegularExpression::escape(QString(c));
+    }
+    return QRegularExpression(QRegularExpression::anchoredPattern(rx),
+                              QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+}
+
+class Parser {
+public:
+    Parser(const QString& text, const TableDef& table) : m_tokens(Lexer(text).tokens()), m_table(table) {}
+
+    NodePtr parseAll(std::vector<int>& columns) {
+        if (m_tokens.front().kind == Token::End)
+            fail(QStringLiteral("The criterion is empty."));
+        NodePtr root = orExpr();
+        if (peek().kind != Token::End)
+            fail(QStringLiteral("Unexpected \"%1\" after a complete criterion.").arg(peek().text));
+        columns = m_columns;
+        return root;
+    }
+
+private:
+    const Token& peek() const { return m_tokens[m_at]; }
+    Token take() { return m_tokens[m_at++]; }
+    bool takeKeyword(const char* keyword) {
+        if (peek().kind == Token::Word && peek().text.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0) {
+            ++m_at;
+            return true;
+        }
+        return false;
+    }
+    static bool isKeyword(const QString& word) {
+        for (const char* k : {"and", "or", "not", "like", "is", "null"}) {
+            if (word.compare(QLatin1String(k), Qt::CaseInsensitive) == 0)
+                return true;
+        }
+        return false;
+    }
+    NodePtr join(Criterion::Node::Kind kind, NodePtr left, NodePtr right) {
+        auto node = std::make_shared<Criterion::Node>();
+        node->kind = kind;
+        node->left = std::move(left);
+        node->right = std::move(right);
+        return node;
+    }
+
+    NodePtr orExpr() {
+        NodePtr left = andExpr();
+        while (takeKeyword("or"))
+            left = join(Criterion::Node::Or, left, andExpr());
+        return left;
+    }
+    NodePtr andExpr() {
+        NodePtr left = notExpr();
+        while (takeKeyword("and"))
+            left = join(Criterion::Node::And, left, notExpr());
+        return left;
+    }
+    NodePtr notExpr() {
+        if (takeKeyword("not"))
+            return join(Criterion::Node::Not, notExpr(), nullptr);
+        return primary();
+    }
+    NodePtr primary() {
+        if (peek().kind == Token::Symbol && peek().text == "(") {
+            take();
+            NodePtr inner = orExpr();
+            if (!(peek().kind == Token::Symbol && peek().text == ")"))
+                fail(QStringLiteral("A \"(\" has no matching \")\"."));
+            take();
+            return inner;
+        }
+        return comparison();
+    }
+
+    NodePtr comparison() {
+        const Token field = take();
+        if (field.kind != Token::Word || isKeyword(field.text))
+            fail(field.kind == Token::End ? QStringLiteral("The criterion ends where a field name should follow.")
+                                          : QStringLiteral("A field name should stand where \"%1\" is.").arg(field.text));
+        auto node = std::make_shared<Criterion::Node>();
+        node->column = m_table.fieldIndex(field.text);
+        if (node->column < 0)
+            throw StoreError(StoreError::Kind::UnknownField,
+                             QStringLiteral("The table %1 has no field \"%2\".").arg(m_table.name, field.text));
+        if (std::find(m_columns.begin(), m_columns.end(), node->column) == m_columns.end())
+            m_columns.push_back(node->column);
+
+        if (takeKeyword("is")) {
+            node->op = takeKeyword("not") ? Op::IsNotNull : Op::IsNull;
+            if (!takeKeyword("null"))
+                fail(QStringLiteral("\"Is\" must be followed by \"Null\" or \"Not Null\"."));
+            return node;
+        }
+        const bool negated = takeKeyword("not");
+        if (takeKeyword("like")) {
+            const Token pattern = take();
+            if (pattern.kind != Token::Text && pattern.kind != Token::Number)
+                fail(QStringLiteral("\"Like\" must be followed by a text in quotes."));
+            node->op = negated ? Op::NotLike : Op::Like;
+            node->pattern = likePattern(pattern.text);
+            return node;
+        }
+        if (negated)
+            fail(QStringLiteral("\"Not\" after a field name must be followed by \"Like\"."));
+
+        const Token op = take();
+        static const QStringList ops{"=", "<>", "<", "<=", ">", ">="};
+        const qsizetype opIndex = op.kind == Token::Symbol ? ops.indexOf(op.text) : -1;
+        if (opIndex < 0)
+            fail(QStringLiteral("A comparison (=, <>, <, <=, >, >=) should follow \"%1\".").arg(field.text));
+        node->op = Op(opIndex);
+        literal(*node, field.text);
+        return node;
+    }
+
+    void literal(Criterion::Node& node, const QString& fieldName) {
+        const Token value = take();
+        const FieldDef& def = m_table.fields[size_t(node.column)];
+        if (value.kind == Token::Number) {
+            bool ok = false;
+            node.number = value.text.toDouble(&ok);
+            if (!ok)
+                fail(QStringLiteral("\"%1\" is not a number.").arg(value.text));
+            node.literalIsNumber = true;
+            node.text = value.text;
+            return;
+        }
+        if (value.kind == Token::Text) {
+            node.text = value.text;
+            bool ok = false;
+            node.number = value.text.trimmed().toDouble(&ok);
+            if (def.type == FieldType::Integer && !ok)
+                fail(QStringLiteral("The field %1 holds numbers, but \"%2\" is not a number.").arg(fieldName, value.text));
+            node.literalIsNumber = def.type == FieldType::Integer;
+            return;
+        }
+        if (value.kind == Token::Word && !isKeyword(value.text))
+            fail(QStringLiteral("The text \"%1\" must be put between quotation marks.").arg(value.text));
+        fail(QStringLiteral("A value should follow the comparison after \"%1\".").arg(fieldName));
+    }
+
+    std::vector<Token> m_tokens;
+    size_t m_at = 0;
+    const TableDef& m_table;
+    std::vector<int> m_columns;
+};
+
+} // namespace
+
+Criterion Criterion::parse(const QString& text, const TableDef& table) {
+    Criterion c;
+    c.m_root = Parser(text, table).parseAll(c.m_columns);
+    return c;
+}
+
+bool Criterion::matches(const QVariant* cells) const {
+    return m_root && m_root->eval(cells) == Truth::True;
+}
+
+} // namespace lexora

@@ -1,0 +1,268 @@
+#include "data/itembank.h"
+
+#include "data/schema.h"
+#include "data/sqlitedb.h"
+#include "data/storeerror.h"
+#include "data/itemview.h"
+#include "data/topics.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTextStream>
+
+#include <map>
+
+namespace lexora {
+
+namespace {
+
+enum Column { Sorszam, Sorrend, Sorrend2, Szint, Mondat, A, B, C, D, Felelet1, Felelet2, Kulcs1, Kulcs2, ColumnCount };
+
+QString normalised(QString text) {
+    text = text.simplified();
+    text.replace(QRegularExpression(QStringLiteral(R"(\s+([,.!?;:]))")), QStringLiteral("\\1"));
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+void checkItem(const QStringList& item, int line, std::vector<BankProblem>& out) {
+    auto report = [&](const QString& message) { out.push_back({line, message}); };
+    bool ok = false;
+    const int level = item[Szint].toInt(&ok);
+    if (!ok || level < 1 || level > 3)
+        report(QStringLiteral("szint must be 1, 2 or 3, not \"%1\"").arg(item[Szint]));
+    if (!TopicCatalogue::nameKey(item[Kulcs1], item[Kulcs2]))
+        report(QStringLiteral("kulcs1 \"%1\" and kulcs2 \"%2\" name no topic").arg(item[Kulcs1], item[Kulcs2]));
+    static const QStringList letters{"A", "B", "C", "D"};
+    const qsizetype right = letters.indexOf(item[Felelet2]);
+    if (right < 0)
+        report(QStringLiteral("felelet2 must be one of A, B, C, D, not \"%1\"").arg(item[Felelet2]));
+    QSet<QString> answers;
+    for (int c = A; c <= D; ++c) {
+        if (item[c].trimmed().isEmpty())
+            report(QStringLiteral("answer %1 is empty").arg(letters[c - A]));
+        answers.insert(item[c].trimmed().toLower());
+    }
+    if (answers.size() != 4)
+        report(QStringLiteral("the four answers are not all different"));
+    const qsizetype gaps = item[Mondat].count(kGap);
+    if (gaps != 1)
+        report(gaps == 0 ? QStringLiteral("the sentence has no gap (%1)").arg(kGap)
+                         : QStringLiteral("the sentence has more than one gap"));
+    if (gaps == 1 && right >= 0) {
+        QString filled = item[Mondat];
+        filled.replace(kGap, item[A + int(right)]);
+        if (normalised(filled) != normalised(item[Felelet1]))
+            report(QStringLiteral("felelet1 is not the sentence with answer %1 filled in").arg(letters[right]));
+    }
+    for (int c : {Sorszam, Sorrend, Sorrend2}) {
+        item[c].toInt(&ok);
+        if (!ok)
+            report(QStringLiteral("%1 must be a whole number, not \"%2\"").arg(itemTable().fields[c].name, item[c]));
+    }
+    const int order = item[Sorrend2].toInt(&ok);
+    if (ok && (order < 1 || order > 3000))
+        report(QStringLiteral("sorrend2 must lie in 1 to 3000, not %1").arg(order));
+}
+
+void checkUnique(const std::vector<QStringList>& items, int column, std::vector<BankProblem>& out) {
+    std::map<QString, int> seen;
+    for (size_t i = 0; i < items.size(); ++i) {
+        const QString key = column == Mondat ? items[i][column].simplified().toLower() : items[i][column];
+        const auto [it, inserted] = seen.emplace(key, int(i) + 2);
+        if (!inserted)
+            out.push_back({int(i) + 2, QStringLiteral("%1 \"%2\" is already used on line %3")
+                                           .arg(itemTable().fields[column].name, items[i][column])
+                                           .arg(it->second)});
+    }
+}
+
+void checkProfile(const std::vector<QStringList>& items, const BankProfile& profile, std::vector<BankProblem>& out) {
+    const double n = double(items.size());
+    auto share = [&](int count) { return n > 0 ? count / n : 0.0; };
+    if (profile.letterSpread) {
+        for (const QString letter : {"A", "B", "C", "D"}) {
+            int count = 0;
+            for (const auto& item : items)
+                count += item[Felelet2] == letter;
+            if (share(count) < 0.20 || share(count) > 0.30)
+                out.push_back({0, QStringLiteral("%1 is right in %2 of %3 items; each letter should be right in "
+                                                 "20% to 30%")
+                                      .arg(letter)
+                                      .arg(count)
+                                      .arg(items.size())});
+        }
+    }
+    std::map<int, std::map<int, int>> levelsByTopic;
+    for (const auto& item : items) {
+        for (int t = 0; t < TopicCatalogue::count; ++t) {
+            if (TopicCatalogue::nameKey(item[Kulcs1], item[Kulcs2]) == TopicCatalogue::topic(t).captionKey) {
+                levelsByTopic[t][item[Szint].toInt()]++;
+                break;
+            }
+        }
+    }
+    for (int t = 0; t < TopicCatalogue::count; ++t) {
+        int total = 0;
+        for (const auto& [level, count] : levelsByTopic[t])
+            total += count;
+        if (total < profile.minPerTopic)
+            out.push_back({0, QStringLiteral("topic %1 has %2 items; it needs at least %3")
+                                  .arg(t)
+                                  .arg(total)
+                                  .arg(profile.minPerTopic)});
+        if (profile.levelSpread && total > 0 && levelsByTopic[t].size() < 2)
+            out.push_back({0, QStringLiteral("all items of topic %1 are of one level").arg(t)});
+    }
+    if (profile.levelSpread) {
+        const double targets[] = {0.40, 0.35, 0.25};
+        for (int level = 1; level <= 3; ++level) {
+            int count = 0;
+            for (const auto& item : items)
+                count += item[Szint].toInt() == level;
+            if (std::abs(share(count) - targets[level - 1]) > 0.08)
+                out.push_back({0, QStringLiteral("level %1 has %2 of %3 items, far from %4%")
+                                      .arg(level)
+                                      .arg(count)
+                                      .arg(items.size())
+                                      .arg(int(targets[level - 1] * 100))});
+        }
+    }
+    if (profile.freshNumbering) {
+        for (int column : {Sorszam, Sorrend}) {
+            QSet<int> numbers;
+            for (const auto& item : items)
+                numbers.insert(item[column].toInt());
+            for (int i = 1; i <= int(items.size()); ++i) {
+                if (!numbers.contains(i)) {
+                    out.push_back({0, QStringLiteral("%1 does not run from 1 to %2 without gaps (%3 is missing)")
+                                          .arg(itemTable().fields[column].name)
+                                          .arg(items.size())
+                                          .arg(i)});
+                    break;
+                }
+            }
+        }
+    }
+}
+
+void insertItems(SqliteDb& db, const std::vector<QStringList>& items) {
+    const TableDef& table = itemTable();
+    std::string marks;
+    for (size_t i = 0; i < table.fields.size(); ++i)
+        marks += i ? ", ?" : "?";
+    for (const QStringList& item : items) {
+        Statement insert = db.prepare("INSERT INTO test1 VALUES (" + marks + ")");
+        for (size_t i = 0; i < table.fields.size(); ++i)
+            insert.bind(int(i) + 1, storedValue(table.fields[i], item[int(i)]));
+        insert.step();
+    }
+}
+
+} // namespace
+
+QStringList ItemBank::header() {
+    QStringList names;
+    for (const FieldDef& field : itemTable().fields)
+        names << field.name;
+    return names;
+}
+
+ItemBank ItemBank::readText(const QString& path, std::vector<BankProblem>& problems) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        throw StoreError(StoreError::Kind::NotFound, QStringLiteral("The item bank %1 cannot be read.").arg(path));
+    ItemBank bank;
+    QTextStream in(&file);
+    in.setEncoding(QStringConverter::Utf8);
+    int line = 0;
+    while (!in.atEnd()) {
+        const QString text = in.readLine();
+        ++line;
+        if (line == 1) {
+            if (text.split('\t') != header())
+                problems.push_back({1, QStringLiteral("the header must name the fields: %1").arg(header().join(' '))});
+            continue;
+        }
+        if (text.trimmed().isEmpty())
+            continue;
+        const QStringList cells = text.split('\t');
+        if (cells.size() != ColumnCount) {
+            problems.push_back({line, QStringLiteral("%1 fields instead of %2").arg(cells.size()).arg(ColumnCount)});
+            bank.items.push_back({});
+            continue;
+        }
+        bank.items.push_back(cells);
+    }
+    return bank;
+}
+
+void ItemBank::writeText(const QString& path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        throw StoreError(StoreError::Kind::ReadOnly, QStringLiteral("%1 cannot be written.").arg(path));
+    QTextStream out(&file);
+    out.setEncoding(QStringConverter::Utf8);
+    out << header().join('\t') << '\n';
+    for (const QStringList& item : items)
+        out << item.join('\t') << '\n';
+}
+
+std::vector<BankProblem> ItemBank::check(const BankProfile& profile) const {
+    std::vector<BankProblem> problems;
+    std::vector<QStringList> whole;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i].size() != ColumnCount)
+            continue; // already reported when the line was read
+        checkItem(items[i], int(i) + 2, problems);
+        whole.push_back(items[i]);
+    }
+    if (whole.size() == items.size()) {
+        checkUnique(items, Sorszam, problems);
+        checkUnique(items, Sorrend2, problems);
+        checkUnique(items, Mondat, problems);
+    }
+    checkProfile(whole, profile, problems);
+    return problems;
+}
+
+void ItemBank::createDatabase(const QString& path) const {
+    QFile::remove(path);
+    auto db = SqliteDb::open(path, true);
+    db->exec("BEGIN");
+    db->exec(schemaSql());
+    insertItems(*db, items);
+    // The failed-items table always starts with its placeholder row, which no screen shows.
+    db->exec("INSERT INTO hiba1 (hiba) VALUES ('0')");
+    db->exec("COMMIT");
+}
+
+void ItemBank::replaceItemsIn(const QString& path) const {
+    auto db = SqliteDb::open(path);
+    Transaction transaction(db);
+    db->exec("DELETE FROM test1");
+    insertItems(*db, items);
+    transaction.commit();
+}
+
+ItemBank ItemBank::readDatabase(const QString& path) {
+    auto db = SqliteDb::open(path);
+    ItemBank bank;
+    std::string columns;
+    for (const QString& name : header())
+        columns += (columns.empty() ? "\"" : ", \"") + name.toStdString() + '"';
+    Statement rows = db->prepare("SELECT " + columns + " FROM test1 ORDER BY sorszam, rowid");
+    while (rows.step()) {
+        QStringList item;
+        for (int i = 0; i < ColumnCount; ++i) {
+            const QVariant value = rows.column(i);
+            item << (value.isNull() ? QString() : value.toString());
+        }
+        bank.items.push_back(item);
+    }
+    return bank;
+}
+
+} // namespace lexora

@@ -1,0 +1,34 @@
+#include "data/itemstore.h"
+
+#include "data/sqlitedb.h"
+
+namespace lexora {
+
+ItemStore ItemStore::open(const QString& path) {
+    return ItemStore(SqliteDb::open(path));
+}
+
+QString ItemStore::path() const {
+    return m_db->path();
+}
+
+std::unique_ptr<LiveView> ItemStore::tableView(const QString& table) const {
+    return LiveView::open(m_db, table);
+}
+
+std::unique_ptr<SnapshotView> ItemStore::sortedCopy(const QString& table, const QString& orderField,
+                                                    const QString& criteria) const {
+    return SnapshotView::open(*m_db, table, orderField, criteria);
+}
+
+std::unique_ptr<Transaction> ItemStore::transaction() const {
+    return std::make_unique<Transaction>(m_db);
+}
+
+std::unique_ptr<Transaction> beginTransaction(const LiveView& view) {
+    if (!view.database())
+        throw StoreError(StoreError::Kind::Io, QStringLiteral("The view is not open."));
+    return std::make_unique<Transaction>(view.database());
+}
+
+} // namespace lexora

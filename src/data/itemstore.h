@@ -1,0 +1,40 @@
+#pragma once
+
+#include "data/itemview.h"
+#include "data/storeerror.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace lexora {
+
+class SqliteDb;
+class Transaction;
+
+// An opened item database file: the entry point of the item store. Opening never
+// creates a file; a missing file, a file that is not a database, or one without the
+// item tables fails with a StoreError.
+class ItemStore {
+public:
+    static ItemStore open(const QString& path);
+
+    QString path() const;
+
+    // A live view on a table ("test1" or "hiba1", in any letter case), on its first row.
+    std::unique_ptr<LiveView> tableView(const QString& table) const;
+    // A copy of a table's rows in ascending order of a field, restricted by a criterion.
+    std::unique_ptr<SnapshotView> sortedCopy(const QString& table, const QString& orderField,
+                                             const QString& criteria = QString()) const;
+    // Starts a transaction on this file; writes made through views of other connections are not part of it.
+    std::unique_ptr<Transaction> transaction() const;
+
+private:
+    explicit ItemStore(std::shared_ptr<SqliteDb> db) : m_db(std::move(db)) {}
+    std::shared_ptr<SqliteDb> m_db;
+};
+
+// Starts a transaction on the connection of a live view, for a batch of writes made through it.
+std::unique_ptr<Transaction> beginTransaction(const LiveView& view);
+
+} // namespace lexora

@@ -1,0 +1,467 @@
+#include "data/itemview.h"
+
+#include "data/sqlitedb.h"
+#include "data/storeerror.h"
+
+#include <unordered_map>
+
+namespace lexora {
+
+namespace {
+
+[[noreturn]] void noCurrentRow() {
+    throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("There is no current item."));
+}
+
+const TableDef& tableNamed(const QString& name) {
+    const TableDef* table = findTable(name);
+    if (!table)
+        throw StoreError(StoreError::Kind::UnknownField, QStringLiteral("The database has no table \"%1\".").arg(name));
+    return *table;
+}
+
+std::string quotedColumnList(const TableDef& table) {
+    std::string list;
+    for (const FieldDef& field : table.fields) {
+        if (!list.empty())
+            list += ", ";
+        list += '"' + field.name.toStdString() + '"';
+    }
+    return list;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- ItemView
+
+void ItemView::moveFirst() {
+    beforeMove();
+    if (size() == 0)
+        noCurrentRow();
+    standOn(0);
+}
+
+void ItemView::moveLast() {
+    beforeMove();
+    if (size() == 0)
+        noCurrentRow();
+    standOn(size() - 1);
+}
+
+void ItemView::moveNext() {
+    beforeMove();
+    if (eof())
+        noCurrentRow();
+    const int target = m_gone ? m_pos : m_pos + 1;
+    m_gone = false;
+    m_bof = false;
+    if (target >= size()) {
+        m_pos = size();
+        m_eof = true;
+    } else {
+        m_pos = target;
+    }
+}
+
+void ItemView::movePrevious() {
+    beforeMove();
+    if (bof())
+        noCurrentRow();
+    const int target = m_pos - 1;
+    m_gone = false;
+    m_eof = false;
+    if (target < 0) {
+        m_pos = -1;
+        m_bof = true;
+    } else {
+        m_pos = target;
+    }
+}
+
+void ItemView::findFirst(const QString& criteria) {
+    const Criterion criterion = Criterion::parse(criteria, *m_table);
+    beforeMove();
+    const int found = scan(criterion, 0);
+    m_noMatch = found < 0;
+    if (found >= 0)
+        standOn(found);
+}
+
+void ItemView::findNext(const QString& criteria) {
+    const Criterion criterion = Criterion::parse(criteria, *m_table);
+    beforeMove();
+    int from = m_gone ? m_pos : m_pos + 1;
+    if (m_bof || m_pos < 0)
+        from = 0;
+    const int found = (m_eof || from >= size()) ? -1 : scan(criterion, from);
+    m_noMatch = found < 0;
+    if (found >= 0)
+        standOn(found);
+}
+
+QVariant ItemView::field(const QString& name) const {
+    return currentCell(columnOf(name));
+}
+
+QString ItemView::text(const QString& name) const {
+    const QVariant value = field(name);
+    return value.isNull() ? QString() : value.toString();
+}
+
+QVariant ItemView::currentCell(int column) const {
+    requireCurrent();
+    return cell(m_pos, column);
+}
+
+int ItemView::columnOf(const QString& name) const {
+    const int column = m_table->fieldIndex(name);
+    if (column < 0)
+        throw StoreError(StoreError::Kind::UnknownField,
+                         QStringLiteral("The table %1 has no field \"%2\".").arg(m_table->name, name));
+    return column;
+}
+
+void ItemView::requireCurrent() const {
+    if (!hasCurrent())
+        noCurrentRow();
+}
+
+void ItemView::standOn(int pos) {
+    m_pos = pos;
+    m_bof = false;
+    m_eof = false;
+    m_gone = false;
+}
+
+void ItemView::resetToFirst() {
+    m_noMatch = false;
+    m_gone = false;
+    if (size() > 0) {
+        standOn(0);
+    } else {
+        m_pos = -1;
+        m_bof = true;
+        m_eof = true;
+    }
+}
+
+// ---------------------------------------------------------------- LiveView
+
+LiveView::LiveView() : ItemView(itemTable()) {}
+LiveView::~LiveView() = default;
+
+std::unique_ptr<LiveView> LiveView::open(const QString& path, const QString& table) {
+    auto view = std::make_unique<LiveView>();
+    view->setDatabaseName(path);
+    view->setRecordSource(table);
+    view->refresh();
+    return view;
+}
+
+std::unique_ptr<LiveView> LiveView::open(std::shared_ptr<SqliteDb> db, const QString& table) {
+    auto view = std::make_unique<LiveView>();
+    view->m_path = db->path();
+    view->m_source = table;
+    view->attach(std::move(db), table);
+    return view;
+}
+
+void LiveView::refresh() {
+    const TableDef& table = tableNamed(m_source);
+    m_mode = EditMode::None;
+    m_db.reset();
+    m_keys.clear();
+    resetToFirst();
+    attach(SqliteDb::open(m_path), table.name);
+}
+
+void LiveView::attach(std::shared_ptr<SqliteDb> db, const QString& table) {
+    m_table = &tableNamed(table);
+    m_db = std::move(db);
+    m_index.clear();
+    m_mode = EditMode::None;
+    loadKeys();
+    resetToFirst();
+}
+
+void LiveView::loadKeys() {
+    std::string order = "rowid";
+    if (!m_index.isEmpty())
+        order = '"' + m_table->index(m_index)->field.toStdString() + "\", rowid";
+    Statement rows = m_db->prepare("SELECT rowid FROM \"" + m_table->name.toStdString() + "\" ORDER BY " + order);
+    m_keys.clear();
+    while (rows.step())
+        m_keys.push_back(rows.columnInt(0));
+    m_cache.key = -1;
+}
+
+void LiveView::requireOpen() const {
+    if (!m_db)
+        throw StoreError(StoreError::Kind::Io, QStringLiteral("The item view is not open."));
+}
+
+void LiveView::requireWritable() const {
+    requireOpen();
+    if (m_db->readOnly())
+        throw StoreError(StoreError::Kind::ReadOnly,
+                         QStringLiteral("The database file %1 cannot be written.").arg(m_db->path()));
+}
+
+std::string LiveView::selectColumns() const {
+    return "SELECT " + quotedColumnList(*m_table) + " FROM \"" + m_table->name.toStdString() + "\"";
+}
+
+void LiveView::setIndex(const QString& name) {
+    requireOpen();
+    if (!name.isEmpty() && !m_table->index(name))
+        throw StoreError(StoreError::Kind::UnknownField,
+                         QStringLiteral("The table %1 has no index \"%2\".").arg(m_table->name, name));
+    m_index = name.isEmpty() ? QString() : m_table->index(name)->name;
+    m_mode = EditMode::None;
+    loadKeys();
+    resetToFirst();
+}
+
+void LiveView::seek(const QVariant& key) {
+    requireOpen();
+    if (m_index.isEmpty())
+        throw StoreError(StoreError::Kind::UnknownField, QStringLiteral("Seeking needs an index to be chosen first."));
+    beforeMove();
+    const IndexDef* index = m_table->index(m_index);
+    const FieldDef& field = m_table->fields[size_t(m_table->fieldIndex(index->field))];
+    Statement find = m_db->prepare("SELECT rowid FROM \"" + m_table->name.toStdString() + "\" WHERE \"" +
+                                   field.name.toStdString() + "\" = ? ORDER BY rowid LIMIT 1");
+    find.bind(1, storedValue(field, key));
+    m_noMatch = true;
+    if (find.step()) {
+        const qint64 rowid = find.columnInt(0);
+        for (size_t i = 0; i < m_keys.size(); ++i) {
+            if (m_keys[i] == rowid) {
+                standOn(int(i));
+                m_noMatch = false;
+                break;
+            }
+        }
+    }
+}
+
+QVariant LiveView::cell(int pos, int column) const {
+    requireOpen();
+    const qint64 key = m_keys[size_t(pos)];
+    const qint64 stamp = m_db->changeStamp();
+    if (m_cache.key != key || m_cache.stamp != stamp) {
+        Statement row = m_db->prepare(selectColumns() + " WHERE rowid = ?");
+        row.bind(1, QVariant(key));
+        if (!row.step())
+            throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("The current item has been deleted."));
+        m_cache.cells.resize(m_table->fields.size());
+        for (size_t i = 0; i < m_table->fields.size(); ++i)
+            m_cache.cells[i] = row.column(int(i));
+        m_cache.key = key;
+        m_cache.stamp = stamp;
+    }
+    return m_cache.cells[size_t(column)];
+}
+
+QVariant LiveView::currentCell(int column) const {
+    if (m_mode != EditMode::None)
+        return m_buffer[size_t(column)];
+    return ItemView::currentCell(column);
+}
+
+// A scan reads only the columns the criterion needs, in one pass over the table.
+int LiveView::scan(const Criterion& criterion, int from) const {
+    requireOpen();
+    std::string sql = "SELECT rowid";
+    for (int column : criterion.columns())
+        sql += ", \"" + m_table->fields[size_t(column)].name.toStdString() + '"';
+    sql += " FROM \"" + m_table->name.toStdString() + "\"";
+    std::unordered_map<qint64, std::vector<QVariant>> rows;
+    rows.reserve(m_keys.size());
+    Statement all = m_db->prepare(sql);
+    while (all.step()) {
+        std::vector<QVariant> cells(m_table->fields.size());
+        for (size_t i = 0; i < criterion.columns().size(); ++i)
+            cells[size_t(criterion.columns()[i])] = all.column(int(i) + 1);
+        rows.emplace(all.columnInt(0), std::move(cells));
+    }
+    for (int pos = from; pos < size(); ++pos) {
+        const auto it = rows.find(m_keys[size_t(pos)]);
+        if (it != rows.end() && criterion.matches(it->second.data()))
+            return pos;
+    }
+    return -1;
+}
+
+void LiveView::beforeMove() {
+    // Moving abandons an edit that was not written, as the database engine does.
+    m_mode = EditMode::None;
+}
+
+void LiveView::edit() {
+    requireOpen();
+    requireCurrent();
+    std::vector<QVariant> current(m_table->fields.size());
+    for (size_t i = 0; i < current.size(); ++i)
+        current[i] = cell(m_pos, int(i));
+    m_buffer = std::move(current);
+    m_mode = EditMode::Edit;
+}
+
+void LiveView::addNew() {
+    requireOpen();
+    m_buffer.assign(m_table->fields.size(), QVariant());
+    m_mode = EditMode::Add;
+}
+
+void LiveView::setField(const QString& name, const QVariant& value) {
+    const int column = columnOf(name);
+    if (m_mode == EditMode::None)
+        throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("The item is not being edited."));
+    m_buffer[size_t(column)] = storedValue(m_table->fields[size_t(column)], value);
+}
+
+void LiveView::update() {
+    if (m_mode == EditMode::None)
+        throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("The item is not being edited."));
+    requireWritable();
+    const std::string table = '"' + m_table->name.toStdString() + '"';
+    if (m_mode == EditMode::Edit) {
+        std::string sql = "UPDATE " + table + " SET ";
+        for (size_t i = 0; i < m_table->fields.size(); ++i)
+            sql += (i ? ", \"" : "\"") + m_table->fields[i].name.toStdString() + "\" = ?";
+        Statement write = m_db->prepare(sql + " WHERE rowid = ?");
+        for (size_t i = 0; i < m_buffer.size(); ++i)
+            write.bind(int(i) + 1, m_buffer[i]);
+        write.bind(int(m_buffer.size()) + 1, QVariant(m_keys[size_t(m_pos)]));
+        write.step();
+    } else {
+        std::string marks;
+        for (size_t i = 0; i < m_buffer.size(); ++i)
+            marks += i ? ", ?" : "?";
+        Statement write =
+            m_db->prepare("INSERT INTO " + table + " (" + quotedColumnList(*m_table) + ") VALUES (" + marks + ")");
+        for (size_t i = 0; i < m_buffer.size(); ++i)
+            write.bind(int(i) + 1, m_buffer[i]);
+        write.step();
+        // A new row joins the end of the view; the current row stays where it was.
+        m_keys.push_back(m_db->lastInsertRowid());
+    }
+    m_mode = EditMode::None;
+    m_cache.key = -1;
+}
+
+void LiveView::cancelUpdate() {
+    m_mode = EditMode::None;
+}
+
+void LiveView::deleteCurrent() {
+    m_mode = EditMode::None;
+    requireCurrent();
+    requireWritable();
+    Statement remove = m_db->prepare("DELETE FROM \"" + m_table->name.toStdString() + "\" WHERE rowid = ?");
+    remove.bind(1, QVariant(m_keys[size_t(m_pos)]));
+    remove.step();
+    m_keys.erase(m_keys.begin() + m_pos);
+    m_gone = true;
+    m_cache.key = -1;
+}
+
+// ---------------------------------------------------------------- SnapshotView
+
+std::unique_ptr<SnapshotView> SnapshotView::open(const QString& path, const QString& table, const QString& orderField,
+                                                 const QString& criteria) {
+    return open(*SqliteDb::open(path), table, orderField, criteria);
+}
+
+std::unique_ptr<SnapshotView> SnapshotView::open(SqliteDb& db, const QString& tableName, const QString& orderField,
+                                                 const QString& criteria) {
+    const TableDef& table = tableNamed(tableName);
+    const int orderColumn = table.fieldIndex(orderField);
+    if (orderColumn < 0)
+        throw StoreError(StoreError::Kind::UnknownField,
+                         QStringLiteral("The table %1 has no field \"%2\".").arg(table.name, orderField));
+    std::optional<Criterion> criterion;
+    if (!criteria.isNull())
+        criterion = Criterion::parse(criteria, table);
+
+    const size_t width = table.fields.size();
+    auto cells = std::make_shared<std::vector<QVariant>>();
+    std::unique_ptr<SnapshotView> view(new SnapshotView(table));
+    Statement rows = db.prepare("SELECT " + quotedColumnList(table) + " FROM \"" + table.name.toStdString() +
+                                "\" ORDER BY \"" + table.fields[size_t(orderColumn)].name.toStdString() + "\", rowid");
+    std::vector<QVariant> row(width);
+    while (rows.step()) {
+        for (size_t i = 0; i < width; ++i)
+            row[i] = rows.column(int(i));
+        if (criterion && !criterion->matches(row.data()))
+            continue;
+        view->m_rows.push_back(int(cells->size() / width));
+        cells->insert(cells->end(), row.begin(), row.end());
+    }
+    view->m_cells = std::move(cells);
+    view->resetToFirst();
+    return view;
+}
+
+std::unique_ptr<SnapshotView> SnapshotView::filtered(const QString& criteria) const {
+    const Criterion criterion = Criterion::parse(criteria, *m_table);
+    std::unique_ptr<SnapshotView> view(new SnapshotView(*m_table));
+    view->m_cells = m_cells;
+    for (int pos = 0; pos < size(); ++pos) {
+        if (criterion.matches(row(pos)))
+            view->m_rows.push_back(m_rows[size_t(pos)]);
+    }
+    view->resetToFirst();
+    return view;
+}
+
+const QVariant* SnapshotView::row(int pos) const {
+    return m_cells->data() + size_t(m_rows[size_t(pos)]) * m_table->fields.size();
+}
+
+QVariant SnapshotView::cell(int pos, int column) const {
+    return row(pos)[column];
+}
+
+int SnapshotView::scan(const Criterion& criterion, int from) const {
+    for (int pos = from; pos < size(); ++pos) {
+        if (criterion.matches(row(pos)))
+            return pos;
+    }
+    return -1;
+}
+
+// ---------------------------------------------------------------- values
+
+QVariant storedValue(const FieldDef& field, const QVariant& value) {
+    if (value.isNull())
+        return {};
+    if (field.type == FieldType::Integer) {
+        bool ok = false;
+        const QString text = value.toString().trimmed();
+        if (text.isEmpty())
+            return {};
+        const qlonglong number = text.toLongLong(&ok);
+        if (!ok || number < kIntegerMin || number > kIntegerMax)
+            throw StoreError(StoreError::Kind::BadValue,
+                             QStringLiteral("The field %1 holds whole numbers from %2 to %3; \"%4\" is not one.")
+                                 .arg(field.name)
+                                 .arg(kIntegerMin)
+                                 .arg(kIntegerMax)
+                                 .arg(value.toString()));
+        return QVariant(number);
+    }
+    const QString text = value.toString();
+    if (text.isEmpty())
+        return {};
+    if (field.maxLength > 0 && text.size() > field.maxLength)
+        throw StoreError(StoreError::Kind::BadValue,
+                         QStringLiteral("The field %1 holds at most %2 character(s); \"%3\" is longer.")
+                             .arg(field.name)
+                             .arg(field.maxLength)
+                             .arg(text));
+    return QVariant(text);
+}
+
+} // namespace lexora

@@ -1,0 +1,188 @@
+#include "data/sqlitedb.h"
+
+#include "data/schema.h"
+#include "data/storeerror.h"
+
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace lexora {
+
+Statement::~Statement() {
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+}
+
+void Statement::bind(int index, const QVariant& value) {
+    int rc = SQLITE_OK;
+    if (value.isNull()) {
+        rc = sqlite3_bind_null(m_stmt, index);
+    } else if (value.typeId() == QMetaType::QString) {
+        const QByteArray utf8 = value.toString().toUtf8();
+        rc = sqlite3_bind_text(m_stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    } else {
+        rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
+    }
+    if (rc != SQLITE_OK)
+        m_db.fail(rc, QStringLiteral("preparing a value"));
+}
+
+bool Statement::step() {
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    m_db.fail(rc, QStringLiteral("reading or writing"));
+}
+
+QVariant Statement::column(int index) const {
+    switch (sqlite3_column_type(m_stmt, index)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(sqlite3_column_int64(m_stmt, index)));
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index));
+        return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(m_stmt, index)));
+    }
+    }
+}
+
+qint64 Statement::columnInt(int index) const {
+    return sqlite3_column_int64(m_stmt, index);
+}
+
+std::shared_ptr<SqliteDb> SqliteDb::open(const QString& path, bool create) {
+    const QFileInfo info(path);
+    if (!create && !info.exists())
+        throw StoreError(StoreError::Kind::NotFound, QStringLiteral("The database file %1 does not exist.").arg(path));
+    if (info.exists() && !info.isFile())
+        throw StoreError(StoreError::Kind::NotADatabase, QStringLiteral("%1 is not a file.").arg(path));
+
+    // A file whose owner may not write it is opened for reading only, whoever runs the
+    // program: a file marked read-only stays unchanged even for an administrator.
+    const bool markedReadOnly = info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
+    sqlite3* handle = nullptr;
+    const int flags = (markedReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | (create ? SQLITE_OPEN_CREATE : 0);
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &handle, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close(handle);
+        throw StoreError(StoreError::Kind::NotFound, QStringLiteral("The database file %1 cannot be opened.").arg(path));
+    }
+    sqlite3_extended_result_codes(handle, 1);
+    sqlite3_busy_timeout(handle, 2000);
+    std::shared_ptr<SqliteDb> db(new SqliteDb(handle, path));
+    if (!create)
+        db->checkItemDatabase();
+    return db;
+}
+
+// A file that is not a database, or a database without the item tables, is
+// refused at once, before any screen relies on it.
+void SqliteDb::checkItemDatabase() {
+    const QString notItems = QStringLiteral("%1 is not an item database").arg(m_path);
+    try {
+        for (const TableDef* table : {&itemTable(), &failedTable()}) {
+            Statement info = prepare("SELECT name FROM pragma_table_info(?)");
+            info.bind(1, table->name);
+            std::vector<QString> present;
+            while (info.step())
+                present.push_back(info.column(0).toString());
+            for (const FieldDef& field : table->fields) {
+                bool found = false;
+                for (const QString& name : present)
+                    found = found || name.compare(field.name, Qt::CaseInsensitive) == 0;
+                if (!found)
+                    throw StoreError(StoreError::Kind::NotADatabase,
+                                     present.empty()
+                                         ? QStringLiteral("%1: it has no table %2.").arg(notItems, table->name)
+                                         : QStringLiteral("%1: the table %2 has no field %3.")
+                                               .arg(notItems, table->name, field.name));
+            }
+        }
+    } catch (const StoreError& e) {
+        if (e.kind() == StoreError::Kind::NotADatabase)
+            throw;
+        throw StoreError(StoreError::Kind::NotADatabase, QStringLiteral("%1 (%2).").arg(notItems, e.message()));
+    }
+}
+
+SqliteDb::~SqliteDb() {
+    for (auto& entry : m_cache)
+        sqlite3_finalize(entry.second);
+    sqlite3_close(m_db);
+}
+
+Statement SqliteDb::prepare(const std::string& sql) {
+    auto it = m_cache.find(sql);
+    if (it == m_cache.end()) {
+        sqlite3_stmt* stmt = nullptr;
+        const int rc = sqlite3_prepare_v2(m_db, sql.c_str(), int(sql.size()), &stmt, nullptr);
+        if (rc != SQLITE_OK)
+            fail(rc, QStringLiteral("preparing a query"));
+        it = m_cache.emplace(sql, stmt).first;
+    }
+    return Statement(*this, it->second);
+}
+
+void SqliteDb::exec(const char* sql) {
+    char* message = nullptr;
+    const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, &message);
+    sqlite3_free(message);
+    if (rc != SQLITE_OK)
+        fail(rc, QStringLiteral("running a command"));
+}
+
+qint64 SqliteDb::lastInsertRowid() const {
+    return sqlite3_last_insert_rowid(m_db);
+}
+
+qint64 SqliteDb::changeStamp() {
+    Statement version = prepare("PRAGMA data_version");
+    const qint64 others = version.step() ? version.columnInt(0) : 0;
+    return (others << 32) ^ qint64(sqlite3_total_changes(m_db));
+}
+
+bool SqliteDb::readOnly() const {
+    return sqlite3_db_readonly(m_db, "main") == 1;
+}
+
+void SqliteDb::fail(int rc, const QString& what) const {
+    const QString detail = QString::fromUtf8(sqlite3_errmsg(m_db));
+    const int primary = rc & 0xff;
+    if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
+        throw StoreError(StoreError::Kind::DuplicateKey,
+                         QStringLiteral("Another item already has this value (%1).").arg(detail));
+    if (primary == SQLITE_READONLY || primary == SQLITE_PERM || primary == SQLITE_AUTH)
+        throw StoreError(StoreError::Kind::ReadOnly,
+                         QStringLiteral("The database file %1 cannot be written.").arg(m_path));
+    if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
+        throw StoreError(StoreError::Kind::NotADatabase,
+                         QStringLiteral("%1 is not an item database (%2).").arg(m_path, detail));
+    throw StoreError(StoreError::Kind::Io, QStringLiteral("The database %1 failed while %2: %3.").arg(m_path, what, detail));
+}
+
+Transaction::Transaction(std::shared_ptr<SqliteDb> db) : m_db(std::move(db)) {
+    if (m_db->readOnly())
+        throw StoreError(StoreError::Kind::ReadOnly,
+                         QStringLiteral("The database file %1 cannot be written.").arg(m_db->path()));
+    m_db->exec("BEGIN IMMEDIATE");
+}
+
+Transaction::~Transaction() {
+    if (m_open) {
+        try {
+            m_db->exec("ROLLBACK");
+        } catch (...) {
+        }
+    }
+}
+
+void Transaction::commit() {
+    m_db->exec("COMMIT");
+    m_open = false;
+}
+
+} // namespace lexora

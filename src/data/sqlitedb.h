@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <map>
+#include <memory>
+#include <string>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace lexora {
+
+class SqliteDb;
+
+// A prepared statement borrowed from the connection's cache; it is reset when the
+// borrow ends, so no read keeps a lock on the file longer than one call.
+class Statement {
+public:
+    Statement(SqliteDb& db, sqlite3_stmt* stmt) : m_db(db), m_stmt(stmt) {}
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    ~Statement();
+
+    void bind(int index, const QVariant& value); // 1-based, as SQLite counts
+    bool step();                                 // true while a row is there
+    QVariant column(int index) const;            // 0-based
+    qint64 columnInt(int index) const;
+
+private:
+    SqliteDb& m_db;
+    sqlite3_stmt* m_stmt;
+};
+
+// One open connection to an item database file.
+class SqliteDb {
+public:
+    // Opens an existing file; with `create` (item bank tool and tests only) a new file may be made.
+    static std::shared_ptr<SqliteDb> open(const QString& path, bool create = false);
+    ~SqliteDb();
+
+    Statement prepare(const std::string& sql);
+    void exec(const char* sql);
+    qint64 lastInsertRowid() const;
+    // Changes whenever this file was written, through this connection or any other.
+    qint64 changeStamp();
+    bool readOnly() const;
+    const QString& path() const { return m_path; }
+
+    // Turns the engine's last error into a StoreError; `what` says what was being done.
+    [[noreturn]] void fail(int rc, const QString& what) const;
+
+private:
+    SqliteDb(sqlite3* db, QString path) : m_db(db), m_path(std::move(path)) {}
+    void checkItemDatabase();
+
+    sqlite3* m_db;
+    QString m_path;
+    std::map<std::string, sqlite3_stmt*> m_cache;
+};
+
+// Runs a batch of writes as one transaction: all of them or none.
+class Transaction {
+public:
+    explicit Transaction(std::shared_ptr<SqliteDb> db);
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    ~Transaction(); // rolls back unless committed
+    void commit();
+
+private:
+    std::shared_ptr<SqliteDb> m_db;
+    bool m_open = true;
+};
+
+} // namespace lexora

@@ -1,0 +1,110 @@
+// lexora-items: builds item database files from the text form of the item banks,
+// checks banks, and moves items between a database and the text form.
+
+#include "data/itembank.h"
+#include "data/storeerror.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+using namespace lexora;
+
+namespace {
+
+QTextStream& out() {
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream& err() {
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+int usage() {
+    err() << "usage:\n"
+             "  lexora-items check [--min-per-topic N] [--spreads] [--fresh] BANK.tsv...\n"
+             "  lexora-items build BANK.tsv DATABASE      create a new database file from a bank\n"
+             "  lexora-items import BANK.tsv DATABASE     replace the items of an existing database\n"
+             "  lexora-items export DATABASE BANK.tsv     write the items of a database as a bank\n";
+    return 2;
+}
+
+// Reads a bank and reports every problem as "file:line: message"; true when there is none.
+bool readChecked(const QString& path, const BankProfile& profile, ItemBank& bank) {
+    std::vector<BankProblem> problems;
+    bank = ItemBank::readText(path, problems);
+    for (const BankProblem& p : bank.check(profile))
+        problems.push_back(p);
+    for (const BankProblem& p : problems)
+        err() << path << ':' << p.line << ": " << p.message << '\n';
+    return problems.empty();
+}
+
+int check(QStringList args) {
+    BankProfile profile;
+    QStringList files;
+    while (!args.isEmpty()) {
+        const QString arg = args.takeFirst();
+        if (arg == "--min-per-topic" && !args.isEmpty())
+            profile.minPerTopic = args.takeFirst().toInt();
+        else if (arg == "--spreads")
+            profile.letterSpread = profile.levelSpread = true;
+        else if (arg == "--fresh")
+            profile.freshNumbering = true;
+        else
+            files << arg;
+    }
+    if (files.isEmpty())
+        return usage();
+    bool allGood = true;
+    for (const QString& file : files) {
+        ItemBank bank;
+        const bool good = readChecked(file, profile, bank);
+        if (good)
+            out() << file << ": " << bank.items.size() << " items, no problems\n";
+        allGood = allGood && good;
+    }
+    return allGood ? 0 : 1;
+}
+
+int build(const QString& bankPath, const QString& database, bool replaceItems) {
+    ItemBank bank;
+    if (!readChecked(bankPath, {}, bank)) {
+        err() << database << ": not written, the bank has problems\n";
+        return 1;
+    }
+    if (replaceItems)
+        bank.replaceItemsIn(database);
+    else
+        bank.createDatabase(database);
+    out() << database << ": " << bank.items.size() << " items\n";
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return usage();
+    const QString command = args.takeFirst();
+    try {
+        if (command == "check")
+            return check(args);
+        if (command == "build" && args.size() == 2)
+            return build(args[0], args[1], false);
+        if (command == "import" && args.size() == 2)
+            return build(args[0], args[1], true);
+        if (command == "export" && args.size() == 2) {
+            ItemBank::readDatabase(args[0]).writeText(args[1]);
+            return 0;
+        }
+    } catch (const StoreError& e) {
+        err() << e.message() << '\n';
+        return 1;
+    }
+    return usage();
+}
