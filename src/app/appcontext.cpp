@@ -1,0 +1,15 @@
+#include "app/appcontext.h"
+
+#include "text/captions.h"
+
+#include <stdexcept>
+
+namespace lexora {
+
+QString AppContext::caption(int key) const {
+    if (!globals.langcode)
+        throw std::logic_error("a caption was asked for before a working language was chosen");
+    return CaptionCatalogue::caption(key, *globals.langcode);
+}
+
+} // namespace lexora

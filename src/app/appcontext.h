@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/globals.h"
+#include "app/platform.h"
+#include "app/screenregistry.h"
+
+#include <QString>
+
+namespace lexora {
+
+// What every screen is given: the shared globals, the platform, the screen registry and
+// the folder the program runs from.
+struct AppContext {
+    AppContext(const QString& dir, Platform& services) : programDir(dir), platform(services), screens(*this) {}
+
+    QString programDir;
+    Platform& platform;
+    Globals globals;
+    ScreenRegistry screens;
+
+    QString apppath() const { return lexora::apppath(programDir); }
+    // The text of caption `key` in the working language.
+    QString caption(int key) const;
+};
+
+} // namespace lexora

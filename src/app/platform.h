@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace lexora {
+
+enum class MessageIcon { Information, Exclamation, Stop };
+
+struct FontChoice {
+    QString family;
+    double pointSize = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+};
+
+// The program's one seam to the desktop: boxes, beep, random numbers and the end of
+// the process. The program uses the real one; tests give a scripted one.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box with one OK button.
+    virtual void message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon) = 0;
+    // A modal input box; Cancel gives the empty text.
+    virtual QString input(QWidget* parent, const QString& title, const QString& prompt,
+                          const QString& defaultText) = 0;
+    // The font dialog, opened with `current`; nothing when it was cancelled.
+    virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) = 0;
+    virtual void beep() = 0;
+
+    // Re-seeds the random source from the clock. Its running state goes on, so two
+    // draws within one clock tick still differ.
+    virtual void reseedRandom() = 0;
+    // A number drawn uniformly from [0, 1).
+    virtual double random() = 0;
+
+    // Ends the process at once; no close handler of any screen runs.
+    virtual void endProcess() = 0;
+};
+
+} // namespace lexora

@@ -1,0 +1,75 @@
+#include "app/realplatform.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include <cstdlib>
+
+namespace lexora {
+
+void RealPlatform::message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(icon == MessageIcon::Information   ? QMessageBox::Information
+                : icon == MessageIcon::Exclamation ? QMessageBox::Warning
+                                                   : QMessageBox::Critical);
+    box.setStandardButtons(QMessageBox::Ok);
+    // The screens stay on top of other windows, so the box must too.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+QString RealPlatform::input(QWidget* parent, const QString& title, const QString& prompt,
+                            const QString& defaultText) {
+    QInputDialog box(parent);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultText);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.resize(520, box.sizeHint().height());
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+}
+
+std::optional<FontChoice> RealPlatform::chooseFont(QWidget* parent, const FontChoice& current) {
+    QFont initial(current.family);
+    if (current.pointSize > 0)
+        initial.setPointSizeF(current.pointSize);
+    initial.setBold(current.bold);
+    initial.setItalic(current.italic);
+    initial.setUnderline(current.underline);
+    initial.setStrikeOut(current.strikeOut);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok)
+        return std::nullopt;
+    return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(), chosen.italic(), chosen.underline(),
+                      chosen.strikeOut()};
+}
+
+void RealPlatform::beep() {
+    QApplication::beep();
+}
+
+// splitmix64: the clock is mixed into a state that keeps running, so a re-seed within
+// the same millisecond does not repeat the previous draw.
+void RealPlatform::reseedRandom() {
+    m_state ^= quint64(QDateTime::currentMSecsSinceEpoch()) * 0xBF58476D1CE4E5B9ull;
+}
+
+double RealPlatform::random() {
+    quint64 z = (m_state += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    return double(z >> 11) / double(1ull << 53);
+}
+
+void RealPlatform::endProcess() {
+    std::_Exit(0);
+}
+
+} // namespace lexora

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/platform.h"
+
+#include <QtGlobal>
+
+namespace lexora {
+
+// The platform of the real program: Qt's boxes, the system beep, a clock-seeded
+// random source and an immediate end of the process.
+class RealPlatform : public Platform {
+public:
+    void message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon) override;
+    QString input(QWidget* parent, const QString& title, const QString& prompt, const QString& defaultText) override;
+    std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
+    void beep() override;
+    void reseedRandom() override;
+    double random() override;
+    void endProcess() override;
+
+private:
+    quint64 m_state = 0x9E3779B97F4A7C15ull;
+};
+
+} // namespace lexora

@@ -1,0 +1,119 @@
+#include "app/screen.h"
+
+#include "app/appcontext.h"
+#include "app/window.h"
+#include "data/storeerror.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+
+namespace lexora {
+
+// Installed on the application, it hands the screen every key pressed in one of its
+// widgets before the widget sees it.
+class KeyPreviewFilter : public QObject {
+public:
+    explicit KeyPreviewFilter(Screen* screen) : QObject(screen), m_screen(screen) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->window() != m_screen)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        // A press that a control ignores travels on to its parents and passes the filter
+        // again: the screen sees it once, at the first widget.
+        const bool propagated = m_last == key && m_lastTimestamp == key->timestamp() && m_lastWidget &&
+                                widget != m_lastWidget && widget->isAncestorOf(m_lastWidget);
+        m_last = key;
+        m_lastTimestamp = key->timestamp();
+        m_lastWidget = widget;
+        return propagated ? false : m_screen->previewKey(key);
+    }
+
+private:
+    Screen* m_screen;
+    QKeyEvent* m_last = nullptr;
+    quint64 m_lastTimestamp = 0;
+    QPointer<QWidget> m_lastWidget;
+};
+
+Screen::Screen(AppContext& context, ScreenId id, const QString& systemName)
+    : m_ctx(context), m_id(id), m_canvas(new QWidget(this)) {
+    setObjectName(systemName);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setCentralWidget(m_canvas);
+    m_keyFilter = new KeyPreviewFilter(this);
+    qApp->installEventFilter(m_keyFilter);
+}
+
+Screen::~Screen() {
+    qApp->removeEventFilter(m_keyFilter);
+}
+
+void Screen::setClientSizeTwips(int width, int height) {
+    m_canvas->setFixedSize(twips(width), twips(height));
+    const int menuHeight = menuWidget() ? menuBar()->sizeHint().height() : 0;
+    setFixedSize(twips(width), twips(height) + menuHeight);
+}
+
+bool Screen::previewKey(QKeyEvent* event) {
+    bool handled = false;
+    handler([&] { handled = formKeyPress(event); });
+    if (handled)
+        return true;
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    if (auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        focused && focused->window() == this) {
+        focused->click();
+        return true;
+    }
+    if (m_defaultButton && m_defaultButton->isVisibleTo(this) && m_defaultButton->isEnabled()) {
+        m_defaultButton->click();
+        return true;
+    }
+    return false;
+}
+
+bool Screen::formKeyPress(QKeyEvent*) {
+    return false;
+}
+
+void Screen::handler(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const StoreError&) {
+        // The handler ends here; what it did so far stays done.
+    } catch (const std::exception& e) {
+        reportFailure(QString::fromUtf8(e.what()));
+    }
+}
+
+void Screen::reportingHandler(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const StoreError& e) {
+        reportFailure(e.message());
+    } catch (const std::exception& e) {
+        reportFailure(QString::fromUtf8(e.what()));
+    }
+}
+
+void Screen::reportFailure(const QString& text) {
+    m_ctx.platform.message(this, text, windowTitle(), MessageIcon::Stop);
+}
+
+void Screen::closeEvent(QCloseEvent* event) {
+    // Screens leave through their own buttons and menus; the frame's close box maps onto
+    // one of them, and the window itself is only destroyed by the registry.
+    event->ignore();
+    handler([this] { closeBoxPressed(); });
+}
+
+} // namespace lexora

@@ -1,0 +1,7 @@
+#include "screens/start/languagescreen.h"
+
+namespace lexora {
+
+LanguageScreen::LanguageScreen(AppContext& context) : Screen(context, ScreenId::Lang, QStringLiteral("lang")) {}
+
+} // namespace lexora

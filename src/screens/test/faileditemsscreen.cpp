@@ -1,0 +1,7 @@
+#include "screens/test/faileditemsscreen.h"
+
+namespace lexora {
+
+FailedItemsScreen::FailedItemsScreen(AppContext& context) : Screen(context, ScreenId::FailedItems, QStringLiteral("Hibatst")) {}
+
+} // namespace lexora

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/platform.h"
+
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+namespace lexora::testing {
+
+// A platform whose boxes and random numbers a test scripts. Every box shown is recorded;
+// an input box, font dialog or random draw with no scripted answer stops the test at
+// once instead of hanging it.
+class ScriptedPlatform : public Platform {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        MessageIcon icon;
+    };
+    struct Input {
+        QString title;
+        QString prompt;
+        QString defaultText;
+    };
+
+    // Scripting
+    void answerInput(const QString& text) { m_inputs.push_back(text); }
+    void cancelInput() { m_inputs.push_back(QString()); }
+    void answerFont(const std::optional<FontChoice>& choice) { m_fonts.push_back(choice); }
+    // Draws given as numbers in [0, 1); drawValue(n, max) gives the draw that yields n in 1..max.
+    void queueDraws(std::initializer_list<double> draws) { m_draws.insert(m_draws.end(), draws); }
+    static double drawFor(int value, int max) { return (value - 1 + 0.5) / max; }
+    // Called when a message box is shown, while it is "open" (e.g. to fire a timer).
+    std::function<void(const Message&)> onMessage;
+
+    // What happened
+    std::vector<Message> messages;
+    std::vector<Input> inputs;
+    std::vector<FontChoice> fontDialogOpenedWith;
+    int beeps = 0;
+    int reseeds = 0;
+    int endProcessCalls = 0;
+    size_t drawsLeft() const { return m_draws.size(); }
+    QStringList messageTexts() const;
+
+    void message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon) override;
+    QString input(QWidget* parent, const QString& title, const QString& prompt, const QString& defaultText) override;
+    std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
+    void beep() override { ++beeps; }
+    void reseedRandom() override { ++reseeds; }
+    double random() override;
+    void endProcess() override { ++endProcessCalls; }
+
+private:
+    std::deque<QString> m_inputs;
+    std::deque<std::optional<FontChoice>> m_fonts;
+    std::deque<double> m_draws;
+};
+
+} // namespace lexora::testing
