@@ -46,6 +46,66 @@ bool isEmptyValue(const QVariant& v) {
     return v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isEmpty());
 }
 
+// A Like pattern. Patterns made only of texts and "*" (the usual "*word*") are matched
+// with plain searches; "?" and "#" need a regular expression.
+class LikeMatcher {
+public:
+    LikeMatcher() = default;
+    explicit LikeMatcher(const QString& pattern) {
+        if (pattern.contains('?') || pattern.contains('#')) {
+            m_regex = regex(pattern);
+            m_simple = false;
+        } else {
+            m_parts = pattern.split('*');
+        }
+    }
+
+    bool matches(const QString& text) const {
+        if (!m_simple)
+            return m_regex.match(text).hasMatch();
+        if (m_parts.size() == 1)
+            return text.compare(m_parts.front(), Qt::CaseInsensitive) == 0;
+        const QString& head = m_parts.front();
+        const QString& tail = m_parts.back();
+        if (text.size() < head.size() + tail.size() || !text.startsWith(head, Qt::CaseInsensitive) ||
+            !text.endsWith(tail, Qt::CaseInsensitive))
+            return false;
+        qsizetype at = head.size();
+        const qsizetype end = text.size() - tail.size();
+        for (qsizetype i = 1; i + 1 < m_parts.size(); ++i) {
+            const QString& part = m_parts[i];
+            if (part.isEmpty())
+                continue;
+            at = text.indexOf(part, at, Qt::CaseInsensitive);
+            if (at < 0 || at + part.size() > end)
+                return false;
+            at += part.size();
+        }
+        return true;
+    }
+
+private:
+    static QRegularExpression regex(const QString& pattern) {
+        QString rx;
+        for (const QChar c : pattern) {
+            if (c == '*')
+                rx += QStringLiteral(".*");
+            else if (c == '?')
+                rx += QStringLiteral(".");
+            else if (c == '#')
+                rx += QStringLiteral("\\d");
+            else
+                rx += QRegularExpression::escape(QString(c));
+        }
+        return QRegularExpression(QRegularExpression::anchoredPattern(rx), QRegularExpression::CaseInsensitiveOption |
+                                                                                QRegularExpression::DotMatchesEverythingOption);
+    }
+
+    bool m_simple = true;
+    QStringList m_parts;
+    QRegularExpression m_regex;
+};
+
 } // namespace
 
 struct Criterion::Node {
@@ -56,9 +116,9 @@ struct Criterion::Node {
     bool literalIsNumber = false;
     double number = 0;
     QString text;
-    QRegularExpression pattern;
+    LikeMatcher pattern;
 
-    Truth eval(const QVariant* cells) const {
+    Truth eval(const CellReader& cells) const {
         switch (kind) {
         case And:
             return truthAnd(left->eval(cells), right->eval(cells));
@@ -67,7 +127,7 @@ struct Criterion::Node {
         case Not:
             return truthNot(left->eval(cells));
         case Compare:
-            return compare(cells[column]);
+            return compare(cells.cell(column));
         }
         return Truth::Unknown;
     }
@@ -81,12 +141,16 @@ struct Criterion::Node {
         if (empty)
             return Truth::Unknown;
         if (op == Op::Like || op == Op::NotLike) {
-            const bool hit = pattern.match(value.toString()).hasMatch();
+            const bool hit = pattern.matches(value.toString());
             return (hit == (op == Op::Like)) ? Truth::True : Truth::False;
         }
         int order = 0;
         bool numeric = false;
-        if (literalIsNumber) {
+        if (literalIsNumber && value.typeId() == QMetaType::LongLong) {
+            const double v = double(value.toLongLong());
+            numeric = true;
+            order = v < number ? -1 : (v > number ? 1 : 0);
+        } else if (literalIsNumber) {
             const double v = value.toString().toDouble(&numeric);
             if (numeric)
                 order = v < number ? -1 : (v > number ? 1 : 0);
@@ -216,22 +280,6 @@ private:
     qsizetype m_i = 0;
 };
 
-QRegularExpression likePattern(const QString& pattern) {
-    QString rx;
-    for (const QChar c : pattern) {
-        if (c == '*')
-            rx += QStringLiteral(".*");
-        else if (c == '?')
-            rx += QStringLiteral(".");
-        else if (c == '#')
-            rx += QStringLiteral("\\d");
-        else
-            rx += QRegularExpression::escape(QString(c));
-    }
-    return QRegularExpression(QRegularExpression::anchoredPattern(rx),
-                              QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-}
-
 class Parser {
 public:
     Parser(const QString& text, const TableDef& table) : m_tokens(Lexer(text).tokens()), m_table(table) {}
@@ -325,7 +373,7 @@ private:
             if (pattern.kind != Token::Text && pattern.kind != Token::Number)
                 fail(QStringLiteral("\"Like\" must be followed by a text in quotes."));
             node->op = negated ? Op::NotLike : Op::Like;
-            node->pattern = likePattern(pattern.text);
+            node->pattern = LikeMatcher(pattern.text);
             return node;
         }
         if (negated)
@@ -381,8 +429,25 @@ Criterion Criterion::parse(const QString& text, const TableDef& table) {
     return c;
 }
 
+namespace {
+
+class ArrayReader : public CellReader {
+public:
+    explicit ArrayReader(const QVariant* cells) : m_cells(cells) {}
+    QVariant cell(int column) const override { return m_cells[column]; }
+
+private:
+    const QVariant* m_cells;
+};
+
+} // namespace
+
 bool Criterion::matches(const QVariant* cells) const {
-    return m_root && m_root->eval(cells) == Truth::True;
+    return matches(ArrayReader(cells));
+}
+
+bool Criterion::matches(const CellReader& row) const {
+    return m_root && m_root->eval(row) == Truth::True;
 }
 
 } // namespace lexora

@@ -19,6 +19,13 @@ namespace lexora {
 // Keywords and field names are matched in any letter case, and so are texts, as in the
 // database engine. A comparison with an empty field is neither true nor false, so a
 // criterion that depends on it does not select the row.
+// Hands a criterion the values of one row, by column of the table.
+class CellReader {
+public:
+    virtual ~CellReader() = default;
+    virtual QVariant cell(int column) const = 0;
+};
+
 class Criterion {
 public:
     struct Node;
@@ -29,6 +36,7 @@ public:
 
     // `cells` holds the row's values in the column order of the table (null QVariant = empty).
     bool matches(const QVariant* cells) const;
+    bool matches(const CellReader& row) const;
 
     // Columns that the criterion reads, so a scan can fetch only those.
     const std::vector<int>& columns() const { return m_columns; }

@@ -241,6 +241,7 @@ void ItemBank::createDatabase(const QString& path) const {
 
 void ItemBank::replaceItemsIn(const QString& path) const {
     auto db = SqliteDb::open(path);
+    SnapshotView::completeCopiesOf(path);
     Transaction transaction(db);
     db->exec("DELETE FROM test1");
     insertItems(*db, items);

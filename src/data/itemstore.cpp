@@ -18,7 +18,7 @@ std::unique_ptr<LiveView> ItemStore::tableView(const QString& table) const {
 
 std::unique_ptr<SnapshotView> ItemStore::sortedCopy(const QString& table, const QString& orderField,
                                                     const QString& criteria) const {
-    return SnapshotView::open(*m_db, table, orderField, criteria);
+    return SnapshotView::open(m_db, table, orderField, criteria);
 }
 
 std::unique_ptr<Transaction> ItemStore::transaction() const {

@@ -3,6 +3,10 @@
 #include "data/sqlitedb.h"
 #include "data/storeerror.h"
 
+#include <QFileInfo>
+
+#include <algorithm>
+#include <numeric>
 #include <unordered_map>
 
 namespace lexora {
@@ -269,21 +273,46 @@ QVariant LiveView::currentCell(int column) const {
     return ItemView::currentCell(column);
 }
 
-// A scan reads only the columns the criterion needs, in one pass over the table.
+// A scan reads only the columns the criterion needs. When the view is in stored order
+// (the usual case) it walks the table from the starting row and stops at the first match.
 int LiveView::scan(const Criterion& criterion, int from) const {
     requireOpen();
+    if (from >= size())
+        return -1;
     std::string sql = "SELECT rowid";
     for (int column : criterion.columns())
         sql += ", \"" + m_table->fields[size_t(column)].name.toStdString() + '"';
     sql += " FROM \"" + m_table->name.toStdString() + "\"";
+    std::vector<QVariant> cells(m_table->fields.size());
+    auto readInto = [&](const Statement& row) {
+        for (size_t i = 0; i < criterion.columns().size(); ++i)
+            cells[size_t(criterion.columns()[i])] = row.column(int(i) + 1);
+    };
+
+    if (std::is_sorted(m_keys.begin() + from, m_keys.end())) {
+        Statement rows = m_db->prepare(sql + " WHERE rowid >= ? ORDER BY rowid");
+        rows.bind(1, QVariant(m_keys[size_t(from)]));
+        size_t pos = size_t(from);
+        while (pos < m_keys.size() && rows.step()) {
+            const qint64 key = rows.columnInt(0);
+            while (pos < m_keys.size() && m_keys[pos] < key)
+                ++pos; // a row of the view that was deleted elsewhere
+            if (pos == m_keys.size() || m_keys[pos] != key)
+                continue; // a row added elsewhere, not part of the view
+            readInto(rows);
+            if (criterion.matches(cells.data()))
+                return int(pos);
+            ++pos;
+        }
+        return -1;
+    }
+
     std::unordered_map<qint64, std::vector<QVariant>> rows;
     rows.reserve(m_keys.size());
     Statement all = m_db->prepare(sql);
     while (all.step()) {
-        std::vector<QVariant> cells(m_table->fields.size());
-        for (size_t i = 0; i < criterion.columns().size(); ++i)
-            cells[size_t(criterion.columns()[i])] = all.column(int(i) + 1);
-        rows.emplace(all.columnInt(0), std::move(cells));
+        readInto(all);
+        rows.emplace(all.columnInt(0), cells);
     }
     for (int pos = from; pos < size(); ++pos) {
         const auto it = rows.find(m_keys[size_t(pos)]);
@@ -325,6 +354,7 @@ void LiveView::update() {
     if (m_mode == EditMode::None)
         throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("The item is not being edited."));
     requireWritable();
+    SnapshotView::completeCopiesOf(m_db->path());
     const std::string table = '"' + m_table->name.toStdString() + '"';
     if (m_mode == EditMode::Edit) {
         std::string sql = "UPDATE " + table + " SET ";
@@ -359,6 +389,7 @@ void LiveView::deleteCurrent() {
     m_mode = EditMode::None;
     requireCurrent();
     requireWritable();
+    SnapshotView::completeCopiesOf(m_db->path());
     Statement remove = m_db->prepare("DELETE FROM \"" + m_table->name.toStdString() + "\" WHERE rowid = ?");
     remove.bind(1, QVariant(m_keys[size_t(m_pos)]));
     remove.step();
@@ -369,13 +400,128 @@ void LiveView::deleteCurrent() {
 
 // ---------------------------------------------------------------- SnapshotView
 
-std::unique_ptr<SnapshotView> SnapshotView::open(const QString& path, const QString& table, const QString& orderField,
-                                                 const QString& criteria) {
-    return open(*SqliteDb::open(path), table, orderField, criteria);
+// The copied rows, held column by column: a column is read for all rows at once when a
+// criterion needs it, the long texts of a single row when that row is read.
+struct SnapshotView::Data {
+    const TableDef* table = nullptr;
+    std::shared_ptr<SqliteDb> db; // dropped once every column is held
+    QString file;                 // canonical path, to find the copies of a file
+    QString orderField;
+    std::vector<qint64> keys;                       // rowid of each copied row, in the copy's order
+    std::vector<std::vector<QVariant>> columns;     // per column: a value per row, or empty while not read
+    std::unordered_map<int, std::vector<QVariant>> rowsRead; // whole rows read one by one
+
+    bool holds(int column) const { return !columns[size_t(column)].empty() || keys.empty(); }
+
+    std::vector<int> missing(const std::vector<int>& wanted) const {
+        std::vector<int> out;
+        for (int c : wanted)
+            if (!holds(c))
+                out.push_back(c);
+        return out;
+    }
+
+    std::string select(const std::vector<int>& cols) const {
+        std::string sql = "SELECT rowid";
+        for (int c : cols)
+            sql += ", \"" + table->fields[size_t(c)].name.toStdString() + '"';
+        return sql + " FROM \"" + table->name.toStdString() + "\"";
+    }
+
+    QVariant cell(int index, int column) const {
+        if (holds(column))
+            return columns[size_t(column)][size_t(index)];
+        return wholeRow(index)[size_t(column)];
+    }
+
+    const std::vector<QVariant>& wholeRow(int index) const {
+        auto it = rowsRead.find(index);
+        if (it != rowsRead.end())
+            return it->second;
+        std::vector<int> all(table->fields.size());
+        std::iota(all.begin(), all.end(), 0);
+        Statement read = db->prepare(select(all) + " WHERE rowid = ?");
+        read.bind(1, QVariant(keys[size_t(index)]));
+        if (!read.step())
+            throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("The item has been deleted."));
+        std::vector<QVariant> row(all.size());
+        for (size_t i = 0; i < all.size(); ++i)
+            row[i] = read.column(int(i) + 1);
+        return const_cast<Data*>(this)->rowsRead.emplace(index, std::move(row)).first->second;
+    }
+
+    // Reads the given columns for every row in one pass, in the copy's own order where the
+    // table still has it, by row key otherwise.
+    void load(const std::vector<int>& wanted) {
+        const std::vector<int> cols = missing(wanted);
+        if (cols.empty() || !db)
+            return;
+        for (int c : cols)
+            columns[size_t(c)].resize(keys.size());
+        std::unordered_map<qint64, size_t> indexOf;
+        Statement read = db->prepare(select(cols) + " ORDER BY \"" + orderField.toStdString() + '"');
+        size_t next = 0;
+        while (read.step()) {
+            const qint64 key = read.columnInt(0);
+            size_t index = next;
+            if (index >= keys.size() || keys[index] != key) {
+                if (indexOf.empty())
+                    for (size_t i = 0; i < keys.size(); ++i)
+                        indexOf.emplace(keys[i], i);
+                const auto it = indexOf.find(key);
+                if (it == indexOf.end())
+                    continue; // not part of this copy
+                index = it->second;
+            }
+            next = index + 1;
+            for (size_t i = 0; i < cols.size(); ++i)
+                columns[size_t(cols[i])][index] = read.column(int(i) + 1);
+        }
+    }
+
+    void completeAll() {
+        std::vector<int> all(table->fields.size());
+        std::iota(all.begin(), all.end(), 0);
+        load(all);
+        rowsRead.clear();
+        db.reset();
+    }
+};
+
+// Reads one copied row for a criterion.
+class SnapshotRow : public CellReader {
+public:
+    SnapshotRow(const SnapshotView::Data& data, int index) : m_data(data), m_index(index) {}
+    QVariant cell(int column) const override { return m_data.cell(m_index, column); }
+
+private:
+    const SnapshotView::Data& m_data;
+    int m_index;
+};
+
+namespace {
+
+// The copies that are alive, so that a write can make them complete first.
+std::vector<SnapshotView::Data*>& liveCopies() {
+    static std::vector<SnapshotView::Data*> copies;
+    return copies;
 }
 
-std::unique_ptr<SnapshotView> SnapshotView::open(SqliteDb& db, const QString& tableName, const QString& orderField,
+QString canonicalFile(const QString& path) {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? path : canonical;
+}
+
+
+} // namespace
+
+std::unique_ptr<SnapshotView> SnapshotView::open(const QString& path, const QString& table, const QString& orderField,
                                                  const QString& criteria) {
+    return open(SqliteDb::open(path), table, orderField, criteria);
+}
+
+std::unique_ptr<SnapshotView> SnapshotView::open(std::shared_ptr<SqliteDb> db, const QString& tableName,
+                                                 const QString& orderField, const QString& criteria) {
     const TableDef& table = tableNamed(tableName);
     const int orderColumn = table.fieldIndex(orderField);
     if (orderColumn < 0)
@@ -385,48 +531,78 @@ std::unique_ptr<SnapshotView> SnapshotView::open(SqliteDb& db, const QString& ta
     if (!criteria.isNull())
         criterion = Criterion::parse(criteria, table);
 
-    const size_t width = table.fields.size();
-    auto cells = std::make_shared<std::vector<QVariant>>();
-    std::unique_ptr<SnapshotView> view(new SnapshotView(table));
-    Statement rows = db.prepare("SELECT " + quotedColumnList(table) + " FROM \"" + table.name.toStdString() +
-                                "\" ORDER BY \"" + table.fields[size_t(orderColumn)].name.toStdString() + "\", rowid");
-    std::vector<QVariant> row(width);
+    auto data = std::shared_ptr<Data>(new Data, [](Data* d) {
+        auto& copies = liveCopies();
+        copies.erase(std::remove(copies.begin(), copies.end(), d), copies.end());
+        delete d;
+    });
+    data->table = &table;
+    data->orderField = table.fields[size_t(orderColumn)].name;
+    data->file = canonicalFile(db->path());
+    data->columns.resize(table.fields.size());
+
+    // Making the copy reads only the order field and what the criterion needs; ordering by
+    // the field alone lets the engine read a covering index in its order.
+    std::vector<int> eager{orderColumn};
+    if (criterion)
+        for (int c : criterion->columns())
+            if (c != orderColumn)
+                eager.push_back(c);
+    std::vector<std::vector<QVariant>> read(eager.size());
+    std::vector<QVariant> row(table.fields.size());
+    Statement rows = db->prepare(data->select(eager) + " ORDER BY \"" + data->orderField.toStdString() + '"');
     while (rows.step()) {
-        for (size_t i = 0; i < width; ++i)
-            row[i] = rows.column(int(i));
+        for (size_t i = 0; i < eager.size(); ++i)
+            row[size_t(eager[i])] = rows.column(int(i) + 1);
         if (criterion && !criterion->matches(row.data()))
             continue;
-        view->m_rows.push_back(int(cells->size() / width));
-        cells->insert(cells->end(), row.begin(), row.end());
+        data->keys.push_back(rows.columnInt(0));
+        for (size_t i = 0; i < eager.size(); ++i)
+            read[i].push_back(row[size_t(eager[i])]);
     }
-    view->m_cells = std::move(cells);
+    for (size_t i = 0; i < eager.size(); ++i)
+        data->columns[size_t(eager[i])] = std::move(read[i]);
+    data->db = std::move(db);
+    liveCopies().push_back(data.get());
+
+    std::unique_ptr<SnapshotView> view(new SnapshotView(table));
+    view->m_data = std::move(data);
+    view->m_rows.resize(view->m_data->keys.size());
+    std::iota(view->m_rows.begin(), view->m_rows.end(), 0);
     view->resetToFirst();
     return view;
+}
+
+SnapshotView::~SnapshotView() = default;
+
+void SnapshotView::completeCopiesOf(const QString& path) {
+    const QString file = canonicalFile(path);
+    for (Data* data : liveCopies())
+        if (data->db && data->file == file)
+            data->completeAll();
 }
 
 std::unique_ptr<SnapshotView> SnapshotView::filtered(const QString& criteria) const {
     const Criterion criterion = Criterion::parse(criteria, *m_table);
+    m_data->load(criterion.columns());
     std::unique_ptr<SnapshotView> view(new SnapshotView(*m_table));
-    view->m_cells = m_cells;
-    for (int pos = 0; pos < size(); ++pos) {
-        if (criterion.matches(row(pos)))
-            view->m_rows.push_back(m_rows[size_t(pos)]);
+    view->m_data = m_data;
+    for (int index : m_rows) {
+        if (criterion.matches(SnapshotRow(*m_data, index)))
+            view->m_rows.push_back(index);
     }
     view->resetToFirst();
     return view;
 }
 
-const QVariant* SnapshotView::row(int pos) const {
-    return m_cells->data() + size_t(m_rows[size_t(pos)]) * m_table->fields.size();
-}
-
 QVariant SnapshotView::cell(int pos, int column) const {
-    return row(pos)[column];
+    return m_data->cell(m_rows[size_t(pos)], column);
 }
 
 int SnapshotView::scan(const Criterion& criterion, int from) const {
+    m_data->load(criterion.columns());
     for (int pos = from; pos < size(); ++pos) {
-        if (criterion.matches(row(pos)))
+        if (criterion.matches(SnapshotRow(*m_data, m_rows[size_t(pos)])))
             return pos;
     }
     return -1;

@@ -135,16 +135,27 @@ private:
     mutable RowCache m_cache;
 };
 
-// A sorted and filtered copy of a table: its rows are copied when it is made, so later
-// changes to the table do not show in it. A copy can be filtered again into a narrower one.
+// A sorted and filtered copy of a table: later changes to the table do not show in it.
+// A copy can be filtered again into a narrower one.
+//
+// Making the copy reads only the order field and the fields its criterion needs; the
+// other fields are read when they are first needed.
+// Before any write through the item store touches the file, every copy of that file
+// reads the rest of its rows, so what it holds stays what the table held when it was made.
 class SnapshotView : public ItemView {
 public:
-    // Rows of `table` in ascending order of `orderField`, restricted by `criteria` ("" = all rows).
+    struct Data;
+
+    // Rows of `table` in ascending order of `orderField`, restricted by `criteria` (null = all rows).
     static std::unique_ptr<SnapshotView> open(const QString& path, const QString& table, const QString& orderField,
                                               const QString& criteria = QString());
-    static std::unique_ptr<SnapshotView> open(SqliteDb& db, const QString& table, const QString& orderField,
-                                              const QString& criteria = QString());
+    static std::unique_ptr<SnapshotView> open(std::shared_ptr<SqliteDb> db, const QString& table,
+                                              const QString& orderField, const QString& criteria = QString());
     std::unique_ptr<SnapshotView> filtered(const QString& criteria) const;
+    ~SnapshotView() override;
+
+    // Makes every copy of the file at `path` read the rest of its rows; the store calls it before writing.
+    static void completeCopiesOf(const QString& path);
 
 protected:
     int size() const override { return int(m_rows.size()); }
@@ -153,10 +164,9 @@ protected:
 
 private:
     explicit SnapshotView(const TableDef& table) : ItemView(table) {}
-    const QVariant* row(int pos) const;
 
-    std::shared_ptr<const std::vector<QVariant>> m_cells; // all copied rows, one after another
-    std::vector<int> m_rows;                              // the rows of this copy, by index into m_cells
+    std::shared_ptr<Data> m_data; // the copied rows, shared by narrower copies
+    std::vector<int> m_rows;      // the rows of this copy, by index into m_data
 };
 
 // Checks a value for a field and brings it into the stored form: empty texts become

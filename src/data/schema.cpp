@@ -66,6 +66,9 @@ const char* schemaSql() {
            "CREATE UNIQUE INDEX sorszam ON test1 (sorszam);"
            "CREATE UNIQUE INDEX sorrend2 ON test1 (sorrend2);"
            "CREATE INDEX sorrend ON test1 (sorrend);"
+           // Level and topic keys in sequence order: a copy of the items of a level or a topic,
+           // in that order, is read from this index alone.
+           "CREATE INDEX selection ON test1 (sorrend2, szint, kulcs1, kulcs2);"
            // The hidden key keeps the failed items in the order they were stored.
            "CREATE TABLE hiba1 (id INTEGER PRIMARY KEY AUTOINCREMENT, hiba TEXT, mondat TEXT, "
            "a TEXT, b TEXT, c TEXT, d TEXT, felelet1 TEXT, felelet2 TEXT);";

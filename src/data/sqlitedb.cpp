@@ -7,6 +7,8 @@
 
 #include <sqlite3.h>
 
+#include <array>
+
 namespace lexora {
 
 Statement::~Statement() {
@@ -37,6 +39,18 @@ bool Statement::step() {
     m_db.fail(rc, QStringLiteral("reading or writing"));
 }
 
+// The one-letter fields (keys, answer letters) repeat a handful of values; sharing one
+// text per letter saves an allocation for each of them when many rows are read.
+QVariant Statement::oneLetter(char letter) {
+    static const std::array<QVariant, 128> letters = [] {
+        std::array<QVariant, 128> all;
+        for (int c = 0; c < 128; ++c)
+            all[size_t(c)] = QVariant(QString(QChar(c)));
+        return all;
+    }();
+    return letters[size_t(uchar(letter))];
+}
+
 QVariant Statement::column(int index) const {
     switch (sqlite3_column_type(m_stmt, index)) {
     case SQLITE_NULL:
@@ -45,7 +59,10 @@ QVariant Statement::column(int index) const {
         return QVariant(qlonglong(sqlite3_column_int64(m_stmt, index)));
     default: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index));
-        return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(m_stmt, index)));
+        const int bytes = sqlite3_column_bytes(m_stmt, index);
+        if (bytes == 1 && uchar(text[0]) < 128)
+            return oneLetter(text[0]);
+        return QVariant(QString::fromUtf8(text, bytes));
     }
     }
 }
@@ -65,7 +82,9 @@ std::shared_ptr<SqliteDb> SqliteDb::open(const QString& path, bool create) {
     // program: a file marked read-only stays unchanged even for an administrator.
     const bool markedReadOnly = info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
     sqlite3* handle = nullptr;
-    const int flags = (markedReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | (create ? SQLITE_OPEN_CREATE : 0);
+    // Each connection is used by one thread only, so the engine need not lock it.
+    const int flags = (markedReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
+                      (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &handle, flags, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(handle);
@@ -73,6 +92,9 @@ std::shared_ptr<SqliteDb> SqliteDb::open(const QString& path, bool create) {
     }
     sqlite3_extended_result_codes(handle, 1);
     sqlite3_busy_timeout(handle, 2000);
+    // The item files are small enough to be read through a memory map and kept in the
+    // connection's cache, which makes a scan over all items cheap.
+    sqlite3_exec(handle, "PRAGMA mmap_size = 268435456; PRAGMA cache_size = -32000;", nullptr, nullptr, nullptr);
     std::shared_ptr<SqliteDb> db(new SqliteDb(handle, path));
     if (!create)
         db->checkItemDatabase();

@@ -29,6 +29,8 @@ public:
     qint64 columnInt(int index) const;
 
 private:
+    static QVariant oneLetter(char letter);
+
     SqliteDb& m_db;
     sqlite3_stmt* m_stmt;
 };

@@ -50,6 +50,12 @@ private slots:
         QTest::addRow("like one char") << "mondat Like 'She ha? lived*'" << true;
         QTest::addRow("like whole text only") << "mondat Like 'lived'" << false;
         QTest::addRow("not like") << "mondat Not Like '*lived*'" << false;
+        QTest::addRow("like parts in order") << "mondat Like 'she*LIVED*......'" << true;
+        QTest::addRow("like parts out of order") << "mondat Like '*here*has*'" << false;
+        QTest::addRow("like parts may not overlap") << "mondat Like '*......*......'" << false;
+        QTest::addRow("like without wildcards is equality") << "mondat Like 'SHE HAS LIVED HERE ......'" << true;
+        QTest::addRow("like digit") << "sorszam Like '#'" << true;
+        QTest::addRow("like star alone") << "mondat Like '*'" << true;
         QTest::addRow("doubled quote in text") << "mondat <> 'it''s'" << true;
         QTest::addRow("numeric text literal on number field") << "sorszam = '7'" << true;
         QTest::addRow("decimal number") << "sorszam < 7.5" << true;

@@ -1,0 +1,54 @@
+// Figures of the item store on a database of 32,767 generated items.
+
+#include "benchsupport.h"
+
+#include "data/itemstore.h"
+#include "data/sqlitedb.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+using namespace lexora;
+using namespace lexora::bench;
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("en_data1.mdb");
+    makeLargeDatabase(path);
+
+    measure("open + sorted copy of all items", 20, 15, [&] {
+        auto all = ItemStore::open(path).sortedCopy("Test1", "sorrend2", "szint >= 1");
+        all->moveFirst();
+    });
+    auto all = ItemStore::open(path).sortedCopy("Test1", "sorrend2", "szint >= 1");
+    measure("topic filter on the copy", 20, 15, [&] {
+        auto topic = all->filtered("kulcs1 = '1' And kulcs2  <> 'f' ");
+        topic->moveFirst();
+    });
+    measure("topic copy straight from the file", 20, 15, [&] {
+        ItemStore::open(path).sortedCopy("Test1", "sorrend2", "kulcs1 = '1' And kulcs2 = 'a'")->moveFirst();
+    });
+    auto bound = LiveView::open(path, "test1");
+    measure("find over a text field (last match)", 20, 15, [&] {
+        bound->findFirst("mondat Like \"*station river window answer*\" Or sorszam = 32767");
+    });
+    auto table = ItemStore::open(path).tableView("test1");
+    table->setIndex("sorszam");
+    measure("seek by sorszam", 20, 15, [&] {
+        table->moveLast();
+        table->seek(16000);
+    });
+    measure("rewrite sorrend2 of 3,000 rows in one transaction", 100, 5, [&] {
+        auto view = LiveView::open(path, "test1");
+        auto transaction = beginTransaction(*view);
+        for (int i = 0; i < 3000; ++i) {
+            view->edit();
+            view->setField("sorrend2", -1 - i); // values no other row holds
+            view->update();
+            view->moveNext();
+        }
+        transaction->commit();
+    });
+    return 0;
+}

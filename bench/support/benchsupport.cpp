@@ -1,0 +1,63 @@
+#include "benchsupport.h"
+
+#include "data/itembank.h"
+#include "data/topics.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTextStream>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace lexora::bench {
+
+void makeLargeDatabase(const QString& path, int count) {
+    static const char* words[] = {"river", "teacher", "often", "yesterday", "quickly", "garden", "letter",
+                                  "station", "because", "travel", "morning", "friend", "window", "answer"};
+    QRandomGenerator rng(42);
+    std::vector<int> order(static_cast<size_t>(count));
+    std::iota(order.begin(), order.end(), 1);
+    std::shuffle(order.begin(), order.end(), rng);
+    ItemBank bank;
+    for (int i = 1; i <= count; ++i) {
+        QString sentence;
+        for (int w = 0; w < 9; ++w)
+            sentence += QString::fromLatin1(words[rng.bounded(14)]) + (w == 4 ? QStringLiteral(" ...... ") : " ");
+        const Topic& topic = TopicCatalogue::topic(i % TopicCatalogue::count);
+        const QString letter = QString(QChar('A' + i % 4));
+        bank.items.push_back({QString::number(i), QString::number(i), QString::number(order[size_t(i - 1)]),
+                              QString::number(1 + i % 3), sentence.trimmed(), "has been", "was", "is being",
+                              "had", sentence.trimmed().replace(kGap, "was"), letter, topic.kulcs1,
+                              topic.kulcs2.value_or("0")});
+    }
+    bank.createDatabase(path);
+}
+
+void measure(const QString& what, double targetMs, int rounds, const std::function<void()>& body) {
+    body();
+    std::vector<double> times;
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        body();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    QTextStream(stdout) << QString("%1: median %2 ms, slowest %3 ms (target %4 ms)\n")
+                               .arg(what, -48)
+                               .arg(times[times.size() / 2], 0, 'f', 2)
+                               .arg(times.back(), 0, 'f', 2)
+                               .arg(targetMs, 0, 'f', 0);
+}
+
+double peakMemoryMb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0;
+}
+
+} // namespace lexora::bench

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace lexora::bench {
+
+// Creates an item database of `count` generated items (numbers 1..count, shuffled
+// sorrend2, every topic and level, realistic sentence lengths) at `path`.
+void makeLargeDatabase(const QString& path, int count = 32767);
+
+// Runs `body` `rounds` times after one warm-up run and prints the median and the
+// slowest time in milliseconds, with the target, as one line.
+void measure(const QString& what, double targetMs, int rounds, const std::function<void()>& body);
+
+// Peak resident memory of this process so far, in MB.
+double peakMemoryMb();
+
+} // namespace lexora::bench
