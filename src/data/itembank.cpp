@@ -70,6 +70,8 @@ void checkItem(const QStringList& item, int line, std::vector<BankProblem>& out)
 void checkUnique(const std::vector<QStringList>& items, int column, std::vector<BankProblem>& out) {
     std::map<QString, int> seen;
     for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i].size() != ColumnCount)
+            continue;
         const QString key = column == Mondat ? items[i][column].simplified().toLower() : items[i][column];
         const auto [it, inserted] = seen.emplace(key, int(i) + 2);
         if (!inserted)
@@ -219,11 +221,9 @@ std::vector<BankProblem> ItemBank::check(const BankProfile& profile) const {
         checkItem(items[i], int(i) + 2, problems);
         whole.push_back(items[i]);
     }
-    if (whole.size() == items.size()) {
-        checkUnique(items, Sorszam, problems);
-        checkUnique(items, Sorrend2, problems);
-        checkUnique(items, Mondat, problems);
-    }
+    checkUnique(items, Sorszam, problems);
+    checkUnique(items, Sorrend2, problems);
+    checkUnique(items, Mondat, problems);
     checkProfile(whole, profile, problems);
     return problems;
 }

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <algorithm>
+
 using namespace lexora;
 
 namespace {
@@ -37,6 +39,8 @@ bool readChecked(const QString& path, const BankProfile& profile, ItemBank& bank
     bank = ItemBank::readText(path, problems);
     for (const BankProblem& p : bank.check(profile))
         problems.push_back(p);
+    std::stable_sort(problems.begin(), problems.end(),
+                     [](const BankProblem& a, const BankProblem& b) { return a.line < b.line; });
     for (const BankProblem& p : problems)
         err() << path << ':' << p.line << ": " << p.message << '\n';
     return problems.empty();
