@@ -1,9 +1,8 @@
+#include "app/application.h"
 #include "app/program.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    lexora::Application app(argc, argv);
     lexora::Program program(QCoreApplication::applicationDirPath());
     program.start();
     return app.exec();
