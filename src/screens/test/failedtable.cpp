@@ -1,0 +1,26 @@
+#include "screens/test/failedtable.h"
+
+#include "data/itemview.h"
+
+namespace lexora::FailedTable {
+
+bool startsWithPlaceholder(ItemView& view) {
+    if (view.count() == 0)
+        return false;
+    view.moveFirst();
+    return view.text(QStringLiteral("mondat")).trimmed().isEmpty();
+}
+
+bool emptyExceptPlaceholder(LiveView& view) {
+    if (!startsWithPlaceholder(view))
+        return false;
+    view.moveFirst();
+    while (!view.eof()) {
+        view.moveNext();
+        if (!view.eof())
+            view.deleteCurrent();
+    }
+    return true;
+}
+
+} // namespace lexora::FailedTable

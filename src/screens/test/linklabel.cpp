@@ -1,0 +1,17 @@
+#include "screens/test/linklabel.h"
+
+#include <QMouseEvent>
+
+namespace lexora {
+
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+} // namespace lexora
