@@ -1,7 +1,574 @@
 #include "screens/practice/practicescreen.h"
 
+#include "app/appcontext.h"
+#include "app/window.h"
+#include "data/itemstore.h"
+#include "data/topics.h"
+#include "screens/practice/clicklabel.h"
+#include "screens/practice/practicecaptions.h"
+#include "screens/practice/practicestate.h"
+#include "text/captions.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+#include <limits>
+
 namespace lexora {
 
-PracticeScreen::PracticeScreen(AppContext& context) : Screen(context, ScreenId::Practice, QStringLiteral("Spgyak")) {}
+namespace {
+
+const char* const kLevelFilters[] = {"Szint = 1", "Szint = 2", "Szint = 3"};
+const char* const kStartCriteria[] = {"sorrend2 > 0",    "sorrend2 > 250",  "sorrend2 > 500",  "sorrend2 > 750",
+                                      "sorrend2 > 1000", "sorrend2 > 1250", "sorrend2 > 1500", "sorrend2 > 1750",
+                                      "sorrend2 > 2000", "sorrend2 > 2250", "sorrend2 > 2500"};
+// A database left at its design-time place; the Level caption opens it when it is there.
+const char* const kDesignDatabase = "c:\\orrery\\en_data1.mdb";
+
+constexpr int kLastRecordMessage = 77;
+constexpr int kFirstRecordMessage = 78;
+constexpr int kRestartMessage = 80;
+constexpr int kNoMatchMessage = 82;
+
+void setNumber(QLabel* label, int value) {
+    label->setText(QString::number(value));
+}
+
+// The item numbers are 16-bit: a larger number cannot serve as the top of the draw.
+qint16 sixteenBit(const QVariant& value) {
+    const qlonglong number = value.toLongLong();
+    if (number < std::numeric_limits<qint16>::min() || number > std::numeric_limits<qint16>::max())
+        throw StoreError(StoreError::Kind::BadValue, QStringLiteral("The item number %1 is too large.").arg(number));
+    return qint16(number);
+}
+
+} // namespace
+
+PracticeScreen::PracticeScreen(AppContext& context)
+    : Screen(context, ScreenId::Practice, QStringLiteral("Spgyak")), m_c(PracticeControls::build(this, canvas())) {
+    setClientSizeTwips(9600, 7020);
+    connectControls();
+}
+
+void PracticeScreen::connectControls() {
+    const auto click = [this](QPushButton* button, void (PracticeScreen::*slot)()) {
+        connect(button, &QPushButton::clicked, this, slot);
+    };
+    click(m_c.command[3], &PracticeScreen::Command3_Click);
+    click(m_c.command[1], &PracticeScreen::Command1_Click);
+    click(m_c.command[6], &PracticeScreen::Command6_Click);
+    click(m_c.command[2], &PracticeScreen::Command2_Click);
+    click(m_c.command[10], &PracticeScreen::Command10_Click);
+    click(m_c.command[5], &PracticeScreen::Command5_Click);
+    click(m_c.command[7], &PracticeScreen::Command7_Click);
+    click(m_c.command[8], &PracticeScreen::Command8_Click);
+    click(m_c.command[9], &PracticeScreen::Command9_Click);
+    for (int i = 2; i <= 5; ++i)
+        connect(m_c.option[size_t(i)], &QRadioButton::clicked, this, [this, i] { Option3D_Click(i); });
+    connect(m_c.levelCaption, &ClickLabel::clicked, this, &PracticeScreen::Label28_Click);
+
+    const PracticeMenus& m = m_c.menus;
+    connect(m.lexora, &QAction::triggered, this, &PracticeScreen::mnuLexora_Click);
+    connect(m.test, &QAction::triggered, this, &PracticeScreen::mnuTest_Click);
+    for (int i = 0; i < int(m.nivel.size()); ++i)
+        connect(m.nivel[size_t(i)], &QAction::triggered, this, [this, i] { mnuNivelItem_Click(i); });
+    for (int i = 0; i < int(m.topicItem.size()); ++i)
+        connect(m.topicItem[size_t(i)], &QAction::triggered, this, [this, i] { mnuTopicItem_Click(i); });
+    for (int i = 0; i < int(m.beg.size()); ++i) {
+        connect(m.beg[size_t(i)], &QAction::triggered, this, [this, i](bool checked) {
+            // Choosing a starting point moves no check mark: undo the toggle the menu made.
+            m_c.menus.beg[size_t(i)]->setChecked(!checked);
+            beg_Click(i);
+        });
+    }
+}
+
+// ---------------------------------------------------------------- opening and captions
+
+void PracticeScreen::formLoad() {
+    center(this);
+    keepOnTop(this);
+    PracticeState& s = state();
+    s.seqmode = 0;
+    language();
+    s.dbhandle.reset();
+    s.allItems.reset();
+    s.selection.reset();
+    try {
+        s.dbhandle = ItemStore::open(ctx().globals.dbpath);
+        s.selection = allItems().filtered(QStringLiteral("szint >= 1"));
+        // An empty item table leaves the selection empty: the screen opens all the same.
+        if (s.selection->count() > 0)
+            s.selection->moveFirst();
+    } catch (const StoreError& e) {
+        // Without its database the screen could show nothing; the learner is told why.
+        ctx().platform.message(this, e.message(), s.titleword, MessageIcon::Stop);
+    }
+}
+
+void PracticeScreen::language() {
+    const int lang = langcode();
+    PracticeCaptions::apply(m_c, lang);
+    state().titleword = PracticeCaptions::titleWord(lang);
+    setCaption(this, PracticeCaptions::windowTitle(lang));
+}
+
+// ---------------------------------------------------------------- presenting and checking
+
+void PracticeScreen::Command3_Click() {
+    handler([this] {
+        Globals& g = ctx().globals;
+        g.itemsdone = 1;
+        setNumber(label(22), g.itemsdone);
+        setShown({m_c.command[1], m_c.frame3D1}, true);
+        m_c.command[3]->hide();
+        setShown({m_c.command[5], m_c.command[7], m_c.command[8], m_c.command[9]}, true);
+        if (state().seqmode == 1) {
+            m_c.command[2]->show();
+            m_c.command[10]->hide();
+        } else {
+            m_c.command[10]->show();
+            m_c.command[2]->hide();
+            m_c.menus.start->menuAction()->setEnabled(false);
+        }
+        setShown({label(12), label(13), label(14), label(15), label(16), label(1), label(2), label(3), label(4),
+                  label(11), label(22), label(23)},
+                 true);
+        if (!m_c.command[10]->isHidden()) {
+            g.itemsdone = 0;
+            Command10_Click();
+            setShown({m_c.command[5], m_c.command[7], m_c.command[8], m_c.command[9], label(23)}, false);
+        } else {
+            display(selection());
+        }
+        // In random mode Next (Command2) is hidden: no focus and no default button then.
+        if (!giveFocus(m_c.command[2]))
+            return;
+        setDefaultButton(m_c.command[2]);
+    });
+}
+
+void PracticeScreen::display(const ItemView& view, bool withLevel) {
+    // Every field is read before any label changes, so a row that cannot be read leaves
+    // the item on display whole. An empty field shows as an empty text.
+    const QString mondat = view.text(QStringLiteral("mondat"));
+    const QString answers[] = {view.text(QStringLiteral("a")), view.text(QStringLiteral("b")),
+                               view.text(QStringLiteral("c")), view.text(QStringLiteral("d"))};
+    const QString felelet1 = view.text(QStringLiteral("felelet1"));
+    const QString felelet2 = view.text(QStringLiteral("felelet2"));
+    const QString szint = view.text(QStringLiteral("szint"));
+
+    label(13)->setText(' ' + mondat);
+    label(14)->setText(' ' + answers[0]);
+    label(12)->setText(' ' + answers[1]);
+    label(15)->setText(' ' + answers[2]);
+    label(16)->setText(' ' + answers[3]);
+    label(10)->setText(felelet2);
+    label(18)->setText(felelet2);
+    label(17)->setText(felelet1);
+    if (withLevel)
+        label(27)->setText(szint);
+}
+
+void PracticeScreen::Option3D_Click(int index) {
+    handler([this, index] {
+        label(9)->setText(QString(QChar('A' + index - 2)));
+        oke();
+    });
+}
+
+void PracticeScreen::oke() {
+    // Exactly the item's letter, case included: an item whose letter is "b" is never answered right.
+    const bool right = label(9)->text() == label(10)->text();
+    label(19)->setVisible(right);
+    label(20)->setVisible(!right);
+    if (!m_c.command[2]->isHidden())
+        giveFocus(m_c.command[2]);
+    else if (!m_c.command[10]->isHidden())
+        giveFocus(m_c.command[10]);
+}
+
+void PracticeScreen::clearChoice() {
+    // The hidden fifth option stands for no answer; choosing it in code runs no click handler.
+    m_c.option[1]->setChecked(true);
+}
+
+void PracticeScreen::Command1_Click() {
+    handler([this] {
+        setShown({label(17), label(18)}, true);
+        giveFocus(state().seqmode == 1 ? m_c.command[2] : m_c.command[10]);
+    });
+}
+
+bool PracticeScreen::formKeyPress(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString text = event->text();
+    if (text.size() != 1 || text[0] < QChar('a') || text[0] > QChar('d'))
+        return false;
+    // A key does what a click on its option does; while the answer panel is hidden
+    // (before Start) there is nothing to click and no item to answer.
+    QRadioButton* option = m_c.option[size_t(text[0].unicode() - 'a' + 2)];
+    if (!option->isVisibleTo(this))
+        return false;
+    option->click();
+    return true;
+}
+
+// ---------------------------------------------------------------- leaving
+
+void PracticeScreen::Command6_Click() {
+    handler([this] {
+        ctx().screens.show(ScreenId::Hub);
+        ctx().screens.unload(ScreenId::Practice);
+    });
+}
+
+void PracticeScreen::mnuLexora_Click() {
+    Command6_Click();
+}
+
+void PracticeScreen::closeBoxPressed() {
+    // The close box leaves as Close does; otherwise the learner would be left without the hub.
+    Command6_Click();
+}
+
+void PracticeScreen::mnuTest_Click() {
+    handler([this] {
+        ctx().screens.hide(ScreenId::FailedItems);
+        ctx().screens.show(ScreenId::Test);
+        ctx().screens.unload(ScreenId::Practice);
+    });
+}
+
+// ---------------------------------------------------------------- moving between items
+
+void PracticeScreen::Command2_Click() {
+    handler([this] {
+        Globals& g = ctx().globals;
+        PracticeState& s = state();
+        clearChoice();
+        ++g.itemsdone;
+        setNumber(label(22), g.itemsdone);
+        setShown({label(17), label(18), label(19), label(20)}, false);
+        SnapshotView& sel = selection();
+        bool atEnd = sel.eof();
+        if (!atEnd) {
+            sel.moveNext();
+            atEnd = sel.eof();
+        }
+        if (atEnd) {
+            message(kRestartMessage, MessageIcon::Stop);
+            // The press that hit the end is not counted; the exercise starts again.
+            --g.itemsdone;
+            setNumber(label(22), g.itemsdone);
+            szam();
+        } else {
+            ++s.selpos;
+        }
+        display(sel);
+        setNumber(label(30), s.selpos);
+    });
+}
+
+void PracticeScreen::Command10_Click() {
+    handler([this] {
+        Globals& g = ctx().globals;
+        PracticeState& s = state();
+        s.dbhandle = ItemStore::open(g.dbpath);
+        g.rstable = s.dbhandle->tableView(QStringLiteral("test1"));
+        LiveView& table = *g.rstable;
+        table.setIndex(QStringLiteral("sorszam"));
+        table.moveLast();
+        if (s.maxno == 0)
+            s.maxno = sixteenBit(table.field(QStringLiteral("sorszam")));
+        // Numbers that belong to no item are drawn again; when no item has a number the
+        // draw can yield, drawing would never end.
+        if (!drawableNumberExists(s.maxno))
+            return;
+        do {
+            ctx().platform.reseedRandom();
+            const double r = ctx().platform.random();
+            g.seekkey = int(std::floor(s.maxno * r + 1));
+            table.seek(g.seekkey);
+        } while (table.noMatch());
+
+        clearChoice();
+        ++g.itemsdone;
+        setNumber(label(22), g.itemsdone);
+        ++s.selpos;
+        setNumber(label(30), s.selpos);
+        display(table);
+        setShown({label(17), label(18), label(19), label(20), label(21)}, false);
+    });
+}
+
+// Whether some item has a number from 1 to maxno. The table is in ascending item number,
+// so the first number of 1 or more decides.
+bool PracticeScreen::drawableNumberExists(qint16 maxno) {
+    if (maxno < 1)
+        return false;
+    LiveView& table = *ctx().globals.rstable;
+    for (table.moveFirst(); !table.eof(); table.moveNext()) {
+        const QVariant number = table.field(QStringLiteral("sorszam"));
+        if (!number.isNull() && number.toLongLong() >= 1)
+            return number.toLongLong() <= maxno;
+    }
+    return false;
+}
+
+void PracticeScreen::Command5_Click() {
+    handler([this] {
+        SnapshotView& sel = selection();
+        if (!sel.bof()) {
+            sel.moveFirst();
+            so(sel);
+        }
+        state().selpos = 1;
+        afterRecordMove(sel);
+    });
+}
+
+void PracticeScreen::Command7_Click() {
+    handler([this] {
+        SnapshotView& sel = selection();
+        if (!sel.bof()) {
+            sel.movePrevious();
+            so(sel);
+        }
+        if (!sel.bof())
+            --state().selpos;
+        afterRecordMove(sel);
+    });
+}
+
+void PracticeScreen::Command8_Click() {
+    handler([this] {
+        SnapshotView& sel = selection();
+        if (!sel.eof()) {
+            sel.moveNext();
+            so(sel);
+        }
+        if (!sel.eof())
+            ++state().selpos;
+        afterRecordMove(sel);
+    });
+}
+
+void PracticeScreen::Command9_Click() {
+    handler([this] {
+        SnapshotView& sel = selection();
+        if (!sel.eof()) {
+            sel.moveLast();
+            so(sel);
+        }
+        state().selpos = state().selcount;
+        afterRecordMove(sel);
+    });
+}
+
+void PracticeScreen::afterRecordMove(SnapshotView& sel) {
+    setNumber(label(30), state().selpos);
+    clearChoice();
+    // A move past either end leaves the item at that end on display; the selection goes
+    // back onto it, so that the next move and the position count start from what is shown.
+    if (sel.count() > 0 && !sel.hasCurrent())
+        sel.eof() ? sel.moveLast() : sel.moveFirst();
+}
+
+void PracticeScreen::so(SnapshotView& sel) {
+    try {
+        display(sel);
+        setShown({label(17), label(18), label(19), label(20)}, false);
+        giveFocus(m_c.command[2]);
+    } catch (const StoreError&) {
+        // No current row: the move went past an end, and the item shown before stays.
+        if (sel.eof())
+            message(kLastRecordMessage, MessageIcon::Information);
+        else if (sel.bof())
+            message(kFirstRecordMessage, MessageIcon::Information);
+    }
+}
+
+void PracticeScreen::szam() {
+    PracticeState& s = state();
+    SnapshotView& sel = selection();
+    sel.moveLast();
+    s.selcount = sel.count();
+    sel.moveFirst();
+    s.selpos = 1;
+    setNumber(label(30), s.selpos);
+    setNumber(label(31), s.selcount);
+    setShown({label(30), label(31), label(32)}, true);
+}
+
+void PracticeScreen::keresa() {
+    try {
+        SnapshotView& sel = selection();
+        sel.findNext(state().startcrit);
+        // Nothing past the current item meets the criterion: the item on display stays.
+        if (sel.noMatch())
+            return;
+        display(sel);
+    } catch (const StoreError&) {
+    }
+}
+
+void PracticeScreen::Label28_Click() {
+    handler([this] {
+        // The file is opened and read before anything changes: where it is missing or
+        // holds no such item, the click leaves the screen as it was.
+        ItemStore designDb = ItemStore::open(QString::fromLatin1(kDesignDatabase));
+        auto copy =
+            designDb.sortedCopy(QStringLiteral("Test1"), QStringLiteral("sorszam"), QStringLiteral("kulcs2 = '9'"));
+        copy->moveFirst();
+        display(*copy);
+        PracticeState& s = state();
+        s.dbhandle = designDb;
+        s.selection = std::move(copy);
+    });
+}
+
+// ---------------------------------------------------------------- settings
+
+void PracticeScreen::showSequentialButtons() {
+    m_c.command[10]->hide();
+    setShown({m_c.command[2], m_c.command[5], m_c.command[7], m_c.command[8], m_c.command[9], label(23)}, true);
+}
+
+void PracticeScreen::mnuNivelItem_Click(int index) {
+    handler([this, index] {
+        Globals& g = ctx().globals;
+        PracticeState& s = state();
+        s.seqmode = 1;
+        g.itemsdone = 1;
+        setNumber(label(22), g.itemsdone);
+        setShown({label(18), label(19)}, false);
+        clearChoice();
+        setShown({label(27), label(28)}, true);
+        setShown({label(21), label(29)}, false);
+        showSequentialButtons();
+        if (index <= 2) {
+            for (int i = 0; i <= 2; ++i)
+                m_c.menus.nivel[size_t(i)]->setChecked(i == index);
+            s.selection = allItems().filtered(QString::fromLatin1(kLevelFilters[index]));
+            if (s.selection->count() == 0) {
+                noItemsSelected();
+                return;
+            }
+            s.selection->moveFirst();
+            setNumber(label(27), index + 1);
+        }
+        display(selection(), false);
+        szam();
+    });
+}
+
+void PracticeScreen::mnuTopicItem_Click(int index) {
+    handler([this, index] {
+        PracticeState& s = state();
+        try {
+            s.seqmode = 1;
+            setShown({label(18), label(19)}, false);
+            clearChoice();
+            setShown({label(27), label(28)}, false);
+            setShown({label(21), label(29)}, true);
+            showSequentialButtons();
+            check();
+            m_c.menus.topicItem[size_t(index)]->setChecked(true);
+            s.selection = allItems().filtered(TopicCatalogue::topic(index).practiceFilter);
+            s.selection->moveFirst();
+            setCaption(label(21), TopicCatalogue::practiceTitle(index, langcode()));
+            display(*s.selection);
+            szam();
+        } catch (const StoreError& e) {
+            if (e.kind() != StoreError::Kind::NoCurrentRow)
+                throw;
+            noItemsSelected();
+        }
+    });
+}
+
+// A level or topic that selects no item: the learner is asked to choose another one, and
+// the selection stays empty until then.
+void PracticeScreen::noItemsSelected() {
+    message(kNoMatchMessage, MessageIcon::Exclamation);
+    setShown({label(19), label(20)}, false);
+}
+
+void PracticeScreen::check() {
+    for (QAction* entry : m_c.menus.topicItem)
+        entry->setChecked(false);
+}
+
+void PracticeScreen::beg_Click(int index) {
+    handler([this, index] {
+        PracticeState& s = state();
+        s.startcrit = QString::fromLatin1(kStartCriteria[index]);
+        showSequentialButtons();
+        keresa();
+        s.seqmode = 1;
+        setShown({label(30), label(31), label(32)}, false);
+    });
+}
+
+// ---------------------------------------------------------------- helpers
+
+bool PracticeScreen::giveFocus(QWidget* widget) {
+    // Like the window system, a hidden or disabled control cannot take the focus.
+    if (!widget->isVisibleTo(this) || !widget->isEnabled())
+        return false;
+    widget->setFocus();
+    return true;
+}
+
+void PracticeScreen::message(int captionKey, MessageIcon icon) {
+    ctx().platform.message(this, ctx().caption(captionKey), state().titleword, icon);
+}
+
+void PracticeScreen::setShown(std::initializer_list<QWidget*> widgets, bool shown) {
+    for (QWidget* widget : widgets)
+        widget->setVisible(shown);
+}
+
+PracticeState& PracticeScreen::state() {
+    return ctx().screens.state<PracticeState>();
+}
+
+int PracticeScreen::langcode() {
+    return ctx().globals.langcode.value_or(LangCode::English);
+}
+
+ItemStore& PracticeScreen::dbhandle() {
+    PracticeState& s = state();
+    if (!s.dbhandle)
+        throw StoreError(StoreError::Kind::NotFound, QStringLiteral("The item database is not open."));
+    return *s.dbhandle;
+}
+
+SnapshotView& PracticeScreen::selection() {
+    PracticeState& s = state();
+    if (!s.selection)
+        throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("No items are selected."));
+    return *s.selection;
+}
+
+// Every item of the open database in ascending sorrend2, copied once: a level or a topic
+// is cut from it. The items cannot change while this screen is open (the screens that
+// write them are closed meanwhile), and a fresh copy is taken each time the screen opens.
+const SnapshotView& PracticeScreen::allItems() {
+    PracticeState& s = state();
+    ItemStore& db = dbhandle();
+    if (!s.allItems || s.allItemsPath != db.path()) {
+        s.allItems = db.sortedCopy(QStringLiteral("Test1"), QStringLiteral("sorrend2"));
+        s.allItemsPath = db.path();
+    }
+    return *s.allItems;
+}
 
 } // namespace lexora

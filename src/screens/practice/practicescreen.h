@@ -1,14 +1,83 @@
 #pragma once
 
+#include "app/platform.h"
 #include "app/screen.h"
+#include "screens/practice/practicecontrols.h"
+
+#include <initializer_list>
+
+class QLabel;
 
 namespace lexora {
 
+class ItemStore;
+class ItemView;
+class SnapshotView;
+struct PracticeState;
+
+// The Practice screen (window Spgyak): items one at a time with a green or red box for
+// each choice, the solution on request, and Next either drawing an item at random from
+// the whole table (random mode, as the screen opens) or walking a selection of a level,
+// a topic or from a starting point in ascending sorrend2 (sequential mode).
 class PracticeScreen : public Screen {
     Q_OBJECT
 
 public:
     explicit PracticeScreen(AppContext& context);
+
+    void formLoad() override;
+
+protected:
+    bool formKeyPress(QKeyEvent* event) override;
+    void closeBoxPressed() override;
+
+private:
+    void connectControls();
+
+    // Handlers
+    void Command3_Click();          // Start
+    void Command1_Click();          // Solution
+    void Command6_Click();          // Close
+    void Command2_Click();          // Next, sequential
+    void Command10_Click();         // Next, random
+    void Command5_Click();          // First
+    void Command7_Click();          // Previous
+    void Command8_Click();          // Next record
+    void Command9_Click();          // Last
+    void Option3D_Click(int index); // 2 to 5: answers A to D
+    void Label28_Click();
+    void mnuNivelItem_Click(int index);
+    void mnuTopicItem_Click(int index);
+    void beg_Click(int index);
+    void mnuLexora_Click();
+    void mnuTest_Click();
+
+    // Routines
+    void language();
+    void oke();
+    void display(const ItemView& view, bool withLevel = true);
+    void clearChoice();
+    void so(SnapshotView& selection);
+    void szam();
+    void keresa();
+    void check();
+    void afterRecordMove(SnapshotView& selection);
+    void noItemsSelected();
+    bool drawableNumberExists(qint16 maxno);
+
+    bool giveFocus(QWidget* widget);
+    void message(int captionKey, MessageIcon icon);
+    void setShown(std::initializer_list<QWidget*> widgets, bool shown);
+    void showSequentialButtons();
+    QLabel* label(int number) const { return m_c.label[size_t(number)]; }
+
+    PracticeState& state();
+    ItemStore& dbhandle();
+    SnapshotView& selection();
+    const SnapshotView& allItems();
+    int langcode();
+
+    PracticeControls m_c;
 };
 
 } // namespace lexora

@@ -1,0 +1,61 @@
+// Figures of the Practice screen on a database of 32,767 generated items.
+
+#include "benchsupport.h"
+
+#include "app/program.h"
+#include "app/screen.h"
+#include "text/captions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+using namespace lexora;
+using namespace lexora::bench;
+
+namespace {
+
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    makeLargeDatabase(dir.filePath("en_data1.mdb"));
+
+    Program program(dir.path());
+    program.globals().langcode = LangCode::English;
+    program.globals().dbpath = dir.filePath("en_data1.mdb");
+    ScreenRegistry& screens = program.screens();
+
+    // Opening includes closing the screen again, so every round starts from nothing.
+    measure("open the Practice screen (and close it)", 30, 15, [&] {
+        screens.show(ScreenId::Practice);
+        screens.unload(ScreenId::Practice);
+        settle();
+    });
+
+    Screen* practice = screens.show(ScreenId::Practice);
+    const auto entry = [&](const char* name) { return practice->findChild<QAction*>(QLatin1String(name)); };
+    const auto button = [&](const char* name) { return practice->findChild<QPushButton*>(QLatin1String(name)); };
+    measure("choose topic 0 (verbs, the largest)", 30, 15, [&] { entry("mnuTopicItem_0")->trigger(); });
+    measure("choose topic 1 (one of the small ones)", 30, 15, [&] { entry("mnuTopicItem_1")->trigger(); });
+    measure("choose level 2", 30, 15, [&] { entry("mnuNivelItem_1")->trigger(); });
+    button("Command3")->click();
+    measure("sequential Next", 30, 15, [&] { button("Command2")->click(); });
+    measure("Last record", 30, 15, [&] { button("Command9")->click(); });
+    screens.unload(ScreenId::Practice);
+    settle();
+
+    practice = screens.show(ScreenId::Practice);
+    button("Command3")->click();
+    measure("random Next (reopens the file, draws, seeks)", 30, 15, [&] { button("Command10")->click(); });
+    QTextStream(stdout) << QString("peak memory: %1 MB\n").arg(peakMemoryMb(), 0, 'f', 1);
+    return 0;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "data/itemstore.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace lexora {
+
+// The Practice screen's own variables. The registry keeps them for the whole run, so
+// closing and reopening the screen finds them as they were; the load handler sets
+// seqmode, dbhandle, selection and titleword afresh and leaves the others alone.
+struct PracticeState {
+    std::optional<ItemStore> dbhandle;       // the item database, opened when the screen loads
+    std::unique_ptr<SnapshotView> allItems;  // every item of dbhandle in ascending sorrend2
+    QString allItemsPath;                    // the file allItems was copied from
+    std::unique_ptr<SnapshotView> selection; // the items sequential mode walks
+    int seqmode = 0;                         // 0 = random mode, 1 = sequential mode
+    QString startcrit;                       // criterion of the starting point chosen last
+    int selcount = 0;                        // number of items in selection, as counted by szam
+    int selpos = 0;                          // position (from 1) of the item on display within selection
+    QString titleword;                       // the screen's name in the working language
+    qint16 maxno = 0;                        // largest sorszam, read at the first random draw of the run
+};
+
+} // namespace lexora
