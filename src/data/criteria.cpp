@@ -46,8 +46,36 @@ bool isEmptyValue(const QVariant& v) {
     return v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isEmpty());
 }
 
+// One UTF-16 unit folded for a comparison without regard to case. ASCII letters are folded inline:
+// a Like over the whole item table folds every character it reads, and a lookup in the Unicode
+// tables for each of them made such a search several times slower.
+char16_t folded(char16_t c) {
+    if (c < 128)
+        return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+    return char16_t(QChar::toCaseFolded(char32_t(c)));
+}
+
+// Whether `text` holds the folded `part` at `at` (which must leave room for it).
+bool foldedAt(QStringView text, qsizetype at, QStringView part) {
+    for (qsizetype i = 0; i < part.size(); ++i) {
+        if (folded(text[at + i].unicode()) != part[i].unicode())
+            return false;
+    }
+    return true;
+}
+
+// First position at or after `from` where `text` holds the folded `part`, or -1.
+qsizetype indexOfFolded(QStringView text, QStringView part, qsizetype from) {
+    const char16_t first = part[0].unicode();
+    for (qsizetype at = from; at + part.size() <= text.size(); ++at) {
+        if (folded(text[at].unicode()) == first && foldedAt(text, at + 1, part.mid(1)))
+            return at;
+    }
+    return -1;
+}
+
 // A Like pattern. Patterns made only of texts and "*" (the usual "*word*") are matched
-// with plain searches; "?" and "#" need a regular expression.
+// with plain searches on folded texts; "?" and "#" need a regular expression.
 class LikeMatcher {
 public:
     LikeMatcher() = default;
@@ -56,28 +84,32 @@ public:
             m_regex = regex(pattern);
             m_simple = false;
         } else {
-            m_parts = pattern.split('*');
+            for (QString part : pattern.split('*')) {
+                for (QChar& c : part)
+                    c = QChar(folded(c.unicode()));
+                m_parts.push_back(part);
+            }
         }
     }
 
     bool matches(const QString& text) const {
         if (!m_simple)
             return m_regex.match(text).hasMatch();
-        if (m_parts.size() == 1)
-            return text.compare(m_parts.front(), Qt::CaseInsensitive) == 0;
         const QString& head = m_parts.front();
+        if (m_parts.size() == 1)
+            return text.size() == head.size() && foldedAt(text, 0, head);
         const QString& tail = m_parts.back();
-        if (text.size() < head.size() + tail.size() || !text.startsWith(head, Qt::CaseInsensitive) ||
-            !text.endsWith(tail, Qt::CaseInsensitive))
+        if (text.size() < head.size() + tail.size() || !foldedAt(text, 0, head) ||
+            !foldedAt(text, text.size() - tail.size(), tail))
             return false;
         qsizetype at = head.size();
-        const qsizetype end = text.size() - tail.size();
+        const QStringView middle = QStringView(text).left(text.size() - tail.size());
         for (qsizetype i = 1; i + 1 < m_parts.size(); ++i) {
             const QString& part = m_parts[i];
             if (part.isEmpty())
                 continue;
-            at = text.indexOf(part, at, Qt::CaseInsensitive);
-            if (at < 0 || at + part.size() > end)
+            at = indexOfFolded(middle, part, at);
+            if (at < 0)
                 return false;
             at += part.size();
         }

@@ -406,7 +406,7 @@ struct SnapshotView::Data {
     const TableDef* table = nullptr;
     std::shared_ptr<SqliteDb> db; // dropped once every column is held
     QString file;                 // canonical path, to find the copies of a file
-    QString orderField;
+    std::string orderBy;          // the copy's order as the engine reads it
     std::vector<qint64> keys;                       // rowid of each copied row, in the copy's order
     std::vector<std::vector<QVariant>> columns;     // per column: a value per row, or empty while not read
     std::unordered_map<int, std::vector<QVariant>> rowsRead; // whole rows read one by one
@@ -459,7 +459,7 @@ struct SnapshotView::Data {
         for (int c : cols)
             columns[size_t(c)].resize(keys.size());
         std::unordered_map<qint64, size_t> indexOf;
-        Statement read = db->prepare(select(cols) + " ORDER BY \"" + orderField.toStdString() + '"');
+        Statement read = db->prepare(select(cols) + " ORDER BY " + orderBy);
         size_t next = 0;
         while (read.step()) {
             const qint64 key = read.columnInt(0);
@@ -523,8 +523,8 @@ std::unique_ptr<SnapshotView> SnapshotView::open(const QString& path, const QStr
 std::unique_ptr<SnapshotView> SnapshotView::open(std::shared_ptr<SqliteDb> db, const QString& tableName,
                                                  const QString& orderField, const QString& criteria) {
     const TableDef& table = tableNamed(tableName);
-    const int orderColumn = table.fieldIndex(orderField);
-    if (orderColumn < 0)
+    const int orderColumn = orderField.isEmpty() ? -1 : table.fieldIndex(orderField);
+    if (orderColumn < 0 && !orderField.isEmpty())
         throw StoreError(StoreError::Kind::UnknownField,
                          QStringLiteral("The table %1 has no field \"%2\".").arg(table.name, orderField));
     std::optional<Criterion> criterion;
@@ -537,20 +537,22 @@ std::unique_ptr<SnapshotView> SnapshotView::open(std::shared_ptr<SqliteDb> db, c
         delete d;
     });
     data->table = &table;
-    data->orderField = table.fields[size_t(orderColumn)].name;
+    data->orderBy = orderColumn < 0 ? std::string("rowid") : '"' + table.fields[size_t(orderColumn)].name.toStdString() + '"';
     data->file = canonicalFile(db->path());
     data->columns.resize(table.fields.size());
 
     // Making the copy reads only the order field and what the criterion needs; ordering by
     // the field alone lets the engine read a covering index in its order.
-    std::vector<int> eager{orderColumn};
+    std::vector<int> eager;
+    if (orderColumn >= 0)
+        eager.push_back(orderColumn);
     if (criterion)
         for (int c : criterion->columns())
             if (c != orderColumn)
                 eager.push_back(c);
     std::vector<std::vector<QVariant>> read(eager.size());
     std::vector<QVariant> row(table.fields.size());
-    Statement rows = db->prepare(data->select(eager) + " ORDER BY \"" + data->orderField.toStdString() + '"');
+    Statement rows = db->prepare(data->select(eager) + " ORDER BY " + data->orderBy);
     while (rows.step()) {
         for (size_t i = 0; i < eager.size(); ++i)
             row[size_t(eager[i])] = rows.column(int(i) + 1);

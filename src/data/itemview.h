@@ -146,7 +146,8 @@ class SnapshotView : public ItemView {
 public:
     struct Data;
 
-    // Rows of `table` in ascending order of `orderField`, restricted by `criteria` (null = all rows).
+    // Rows of `table` in ascending order of `orderField` (empty: the table's stored order),
+    // restricted by `criteria` (null = all rows).
     static std::unique_ptr<SnapshotView> open(const QString& path, const QString& table, const QString& orderField,
                                               const QString& criteria = QString());
     static std::unique_ptr<SnapshotView> open(std::shared_ptr<SqliteDb> db, const QString& table,

@@ -70,6 +70,18 @@ private slots:
         QCOMPARE(Criterion::parse(criteria, itemTable()).matches(cells.data()), expected);
     }
 
+    void likeIgnoresCaseOfAccentedLetters() {
+        const auto cells = row(7, 2, QString::fromUtf8("Árvíztűrő TÜKÖRFÚRÓGÉP ......"), "1", "a");
+        const auto like = [&](const char* pattern) {
+            return Criterion::parse(QString::fromUtf8("mondat Like \"%1\"").arg(QString::fromUtf8(pattern)), itemTable())
+                .matches(cells.data());
+        };
+        QVERIFY(like("*tükör*"));
+        QVERIFY(like("ÁRVÍZ*......"));
+        QVERIFY(like("árvíztűrő tükörfúrógép ......"));
+        QVERIFY(!like("*tukor*"));
+    }
+
     // A comparison with an empty field is neither true nor false: neither it nor its negation selects.
     void emptyFieldsSelectNothing_data() {
         QTest::addColumn<QString>("criteria");

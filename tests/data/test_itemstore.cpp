@@ -126,6 +126,12 @@ private slots:
         QCOMPARE(store.sortedCopy("test1", "sorrend2")->count(), 11);
     }
 
+    void copyInStoredOrder() {
+        TempDatabase db;
+        auto stored = ItemStore::open(db.path()).sortedCopy("test1", QString(), "kulcs1 = '1'");
+        QCOMPARE(column(*stored, "sorszam"), QList<int>({1, 2, 3, 4, 6, 8, 10, 12}));
+    }
+
     void emptyCopyHasBothFlags() {
         TempDatabase db;
         auto none = ItemStore::open(db.path()).sortedCopy("test1", "sorrend2", "kulcs1 = 'z'");

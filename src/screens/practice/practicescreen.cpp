@@ -425,7 +425,7 @@ void PracticeScreen::Label28_Click() {
         // holds no such item, the click leaves the screen as it was.
         ItemStore designDb = ItemStore::open(QString::fromLatin1(kDesignDatabase));
         auto copy =
-            designDb.sortedCopy(QStringLiteral("Test1"), QStringLiteral("sorszam"), QStringLiteral("kulcs2 = '9'"));
+            designDb.sortedCopy(QStringLiteral("Test1"), QString(), QStringLiteral("kulcs2 = '9'"));
         copy->moveFirst();
         display(*copy);
         PracticeState& s = state();

@@ -4,6 +4,8 @@
 
 namespace lexora {
 
+// The plain light-grey window that lies behind all others for the whole run. It has no
+// controls and no behaviour; its close box does nothing.
 class BackgroundScreen : public Screen {
     Q_OBJECT
 

@@ -1,0 +1,85 @@
+#include "screens/hub/reshuffle.h"
+
+#include "app/platform.h"
+#include "data/itemstore.h"
+#include "data/itemview.h"
+#include "data/schema.h"
+#include "data/sqlitedb.h"
+#include "data/storeerror.h"
+
+#include <cmath>
+
+namespace lexora {
+
+int Reshuffle::candidate(double draw) {
+    float r = float(draw);
+    // A draw just below 1 can round up to 1 in single precision; it still belongs to the top value.
+    if (r >= 1.0f)
+        r = std::nextafter(1.0f, 0.0f);
+    if (r < 0.0f)
+        r = 0.0f;
+    return int(std::floor(r * float(range) + 1.0f));
+}
+
+std::optional<int> Reshuffle::step(int n, int first) {
+    const int next = first >= threshold ? n - 1 : n + 1;
+    if (next < kIntegerMin || next > kIntegerMax)
+        return std::nullopt;
+    return next;
+}
+
+Reshuffle::Result Reshuffle::run() {
+    Result result;
+    if (m_view.count() == 0) {
+        result.outcome = Outcome::Empty;
+        return result;
+    }
+    try {
+        const auto transaction = beginTransaction(m_view);
+        m_view.moveFirst();
+        while (!m_view.eof()) {
+            placeCurrentRow(result);
+            m_view.moveNext();
+        }
+        transaction->commit();
+    } catch (const StoreError& e) {
+        // The transaction has been rolled back on the way out: the file is as it was.
+        result.outcome = Outcome::Failed;
+        result.problem = e.message();
+        result.rows = 0;
+    }
+    m_view.refresh();
+    return result;
+}
+
+void Reshuffle::placeCurrentRow(Result& result) {
+    m_platform.reseedRandom();
+    const int first = candidate(m_platform.random());
+    int n = first;
+    for (;;) {
+        try {
+            // A refused write leaves the edit open with the row as read, so the next value
+            // is written without reading the row again.
+            if (m_view.editMode() == LiveView::EditMode::None)
+                m_view.edit();
+            m_view.setField(QStringLiteral("sorrend2"), n);
+            m_view.update();
+            ++result.rows;
+            return;
+        } catch (const StoreError& e) {
+            if (e.kind() != StoreError::Kind::DuplicateKey) {
+                m_view.cancelUpdate();
+                throw;
+            }
+        }
+        ++result.collisions;
+        const std::optional<int> next = step(n, first);
+        if (!next)
+            throw StoreError(StoreError::Kind::BadValue,
+                             QStringLiteral("There is no free place left in the sequence for item number %1.")
+                                 .arg(m_view.text(QStringLiteral("sorszam"))));
+        n = *next;
+    }
+}
+
+} // namespace lexora
