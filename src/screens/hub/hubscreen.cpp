@@ -4,7 +4,7 @@
 #include "app/window.h"
 #include "data/itemview.h"
 #include "data/storeerror.h"
-#include "screens/hub/clickablelabel.h"
+#include "app/clickablelabel.h"
 #include "screens/hub/reshuffle.h"
 #include "screens/info/aboutscreen.h"
 #include "screens/start/flagpictures.h"

@@ -2,7 +2,7 @@
 
 #include "app/appcontext.h"
 #include "app/window.h"
-#include "screens/hub/clickablelabel.h"
+#include "app/clickablelabel.h"
 #include "screens/info/aboutpictures.h"
 
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "screens/practice/practicecontrols.h"
 
 #include "app/window.h"
-#include "screens/practice/clicklabel.h"
+#include "app/clickablelabel.h"
 
 #include <QAction>
 #include <QFrame>
@@ -104,7 +104,7 @@ void buildItemArea(PracticeControls& c, QWidget* canvas) {
     const LabelLook letter{uiFont(FontFace::Sans, 12), kTeal, kWhite, Qt::AlignCenter};
 
     // Level, topic and position in the top row.
-    c.levelCaption = new ClickLabel(canvas);
+    c.levelCaption = new ClickableLabel(canvas);
     c.label[28] = makeLabel(c.levelCaption, 28, {240, 150, 960, 360}, caption);
     c.label[27] = makeLabel(new QLabel(canvas), 27, {1260, 120, 480, 390}, level);
     // The topic stands where the level does: only one of the two is shown at a time.

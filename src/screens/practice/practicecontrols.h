@@ -15,7 +15,7 @@ class QWidget;
 
 namespace lexora {
 
-class ClickLabel;
+class ClickableLabel;
 
 // The menus of the Practice screen. Members of a menu array are indexed as the menu
 // numbers them (nivel[0] is mnuNivelItem_0).
@@ -48,7 +48,7 @@ struct PracticeControls {
     std::array<QLabel*, 33> label{};
     std::array<QRadioButton*, 6> option{};
     QFrame* frame3D1 = nullptr;
-    ClickLabel* levelCaption = nullptr; // Label28, which acts on a click
+    ClickableLabel* levelCaption = nullptr; // Label28, which acts on a click
     PracticeMenus menus;
 
     static PracticeControls build(QMainWindow* window, QWidget* canvas);

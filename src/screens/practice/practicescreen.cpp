@@ -4,7 +4,7 @@
 #include "app/window.h"
 #include "data/itemstore.h"
 #include "data/topics.h"
-#include "screens/practice/clicklabel.h"
+#include "app/clickablelabel.h"
 #include "screens/practice/practicecaptions.h"
 #include "screens/practice/practicestate.h"
 #include "text/captions.h"
@@ -70,7 +70,7 @@ void PracticeScreen::connectControls() {
     click(m_c.command[9], &PracticeScreen::Command9_Click);
     for (int i = 2; i <= 5; ++i)
         connect(m_c.option[size_t(i)], &QRadioButton::clicked, this, [this, i] { Option3D_Click(i); });
-    connect(m_c.levelCaption, &ClickLabel::clicked, this, &PracticeScreen::Label28_Click);
+    connect(m_c.levelCaption, &ClickableLabel::clicked, this, &PracticeScreen::Label28_Click);
 
     const PracticeMenus& m = m_c.menus;
     connect(m.lexora, &QAction::triggered, this, &PracticeScreen::mnuLexora_Click);

@@ -1,7 +1,7 @@
 #include "screens/test/itemboard.h"
 
 #include "app/window.h"
-#include "screens/test/linklabel.h"
+#include "app/clickablelabel.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -77,13 +77,13 @@ ItemBoard ItemBoard::build(QWidget* canvas) {
         if (i < 4) {
             board.options[size_t(i)] = option;
             // The letter beside an option answers a click as the option itself does.
-            auto* letter = new LinkLabel(board.panel);
+            auto* letter = new ClickableLabel(board.panel);
             letter->setObjectName(QStringLiteral("Label%1").arg(i + 5));
             letter->setTextFormat(Qt::PlainText);
             letter->setText(QLatin1String(kLetters[i]));
             letter->setFont(uiFont(FontFace::Sans, 13.5));
             letter->unsetCursor();
-            QObject::connect(letter, &LinkLabel::clicked, option, &QRadioButton::click);
+            QObject::connect(letter, &ClickableLabel::clicked, option, &QRadioButton::click);
             board.optionLetters[size_t(i)] = letter;
         } else {
             board.noAnswer = option;

@@ -5,7 +5,7 @@
 #include "data/storeerror.h"
 #include "screens/test/clippinggauge.h"
 #include "screens/test/intervaltimer.h"
-#include "screens/test/linklabel.h"
+#include "app/clickablelabel.h"
 #include "screens/test/testscore.h"
 #include "screens/test/teststate.h"
 #include "text/captions.h"
@@ -115,7 +115,7 @@ void TestScreen::buildControls() {
     m_label18 = makeBadge(m_frame3D2, QStringLiteral("Label18"), QString(), "#008080", 20);
     m_label21 = makeBadge(m_frame3D2, QStringLiteral("Label21"), QString(), "#008080", 20);
 
-    m_label17 = new LinkLabel(c);
+    m_label17 = new ClickableLabel(c);
     m_label17->setObjectName(QStringLiteral("Label17"));
     QFont linkFont = uiFont(FontFace::Sans, 9.75);
     linkFont.setUnderline(true);
@@ -214,7 +214,7 @@ void TestScreen::connectControls() {
     connect(m_command2, &QPushButton::clicked, this, [this] { handler([this] { Command2_Click(); }); });
     connect(m_command5, &QPushButton::clicked, this, [this] { handler([this] { Command5_Click(); }); });
     connect(m_command6, &QPushButton::clicked, this, [this] { reportingHandler([this] { Command6_Click(); }); });
-    connect(m_label17, &LinkLabel::clicked, this, [this] { reportingHandler([this] { Label17_Click(); }); });
+    connect(m_label17, &ClickableLabel::clicked, this, [this] { reportingHandler([this] { Label17_Click(); }); });
     for (int i = 0; i < 4; ++i)
         connect(m_board.options[size_t(i)], &QRadioButton::clicked, this,
                 [this, i] { handler([this, i] { Option3D_Click(i); }); });

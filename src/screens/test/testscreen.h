@@ -17,7 +17,7 @@ namespace lexora {
 
 class ClippingGauge;
 class IntervalTimer;
-class LinkLabel;
+class ClickableLabel;
 struct TestState;
 
 // The Test screen: a run of items drawn at random or walked from a starting point, with
@@ -86,7 +86,7 @@ private:
     QFrame* m_frame3D2 = nullptr;
     QLabel* m_label18 = nullptr; // score as a fraction
     QLabel* m_label21 = nullptr; // score in percent
-    LinkLabel* m_label17 = nullptr;
+    ClickableLabel* m_label17 = nullptr;
     QLabel* m_label19 = nullptr;
     QLabel* m_label25 = nullptr;
     QLabel* m_label20 = nullptr;

@@ -5,7 +5,8 @@
 namespace lexora {
 
 // A label or picture that reacts to a click of the left mouse button, like a button
-// without a frame: the hub's reorder invitation and the About window's disc.
+// without a frame: the hub's reorder invitation, the About window's disc, the Level
+// caption of Practice and the review link of the Test screen.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 

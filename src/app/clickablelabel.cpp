@@ -1,4 +1,4 @@
-#include "screens/hub/clickablelabel.h"
+#include "app/clickablelabel.h"
 
 #include <QMouseEvent>
 
