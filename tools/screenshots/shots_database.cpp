@@ -1,0 +1,41 @@
+#include "scenario.h"
+
+#include "app/screen.h"
+#include "text/captions.h"
+
+#include <QAction>
+#include <QPushButton>
+
+namespace lexora::shots {
+
+namespace {
+
+Screen* openDatabaseScreen(Program& program, int langcode) {
+    program.globals().langcode = qint16(langcode);
+    program.globals().dbpath = program.context().apppath() + QStringLiteral("en_data1.mdb");
+    return program.screens().show(ScreenId::Database);
+}
+
+void click(Screen* screen, const char* name) {
+    screen->findChild<QPushButton*>(name)->click();
+}
+
+void browse(Camera& camera, int langcode) {
+    Screen* screen = openDatabaseScreen(camera.program(), langcode);
+    camera.shoot(screen, "before-start");
+    click(screen, "Command10");
+    camera.shoot(screen, "browsing");
+    click(screen, "Command8");
+    click(screen, "Command3");
+    camera.shoot(screen, "browsing-long");
+    click(screen, "Command1");
+    camera.shoot(screen, "after-new");
+}
+
+} // namespace
+
+static Register database("database", [](Camera& camera) { browse(camera, LangCode::English); });
+
+static Register databaseHungarian("database-hu", [](Camera& camera) { browse(camera, LangCode::Hungarian); });
+
+} // namespace lexora::shots
