@@ -1,5 +1,7 @@
 #include "app/realplatform.h"
 
+#include "app/window.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QFontDialog>
@@ -35,15 +37,8 @@ QString RealPlatform::input(QWidget* parent, const QString& title, const QString
 }
 
 std::optional<FontChoice> RealPlatform::chooseFont(QWidget* parent, const FontChoice& current) {
-    QFont initial(current.family);
-    if (current.pointSize > 0)
-        initial.setPointSizeF(current.pointSize);
-    initial.setBold(current.bold);
-    initial.setItalic(current.italic);
-    initial.setUnderline(current.underline);
-    initial.setStrikeOut(current.strikeOut);
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, parent);
+    const QFont chosen = QFontDialog::getFont(&ok, fontFor(current), parent);
     if (!ok)
         return std::nullopt;
     return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(), chosen.italic(), chosen.underline(),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/platform.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPoint>
@@ -37,6 +39,9 @@ enum class FontFace { Sans, Serif, Arial };
 // The fonts of the screens: MS Sans Serif, Times New Roman and Arial where installed,
 // their metric-compatible stand-ins otherwise.
 QFont uiFont(FontFace face, double pointSize, bool bold = true);
+
+// The font a font-dialog choice stands for; the three faces of the screens keep their stand-ins.
+QFont fontFor(const FontChoice& choice);
 
 void setColors(QWidget* widget, const QColor& background, const QColor& foreground = QColor());
 

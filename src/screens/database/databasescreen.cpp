@@ -37,27 +37,6 @@ FontChoice initialFontDialog() {
     return choice;
 }
 
-// The font a dialog choice stands for. The three faces of the screens keep their stand-ins, so a
-// choice of one of them looks the same as the design font on a desktop that lacks it.
-QFont fontFor(const FontChoice& choice) {
-    QFont font;
-    if (choice.family.compare(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive) == 0)
-        font = uiFont(FontFace::Sans, 10);
-    else if (choice.family.compare(QStringLiteral("Times New Roman"), Qt::CaseInsensitive) == 0)
-        font = uiFont(FontFace::Serif, 10);
-    else if (choice.family.compare(QStringLiteral("Arial"), Qt::CaseInsensitive) == 0)
-        font = uiFont(FontFace::Arial, 10);
-    else
-        font.setFamilies({choice.family});
-    if (choice.pointSize > 0)
-        font.setPointSizeF(choice.pointSize);
-    font.setBold(choice.bold);
-    font.setItalic(choice.italic);
-    font.setUnderline(choice.underline);
-    font.setStrikeOut(choice.strikeOut);
-    return font;
-}
-
 // A right-aligned caption longer than its label ("Megoldás:") grows to the left, where the window
 // has room, instead of losing its end.
 void fitLeftwards(QLabel* label) {
