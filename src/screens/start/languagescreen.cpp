@@ -71,15 +71,15 @@ void LanguageScreen::buildControls() {
     placeTwips(picture(c, "Image2", outlinePicture(Outline::UnitedStates, QSize(86, 56))), 5760, 540, 1290, 840);
 
     for (int i = 0; i < 6; ++i) {
-        const LanguageButton& spec = languageButtons[i];
-        const int top = 2700 + spec.row * 840;
-        const int left = spec.column == 0 ? 450 : 3750;
-        placeTwips(picture(c, QStringLiteral("Image_%1").arg(i), flagPicture(spec.flag, QSize(40, 26))), left, top + 90,
+        const LanguageButton& entry = languageButtons[i];
+        const int top = 2700 + entry.row * 840;
+        const int left = entry.column == 0 ? 450 : 3750;
+        placeTwips(picture(c, QStringLiteral("Image_%1").arg(i), flagPicture(entry.flag, QSize(40, 26))), left, top + 90,
                    600, 390);
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), c);
-        button->setObjectName(QLatin1String(spec.name));
+        auto* button = new QPushButton(QString::fromUtf8(entry.caption), c);
+        button->setObjectName(QLatin1String(entry.name));
         button->setFont(uiFont(FontFace::Arial, 10));
-        button->setEnabled(spec.enabled);
+        button->setEnabled(entry.enabled);
         placeTwips(button, left + 780, top, 2220, 570);
         m_buttons[size_t(i)] = button;
     }
