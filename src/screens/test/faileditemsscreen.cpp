@@ -250,6 +250,9 @@ void FailedItemsScreen::Command1_Click() {
     m_board.clearChoice();
 
     LiveView& view = *m_data1;
+    // The screen may have been loaded, hidden, before the Test run that recorded the rows:
+    // read the table afresh so the review shows every failed item stored so far.
+    view.refresh();
     view.moveLast();
     state().reccount = view.count();
     view.moveFirst();

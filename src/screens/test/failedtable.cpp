@@ -12,6 +12,8 @@ bool startsWithPlaceholder(ItemView& view) {
 }
 
 bool emptyExceptPlaceholder(LiveView& view) {
+    // Rows may have been stored through another view since this one was opened.
+    view.refresh();
     if (!startsWithPlaceholder(view))
         return false;
     view.moveFirst();
