@@ -153,4 +153,19 @@ void setCaption(QObject* control, const QString& caption) {
     }
 }
 
+QMenu* nameMenu(QMenu* menu, const QString& name) {
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+QAction* addEntry(QMenu* menu, const QString& name, const QString& caption, bool checkable) {
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(name);
+    action->setCheckable(checkable);
+    if (!caption.isEmpty())
+        setCaption(action, caption);
+    return action;
+}
+
 } // namespace lexora

@@ -52,4 +52,10 @@ QString withoutAccessKey(const QString& caption);
 // Gives a window, button, option, label, menu or menu entry its caption.
 void setCaption(QObject* control, const QString& caption);
 
+// Gives a menu its menu name; its own entry in the parent menu carries the same name.
+QMenu* nameMenu(QMenu* menu, const QString& name);
+// Adds an entry with its menu name to a menu, with a caption ("" = none yet) and, if
+// `checkable`, room for a check mark.
+QAction* addEntry(QMenu* menu, const QString& name, const QString& caption = QString(), bool checkable = false);
+
 } // namespace lexora

@@ -198,16 +198,9 @@ void DatabaseScreen::buildButtons() {
 
 void DatabaseScreen::buildMenus() {
     const auto menu = [this](QMenu* parent, const QString& name) {
-        QMenu* m = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
-        m->setObjectName(name);
-        m->menuAction()->setObjectName(name);
-        return m;
+        return nameMenu(parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString()), name);
     };
-    const auto entry = [](QMenu* parent, const QString& name) {
-        QAction* action = parent->addAction(QString());
-        action->setObjectName(name);
-        return action;
-    };
+    const auto entry = [](QMenu* parent, const QString& name) { return addEntry(parent, name); };
 
     m_mnuTasks = menu(nullptr, "mnuTasks");
     m_mnuLexora = entry(m_mnuTasks, "mnuLexora");

@@ -48,17 +48,8 @@ const WorkingLanguage workingLanguages[4] = {
 
 const QString reorderedText = QStringLiteral("The order of the sentences has been changed.");
 
-QAction* namedAction(QMenu* menu, const QString& name, const QString& text) {
-    QAction* action = menu->addAction(text);
-    action->setObjectName(name);
-    setCaption(action, text);
-    return action;
-}
-
 QMenu* namedMenu(QWidget* parent, const QString& name, const QString& text) {
-    auto* menu = new QMenu(parent);
-    menu->setObjectName(name);
-    menu->menuAction()->setObjectName(name);
+    QMenu* menu = nameMenu(new QMenu(parent), name);
     setCaption(menu, text);
     return menu;
 }
@@ -147,7 +138,7 @@ void HubScreen::buildMenus() {
     m_mnudatabases = namedMenu(bar, QStringLiteral("mnudatabases"), QStringLiteral("&Databases"));
     for (int i = 0; i < 4; ++i) {
         QAction* entry =
-            namedAction(m_mnudatabases, QStringLiteral("data_%1").arg(i), QString::fromUtf8(databases[i].menuText));
+            addEntry(m_mnudatabases, QStringLiteral("data_%1").arg(i), QString::fromUtf8(databases[i].menuText));
         entry->setCheckable(true);
         // Only the first database is offered; nothing in the program shows or enables the others.
         entry->setVisible(i == 0);
@@ -160,7 +151,7 @@ void HubScreen::buildMenus() {
     m_mnuhelp = namedMenu(bar, QStringLiteral("mnuhelp"), QStringLiteral("&Help"));
     m_mnuworklang = namedMenu(m_mnuhelp, QStringLiteral("mnuworklang"), QStringLiteral("&Working language"));
     for (int i = 0; i < 4; ++i) {
-        QAction* entry = namedAction(m_mnuworklang, QStringLiteral("worklang_%1").arg(i),
+        QAction* entry = addEntry(m_mnuworklang, QStringLiteral("worklang_%1").arg(i),
                                      QString::fromUtf8(workingLanguages[i].menuText));
         entry->setCheckable(true);
         entry->setChecked(i == 0);
@@ -168,8 +159,8 @@ void HubScreen::buildMenus() {
         m_worklang[size_t(i)] = entry;
     }
     m_mnuhelp->addMenu(m_mnuworklang);
-    m_mnuhow = namedAction(m_mnuhelp, QStringLiteral("mnuhow"), QStringLiteral("How to ..."));
-    m_mnuabout = namedAction(m_mnuhelp, QStringLiteral("mnuabout"), QStringLiteral("&About"));
+    m_mnuhow = addEntry(m_mnuhelp, QStringLiteral("mnuhow"), QStringLiteral("How to ..."));
+    m_mnuabout = addEntry(m_mnuhelp, QStringLiteral("mnuabout"), QStringLiteral("&About"));
     connect(m_mnuhow, &QAction::triggered, this, &HubScreen::mnuhow_Click);
     connect(m_mnuabout, &QAction::triggered, this, &HubScreen::mnuabout_Click);
     bar->addMenu(m_mnuhelp);

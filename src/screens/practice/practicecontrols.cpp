@@ -76,19 +76,7 @@ QPushButton* makeButton(QWidget* parent, int number, const Box& box, const QFont
 }
 
 QMenu* makeMenu(QWidget* parent, const QString& name) {
-    auto* menu = new QMenu(parent);
-    menu->setObjectName(name);
-    menu->menuAction()->setObjectName(name);
-    return menu;
-}
-
-QAction* makeEntry(QMenu* menu, const QString& name, const QString& caption = QString(), bool checkable = false) {
-    QAction* action = menu->addAction(QString());
-    action->setObjectName(name);
-    action->setCheckable(checkable);
-    if (!caption.isEmpty())
-        setCaption(action, caption);
-    return action;
+    return nameMenu(new QMenu(parent), name);
 }
 
 void buildItemArea(PracticeControls& c, QWidget* canvas) {
@@ -201,13 +189,13 @@ void buildButtons(PracticeControls& c, QWidget* canvas) {
 void buildMenus(PracticeMenus& m, QMainWindow* window) {
     QMenuBar* bar = window->menuBar();
     m.tasks = makeMenu(window, QStringLiteral("mnuTasks"));
-    m.lexora = makeEntry(m.tasks, QStringLiteral("mnuLexora"), QStringLiteral("&Lexora"));
-    m.database = makeEntry(m.tasks, QStringLiteral("mnuDatabase"));
+    m.lexora = addEntry(m.tasks, QStringLiteral("mnuLexora"), QStringLiteral("&Lexora"));
+    m.database = addEntry(m.tasks, QStringLiteral("mnuDatabase"));
     m.database->setVisible(false);
     m.database->setEnabled(false);
-    m.practice = makeEntry(m.tasks, QStringLiteral("mnuPractice"));
+    m.practice = addEntry(m.tasks, QStringLiteral("mnuPractice"));
     m.practice->setEnabled(false);
-    m.test = makeEntry(m.tasks, QStringLiteral("mnuTest"));
+    m.test = addEntry(m.tasks, QStringLiteral("mnuTest"));
     bar->addMenu(m.tasks);
 
     m.settings = makeMenu(window, QStringLiteral("mnuSettings"));
@@ -216,13 +204,13 @@ void buildMenus(PracticeMenus& m, QMainWindow* window) {
     const char* numbers[] = {"20", "30", "40", "50"};
     for (int i = 0; i < 4; ++i)
         m.numero[size_t(i)] =
-            makeEntry(m.number, QStringLiteral("mnuNúmeroItem_%1").arg(i), QString::fromLatin1(numbers[i]), true);
+            addEntry(m.number, QStringLiteral("mnuNúmeroItem_%1").arg(i), QString::fromLatin1(numbers[i]), true);
     m.numero[0]->setChecked(true);
     m.delay = makeMenu(m.parameters, QStringLiteral("mnuDelay"));
     const char* delays[] = {"&10sec", "&20sec", "&30sec"};
     for (int i = 0; i < 3; ++i)
         m.tiempo[size_t(i)] =
-            makeEntry(m.delay, QStringLiteral("mnuTiempoItem_%1").arg(i), QString::fromLatin1(delays[i]), true);
+            addEntry(m.delay, QStringLiteral("mnuTiempoItem_%1").arg(i), QString::fromLatin1(delays[i]), true);
     m.tiempo[0]->setChecked(true);
     m.parameters->addMenu(m.number);
     m.parameters->addMenu(m.delay);
@@ -233,7 +221,7 @@ void buildMenus(PracticeMenus& m, QMainWindow* window) {
     const char* levels[] = {"&1", "&2", "&3", "&1-3"};
     for (int i = 0; i < 4; ++i)
         m.nivel[size_t(i)] =
-            makeEntry(m.level, QStringLiteral("mnuNivelItem_%1").arg(i), QString::fromLatin1(levels[i]), true);
+            addEntry(m.level, QStringLiteral("mnuNivelItem_%1").arg(i), QString::fromLatin1(levels[i]), true);
     m.nivel[0]->setChecked(true);
     m.nivel[3]->setVisible(false);
     m.nivel[3]->setEnabled(false);
@@ -241,7 +229,7 @@ void buildMenus(PracticeMenus& m, QMainWindow* window) {
 
     m.topic = makeMenu(m.settings, QStringLiteral("mnuTopic"));
     for (int i = 0; i < int(m.topicItem.size()); ++i)
-        m.topicItem[size_t(i)] = makeEntry(m.topic, QStringLiteral("mnuTopicItem_%1").arg(i), QString(), true);
+        m.topicItem[size_t(i)] = addEntry(m.topic, QStringLiteral("mnuTopicItem_%1").arg(i), QString(), true);
     m.topicItem[0]->setChecked(true);
     m.settings->addMenu(m.topic);
 
@@ -250,7 +238,7 @@ void buildMenus(PracticeMenus& m, QMainWindow* window) {
     m.start = makeMenu(m.settings, QStringLiteral("mnuStart"));
     const char* starts[] = {"&1", "51", "1&01", "151", "&201", "251", "&301", "351", "&401", "451", "&501"};
     for (int i = 0; i < 11; ++i)
-        m.beg[size_t(i)] = makeEntry(m.start, QStringLiteral("beg_%1").arg(i), QString::fromLatin1(starts[i]), true);
+        m.beg[size_t(i)] = addEntry(m.start, QStringLiteral("beg_%1").arg(i), QString::fromLatin1(starts[i]), true);
     m.beg[0]->setChecked(true);
     m.settings->addMenu(m.start);
     bar->addMenu(m.settings);

@@ -27,10 +27,6 @@ QPushButton* makeButton(QWidget* parent, const QString& name, double points = 9.
     return button;
 }
 
-QString boundText(const LiveView& view, const char* field) {
-    return view.hasCurrent() ? view.text(QLatin1String(field)) : QString();
-}
-
 QString taskWord(int langcode) {
     switch (langcode) {
     case LangCode::English:

@@ -2,6 +2,7 @@
 
 #include "app/window.h"
 #include "app/clickablelabel.h"
+#include "data/itemview.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -110,6 +111,10 @@ void ItemBoard::clearChoice() const {
 void ItemBoard::placeOption(int index, int left, int top) const {
     placeTwips(options[size_t(index)], left, top, 330, 330);
     placeTwips(optionLetters[size_t(index)], left + 345, top - 15, 300, 360);
+}
+
+QString boundText(const LiveView& view, const char* field) {
+    return view.hasCurrent() ? view.text(QLatin1String(field)) : QString();
 }
 
 } // namespace lexora

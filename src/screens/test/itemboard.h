@@ -12,6 +12,8 @@ class QWidget;
 
 namespace lexora {
 
+class LiveView;
+
 // The controls that show one item on the Test and Failed-items screens: the counter and
 // its dot, the sentence, the four answers behind their letters, and the answer panel
 // with an option for each answer and a hidden fifth option that stands for no answer.
@@ -40,6 +42,9 @@ struct ItemBoard {
 
 // Plain-text labels used by the screens.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text = QString());
+
+// What a bound label shows: the field of the view's current row, or nothing without one.
+QString boundText(const LiveView& view, const char* field);
 // A label that shows an item text: bold serif on white, word-wrapped, kept exactly as given.
 QLabel* makeItemLabel(QWidget* parent, const QString& name);
 // A label with light text on a coloured ground, centred.

@@ -33,20 +33,6 @@ bool shown(const QWidget* widget) {
     return !widget->isHidden();
 }
 
-QMenu* namedMenu(QMenu* menu, const QString& name) {
-    menu->setObjectName(name);
-    menu->menuAction()->setObjectName(name);
-    return menu;
-}
-
-QAction* namedEntry(QMenu* menu, const QString& name, const QString& caption, bool checkable = false) {
-    QAction* action = menu->addAction(QString());
-    action->setObjectName(name);
-    action->setCheckable(checkable);
-    setCaption(action, caption);
-    return action;
-}
-
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, double points = 9.75) {
     auto* button = new QPushButton(parent);
     button->setObjectName(name);
@@ -54,11 +40,6 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     button->setAutoDefault(false);
     setCaption(button, caption);
     return button;
-}
-
-// The item labels show the fields of the current row of the item view, or nothing.
-QString boundText(const LiveView& view, const char* field) {
-    return view.hasCurrent() ? view.text(QLatin1String(field)) : QString();
 }
 
 } // namespace
@@ -143,29 +124,29 @@ void TestScreen::buildControls() {
 void TestScreen::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setFont(uiFont(FontFace::Sans, 9.75, false));
-    m_mnuTasks = namedMenu(bar->addMenu(QString()), QStringLiteral("mnuTasks"));
-    m_mnuLexora = namedEntry(m_mnuTasks, QStringLiteral("mnuLexora"), QStringLiteral("&Lexora"));
-    m_mnuDatabase = namedEntry(m_mnuTasks, QStringLiteral("mnuDatabase"), QString());
+    m_mnuTasks = nameMenu(bar->addMenu(QString()), QStringLiteral("mnuTasks"));
+    m_mnuLexora = addEntry(m_mnuTasks, QStringLiteral("mnuLexora"), QStringLiteral("&Lexora"));
+    m_mnuDatabase = addEntry(m_mnuTasks, QStringLiteral("mnuDatabase"), QString());
     m_mnuDatabase->setVisible(false);
     m_mnuDatabase->setEnabled(false);
-    m_mnuPractice = namedEntry(m_mnuTasks, QStringLiteral("mnuPractice"), QString());
-    m_mnuTest = namedEntry(m_mnuTasks, QStringLiteral("mnuTest"), QString());
+    m_mnuPractice = addEntry(m_mnuTasks, QStringLiteral("mnuPractice"), QString());
+    m_mnuTest = addEntry(m_mnuTasks, QStringLiteral("mnuTest"), QString());
     m_mnuTest->setEnabled(false);
 
-    m_mnuSettings = namedMenu(bar->addMenu(QString()), QStringLiteral("mnuSettings"));
-    m_mnuParameters = namedMenu(m_mnuSettings->addMenu(QString()), QStringLiteral("mnuParameters"));
-    m_mnuNumber = namedMenu(m_mnuParameters->addMenu(QString()), QStringLiteral("mnuNumber"));
+    m_mnuSettings = nameMenu(bar->addMenu(QString()), QStringLiteral("mnuSettings"));
+    m_mnuParameters = nameMenu(m_mnuSettings->addMenu(QString()), QStringLiteral("mnuParameters"));
+    m_mnuNumber = nameMenu(m_mnuParameters->addMenu(QString()), QStringLiteral("mnuNumber"));
     for (int i = 0; i < 4; ++i)
         m_numberItems[size_t(i)] =
-            namedEntry(m_mnuNumber, QStringLiteral("mnuNúmeroItem_%1").arg(i), QString::number(kNumbers[i]), true);
-    m_mnuDelay = namedMenu(m_mnuParameters->addMenu(QString()), QStringLiteral("mnuDelay"));
+            addEntry(m_mnuNumber, QStringLiteral("mnuNúmeroItem_%1").arg(i), QString::number(kNumbers[i]), true);
+    m_mnuDelay = nameMenu(m_mnuParameters->addMenu(QString()), QStringLiteral("mnuDelay"));
     for (int i = 0; i < 3; ++i)
-        m_delayItems[size_t(i)] = namedEntry(m_mnuDelay, QStringLiteral("mnuTiempoItem_%1").arg(i),
+        m_delayItems[size_t(i)] = addEntry(m_mnuDelay, QStringLiteral("mnuTiempoItem_%1").arg(i),
                                              QStringLiteral("%1sec").arg(kDelays[i] / 1000), true);
-    m_mnuStart = namedMenu(m_mnuSettings->addMenu(QString()), QStringLiteral("mnuStart"));
+    m_mnuStart = nameMenu(m_mnuSettings->addMenu(QString()), QStringLiteral("mnuStart"));
     for (int i = 0; i < 13; ++i) {
         const QString caption = (i % 2 == 0 ? QStringLiteral("&") : QString()) + QString::number(1 + 50 * i);
-        m_beg[size_t(i)] = namedEntry(m_mnuStart, QStringLiteral("beg_%1").arg(i), caption, true);
+        m_beg[size_t(i)] = addEntry(m_mnuStart, QStringLiteral("beg_%1").arg(i), caption, true);
     }
     // The design state of the check marks, whatever values are in force.
     m_numberItems[0]->setChecked(true);
