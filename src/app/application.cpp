@@ -14,11 +14,22 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, applicationName(), QString::fromUtf8(e.what()));
+        report(QStringLiteral("An unexpected error occurred: %1\nThe program goes on.").arg(QString::fromUtf8(e.what())));
     } catch (...) {
-        QMessageBox::critical(nullptr, applicationName(), tr("An unexpected error occurred."));
+        report(QStringLiteral("An unexpected error occurred.\nThe program goes on."));
     }
     return false;
+}
+
+void Application::report(const QString& text) {
+    try {
+        if (m_reporter)
+            m_reporter(text);
+        else
+            QMessageBox::critical(nullptr, applicationName(), text);
+    } catch (...) {
+        // Telling the failure failed as well; the program still goes on.
+    }
 }
 
 } // namespace lexora

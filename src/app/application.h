@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <functional>
+
 namespace lexora {
 
 // The application object. Every screen handler catches its own failures; this is the
@@ -13,6 +15,15 @@ class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // Where a failure caught here is told; the program points it at its platform's
+    // message box. Without one, a plain message box is shown.
+    void setFailureReporter(std::function<void(const QString&)> reporter) { m_reporter = std::move(reporter); }
+
+private:
+    void report(const QString& text);
+
+    std::function<void(const QString&)> m_reporter;
 };
 
 } // namespace lexora

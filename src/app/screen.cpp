@@ -86,27 +86,43 @@ bool Screen::formKeyPress(QKeyEvent*) {
 }
 
 void Screen::handler(const std::function<void()>& body) {
-    try {
-        body();
-    } catch (const StoreError&) {
-        // The handler ends here; what it did so far stays done.
-    } catch (const std::exception& e) {
-        reportFailure(QString::fromUtf8(e.what()));
-    }
+    runTrapped(body, false);
 }
 
 void Screen::reportingHandler(const std::function<void()>& body) {
+    runTrapped(body, true);
+}
+
+// The one boundary every handler runs behind: whatever fails inside a handler is caught
+// here, so that no click, key or tick can end the program.
+void Screen::runTrapped(const std::function<void()>& body, bool reportEveryStoreError) {
     try {
         body();
     } catch (const StoreError& e) {
-        reportFailure(e.message());
+        // An ordinary store outcome (a taken key, a move past the last row) ends the
+        // handler quietly; what it did so far stays done. A fault of the file is told.
+        if (reportEveryStoreError || e.isFileFault())
+            reportFailure(e.message());
     } catch (const std::exception& e) {
-        reportFailure(QString::fromUtf8(e.what()));
+        reportFailure(QStringLiteral("An unexpected error occurred: %1\nThe program goes on.")
+                          .arg(QString::fromUtf8(e.what())));
+    } catch (...) {
+        reportFailure(QStringLiteral("An unexpected error occurred.\nThe program goes on."));
     }
 }
 
 void Screen::reportFailure(const QString& text) {
-    m_ctx.platform.message(this, text, windowTitle(), MessageIcon::Stop);
+    // While one failure is being told, a timer may tick and fail again behind the message
+    // box; one box at a time is enough.
+    static bool reporting = false;
+    if (reporting)
+        return;
+    reporting = true;
+    try {
+        m_ctx.platform.message(this, text, windowTitle(), MessageIcon::Stop);
+    } catch (...) {
+    }
+    reporting = false;
 }
 
 void Screen::closeEvent(QCloseEvent* event) {

@@ -49,8 +49,9 @@ protected:
     // The frame's close box; by default it does nothing (the screens' own buttons lead out).
     virtual void closeBoxPressed() {}
 
-    // Runs a handler body. A store error ends it silently, as most handlers do; any other
-    // failure is reported in a message box. Nothing escapes to end the program.
+    // Runs a handler body. An ordinary store outcome ends it silently, as most handlers
+    // do; a fault of the database file and any other failure are reported in a message
+    // box. Nothing escapes to end the program.
     void handler(const std::function<void()>& body);
     // Runs a handler body and reports every failure, store errors included, in a message box.
     void reportingHandler(const std::function<void()>& body);
@@ -60,6 +61,7 @@ protected:
 private:
     friend class KeyPreviewFilter;
     bool previewKey(QKeyEvent* event);
+    void runTrapped(const std::function<void()>& body, bool reportEveryStoreError);
     void reportFailure(const QString& text);
 
     AppContext& m_ctx;

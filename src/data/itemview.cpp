@@ -201,7 +201,9 @@ void LiveView::loadKeys() {
 
 void LiveView::requireOpen() const {
     if (!m_db)
-        throw StoreError(StoreError::Kind::Io, QStringLiteral("The item view is not open."));
+        throw StoreError(StoreError::Kind::NotFound,
+                         m_path.isEmpty() ? QStringLiteral("The item view is not open.")
+                                          : QStringLiteral("The item database %1 is not open.").arg(m_path));
 }
 
 void LiveView::requireWritable() const {

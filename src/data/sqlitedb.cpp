@@ -180,6 +180,16 @@ void SqliteDb::fail(int rc, const QString& what) const {
     if (primary == SQLITE_READONLY || primary == SQLITE_PERM || primary == SQLITE_AUTH)
         throw StoreError(StoreError::Kind::ReadOnly,
                          QStringLiteral("The database file %1 cannot be written.").arg(m_path));
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+        throw StoreError(StoreError::Kind::Busy,
+                         QStringLiteral("The database file %1 is in use by another program. Try again when it "
+                                        "has finished.")
+                             .arg(m_path));
+    // The engine cannot create its journal beside the file: the folder cannot be written.
+    if (primary == SQLITE_CANTOPEN)
+        throw StoreError(StoreError::Kind::ReadOnly,
+                         QStringLiteral("The database file %1 cannot be written (its folder cannot be written).")
+                             .arg(m_path));
     if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
         throw StoreError(StoreError::Kind::NotADatabase,
                          QStringLiteral("%1 is not an item database (%2).").arg(m_path, detail));

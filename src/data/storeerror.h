@@ -19,6 +19,7 @@ public:
         UnknownField, // a field, table or index name the database does not have
         BadValue,     // a value that the field cannot hold
         NoCurrentRow, // the view stands before the first or after the last row
+        Busy,         // another program holds the file locked
         Io            // any other failure of the storage engine
     };
 
@@ -26,6 +27,12 @@ public:
         : std::runtime_error(message.toStdString()), m_kind(kind), m_message(message) {}
 
     Kind kind() const { return m_kind; }
+    // True for a fault of the file itself (missing, damaged, read-only, locked, failing),
+    // as opposed to an ordinary outcome such as a taken key or a move past the last row.
+    bool isFileFault() const {
+        return m_kind == Kind::NotFound || m_kind == Kind::NotADatabase || m_kind == Kind::ReadOnly ||
+               m_kind == Kind::Busy || m_kind == Kind::Io;
+    }
     QString message() const { return m_message; }
 
 private:

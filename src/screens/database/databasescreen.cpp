@@ -503,9 +503,10 @@ void DatabaseScreen::searched(bool found) {
 
 // ---------------------------------------------------------------- changing items
 
-std::unique_ptr<LiveView> DatabaseScreen::tableView() const {
+std::unique_ptr<LiveView> DatabaseScreen::tableView() {
     if (!m_data->isOpen())
-        throw StoreError(StoreError::Kind::Io, QStringLiteral("The item database is not open."));
+        throw StoreError(StoreError::Kind::NotFound,
+                         QStringLiteral("The item database %1 is not open.").arg(ctx().globals.dbpath));
     return LiveView::open(m_data->database(), kItemTable);
 }
 

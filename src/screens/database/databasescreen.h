@@ -87,7 +87,7 @@ private:
     void saveNewItem();
     std::optional<int> freeSorrend2After(const StoreError& failure);
     bool savePendingNewItem();
-    std::unique_ptr<LiveView> tableView() const;
+    std::unique_ptr<LiveView> tableView();
     int highestNumber();
     void tell(const StoreError& error);
     void searched(bool found);

@@ -10,6 +10,7 @@
 #include "text/captions.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -422,8 +423,12 @@ void PracticeScreen::keresa() {
 void PracticeScreen::Label28_Click() {
     handler([this] {
         // The file is opened and read before anything changes: where it is missing or
-        // holds no such item, the click leaves the screen as it was.
-        ItemStore designDb = ItemStore::open(QString::fromLatin1(kDesignDatabase));
+        // holds no such item, the click leaves the screen as it was. It is a designer's
+        // file, so its absence is no fault to tell a learner about.
+        const QString path = QString::fromLatin1(kDesignDatabase);
+        if (!QFileInfo::exists(path))
+            return;
+        ItemStore designDb = ItemStore::open(path);
         auto copy =
             designDb.sortedCopy(QStringLiteral("Test1"), QString(), QStringLiteral("kulcs2 = '9'"));
         copy->moveFirst();
@@ -547,7 +552,8 @@ int PracticeScreen::langcode() {
 ItemStore& PracticeScreen::dbhandle() {
     PracticeState& s = state();
     if (!s.dbhandle)
-        throw StoreError(StoreError::Kind::NotFound, QStringLiteral("The item database is not open."));
+        throw StoreError(StoreError::Kind::NotFound,
+                         QStringLiteral("The item database %1 is not open.").arg(ctx().globals.dbpath));
     return *s.dbhandle;
 }
 

@@ -581,12 +581,13 @@ private slots:
         f.platform().queueDraws({draw(1)});
         run.start();
         run.choose("A"); // wrong
-        run.next();      // cannot store the failed item: ends silently on the same item
-        QVERIFY(f.platform().messages.empty());
+        run.next(); // cannot store the failed item: the learner is told and stays on the item
+        QCOMPARE(f.platform().messages.size(), size_t(1));
+        QVERIFY2(f.platform().messages[0].text.contains("cannot be written"), qPrintable(f.platform().messages[0].text));
         QCOMPARE(f.globals().itemsdone, 1);
         run.evaluate(); // the failure is reported and the score shown all the same
-        QCOMPARE(f.platform().messages.size(), size_t(1));
-        QCOMPARE(f.platform().messages[0].icon, MessageIcon::Stop);
+        QCOMPARE(f.platform().messages.size(), size_t(2));
+        QCOMPARE(f.platform().messages[1].icon, MessageIcon::Stop);
         QCOMPARE(run.label("Label18")->text(), QString("0/1"));
         QVERIFY(shown(run.button("Command3")));
         QCOMPARE(f.platform().endProcessCalls, 0);
