@@ -34,6 +34,10 @@ public:
     static double drawFor(int value, int max) { return (value - 1 + 0.5) / max; }
     // Called when a message box is shown, while it is "open" (e.g. to fire a timer).
     std::function<void(const Message&)> onMessage;
+    // Makes the next call of one service throw, as a failing desktop service would; the
+    // calls after it behave normally again.
+    enum class Service { Message, Input, Random, EndProcess };
+    void failNext(Service service) { m_failing.push_back(service); }
 
     // What happened
     std::vector<Message> messages;
@@ -51,9 +55,12 @@ public:
     void beep() override { ++beeps; }
     void reseedRandom() override { ++reseeds; }
     double random() override;
-    void endProcess() override { ++endProcessCalls; }
+    void endProcess() override;
 
 private:
+    void failIfScripted(Service service);
+
+    std::vector<Service> m_failing;
     std::deque<QString> m_inputs;
     std::deque<std::optional<FontChoice>> m_fonts;
     std::deque<double> m_draws;
