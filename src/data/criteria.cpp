@@ -2,8 +2,6 @@
 
 #include "data/storeerror.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 namespace lexora {
@@ -74,14 +72,21 @@ qsizetype indexOfFolded(QStringView text, QStringView part, qsizetype from) {
     return -1;
 }
 
+// UTF-16 units of the character at `at`: two for a character outside the basic plane.
+qsizetype charSize(QStringView text, qsizetype at) {
+    return (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate()) ? 2 : 1;
+}
+
 // A Like pattern. Patterns made only of texts and "*" (the usual "*word*") are matched
-// with plain searches on folded texts; "?" and "#" need a regular expression.
+// with plain searches on folded texts; those with "?" or "#" by a walk over pattern and text.
 class LikeMatcher {
 public:
     LikeMatcher() = default;
     explicit LikeMatcher(const QString& pattern) {
         if (pattern.contains('?') || pattern.contains('#')) {
-            m_regex = regex(pattern);
+            m_pattern = pattern;
+            for (QChar& c : m_pattern)
+                c = QChar(folded(c.unicode()));
             m_simple = false;
         } else {
             for (QString part : pattern.split('*')) {
@@ -94,7 +99,7 @@ public:
 
     bool matches(const QString& text) const {
         if (!m_simple)
-            return m_regex.match(text).hasMatch();
+            return wildcardMatch(m_pattern, text);
         const QString& head = m_parts.front();
         if (m_parts.size() == 1)
             return text.size() == head.size() && foldedAt(text, 0, head);
@@ -117,25 +122,46 @@ public:
     }
 
 private:
-    static QRegularExpression regex(const QString& pattern) {
-        QString rx;
-        for (const QChar c : pattern) {
-            if (c == '*')
-                rx += QStringLiteral(".*");
-            else if (c == '?')
-                rx += QStringLiteral(".");
-            else if (c == '#')
-                rx += QStringLiteral("\\d");
-            else
-                rx += QRegularExpression::escape(QString(c));
+    // On a mismatch only the last "*" takes one more character and the rest is tried again:
+    // whatever an earlier "*" could take instead, the last one can take as well. So the time
+    // grows at worst with the product of the two lengths, never exponentially with the stars.
+    static bool wildcardMatch(QStringView pattern, QStringView text) {
+        qsizetype p = 0, t = 0, afterStar = -1, starFrom = 0;
+        while (t < text.size()) {
+            if (p < pattern.size() && pattern[p] == u'*') {
+                afterStar = ++p;
+                starFrom = t;
+                continue;
+            }
+            if (p < pattern.size()) {
+                const QChar c = pattern[p];
+                qsizetype step = 0;
+                if (c == u'?')
+                    step = charSize(text, t);
+                else if (c == u'#')
+                    step = (text[t] >= u'0' && text[t] <= u'9') ? 1 : 0;
+                else
+                    step = folded(text[t].unicode()) == c.unicode() ? 1 : 0;
+                if (step > 0) {
+                    ++p;
+                    t += step;
+                    continue;
+                }
+            }
+            if (afterStar < 0)
+                return false;
+            p = afterStar;
+            starFrom += charSize(text, starFrom);
+            t = starFrom;
         }
-        return QRegularExpression(QRegularExpression::anchoredPattern(rx), QRegularExpression::CaseInsensitiveOption |
-                                                                                QRegularExpression::DotMatchesEverythingOption);
+        while (p < pattern.size() && pattern[p] == u'*')
+            ++p;
+        return p == pattern.size();
     }
 
     bool m_simple = true;
     QStringList m_parts;
-    QRegularExpression m_regex;
+    QString m_pattern; // folded, for the walk
 };
 
 } // namespace
@@ -363,15 +389,29 @@ private:
             left = join(Criterion::Node::And, left, notExpr());
         return left;
     }
+    // Parentheses and Not nest by recursion, here and when the criterion is evaluated: a limit
+    // far beyond any real criterion keeps a pasted text from exhausting the stack.
+    static constexpr int kMaxNesting = 100;
+    void enterNesting() {
+        if (++m_nesting > kMaxNesting)
+            fail(QStringLiteral("The criterion nests parentheses or \"Not\" more than %1 deep.").arg(kMaxNesting));
+    }
+
     NodePtr notExpr() {
-        if (takeKeyword("not"))
-            return join(Criterion::Node::Not, notExpr(), nullptr);
+        if (takeKeyword("not")) {
+            enterNesting();
+            NodePtr inner = notExpr();
+            --m_nesting;
+            return join(Criterion::Node::Not, inner, nullptr);
+        }
         return primary();
     }
     NodePtr primary() {
         if (peek().kind == Token::Symbol && peek().text == "(") {
             take();
+            enterNesting();
             NodePtr inner = orExpr();
+            --m_nesting;
             if (!(peek().kind == Token::Symbol && peek().text == ")"))
                 fail(QStringLiteral("A \"(\" has no matching \")\"."));
             take();
@@ -451,6 +491,7 @@ private:
     size_t m_at = 0;
     const TableDef& m_table;
     std::vector<int> m_columns;
+    int m_nesting = 0;
 };
 
 } // namespace
