@@ -179,6 +179,16 @@ void LiveView::refresh() {
     attach(SqliteDb::open(m_path), table.name);
 }
 
+void LiveView::reconnect() {
+    if (!m_db) {
+        refresh();
+        return;
+    }
+    std::shared_ptr<SqliteDb> db = SqliteDb::open(m_path);
+    m_db = std::move(db);
+    m_cache.key = -1;
+}
+
 void LiveView::attach(std::shared_ptr<SqliteDb> db, const QString& table) {
     m_table = &tableNamed(table);
     m_db = std::move(db);
@@ -204,6 +214,10 @@ void LiveView::requireOpen() const {
         throw StoreError(StoreError::Kind::NotFound,
                          m_path.isEmpty() ? QStringLiteral("The item view is not open.")
                                           : QStringLiteral("The item database %1 is not open.").arg(m_path));
+}
+
+bool LiveView::writable() const {
+    return m_db && !m_db->readOnly();
 }
 
 void LiveView::requireWritable() const {
@@ -458,8 +472,10 @@ struct SnapshotView::Data {
         const std::vector<int> cols = missing(wanted);
         if (cols.empty() || !db)
             return;
-        for (int c : cols)
-            columns[size_t(c)].resize(keys.size());
+        // The columns count as held only once the whole pass has read them: a pass that fails
+        // half-way (a damaged file) leaves them unread, not empty.
+        std::vector<std::vector<QVariant>> values(cols.size(), std::vector<QVariant>(keys.size()));
+        std::vector<bool> seen(keys.size());
         std::unordered_map<qint64, size_t> indexOf;
         Statement read = db->prepare(select(cols) + " ORDER BY " + orderBy);
         size_t next = 0;
@@ -476,9 +492,23 @@ struct SnapshotView::Data {
                 index = it->second;
             }
             next = index + 1;
+            seen[index] = true;
             for (size_t i = 0; i < cols.size(); ++i)
-                columns[size_t(cols[i])][index] = read.column(int(i) + 1);
+                values[i][index] = read.column(int(i) + 1);
         }
+        // A row the pass did not meet (an index of a damaged file that misses it) is read by
+        // its key; one that is no longer in the table at all keeps empty fields.
+        for (size_t index = 0; index < keys.size(); ++index) {
+            if (seen[index])
+                continue;
+            Statement one = db->prepare(select(cols) + " WHERE rowid = ?");
+            one.bind(1, QVariant(keys[index]));
+            if (one.step())
+                for (size_t i = 0; i < cols.size(); ++i)
+                    values[i][index] = one.column(int(i) + 1);
+        }
+        for (size_t i = 0; i < cols.size(); ++i)
+            columns[size_t(cols[i])] = std::move(values[i]);
     }
 
     void completeAll() {
@@ -580,6 +610,9 @@ std::unique_ptr<SnapshotView> SnapshotView::open(std::shared_ptr<SqliteDb> db, c
 SnapshotView::~SnapshotView() = default;
 
 void SnapshotView::completeCopiesOf(const QString& path) {
+    // Called before every write: with no copy alive the file's name need not be looked up.
+    if (liveCopies().empty())
+        return;
     const QString file = canonicalFile(path);
     for (Data* data : liveCopies())
         if (data->db && data->file == file)

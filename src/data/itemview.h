@@ -89,7 +89,15 @@ public:
     QString databaseName() const { return m_path; }
     // Closes and opens the view again on its file and table; the current row is the first.
     void refresh();
+    // Opens the view's file afresh under it, keeping its rows, its current row and an edit under
+    // way, so that a file mended, unlocked or put back since a fault is the one used. A file that
+    // still cannot be opened fails, and the view stays as it was. A closed view is refreshed.
+    void reconnect();
     bool isOpen() const { return bool(m_db); }
+    // Whether the view is open on a file that can be written now.
+    bool writable() const;
+    // Fails with NotFound on a closed view and with ReadOnly when its file cannot be written.
+    void requireWritable() const;
 
     void setIndex(const QString& name); // "" = stored order
     QString index() const { return m_index; }
@@ -114,7 +122,6 @@ protected:
 
 private:
     void requireOpen() const;
-    void requireWritable() const;
     void attach(std::shared_ptr<SqliteDb> db, const QString& table);
     void loadKeys();
     std::string selectColumns() const;

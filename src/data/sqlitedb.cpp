@@ -71,6 +71,14 @@ qint64 Statement::columnInt(int index) const {
     return sqlite3_column_int64(m_stmt, index);
 }
 
+// A file whose owner may not write it is opened for reading only, whoever runs the program:
+// a file marked read-only stays unchanged even for an administrator. So is a file in a folder
+// its owner may not write, where the engine could not make its journal.
+bool SqliteDb::markedReadOnly(const QFileInfo& file) {
+    return !(file.permissions() & QFileDevice::WriteOwner) ||
+           !(QFileInfo(file.absolutePath()).permissions() & QFileDevice::WriteOwner);
+}
+
 std::shared_ptr<SqliteDb> SqliteDb::open(const QString& path, bool create) {
     const QFileInfo info(path);
     if (!create && !info.exists())
@@ -78,12 +86,10 @@ std::shared_ptr<SqliteDb> SqliteDb::open(const QString& path, bool create) {
     if (info.exists() && !info.isFile())
         throw StoreError(StoreError::Kind::NotADatabase, QStringLiteral("%1 is not a file.").arg(path));
 
-    // A file whose owner may not write it is opened for reading only, whoever runs the
-    // program: a file marked read-only stays unchanged even for an administrator.
-    const bool markedReadOnly = info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
+    const bool readOnly = info.exists() && markedReadOnly(info);
     sqlite3* handle = nullptr;
     // Each connection is used by one thread only, so the engine need not lock it.
-    const int flags = (markedReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
+    const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
                       (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &handle, flags, nullptr);
     if (rc != SQLITE_OK) {
@@ -92,12 +98,14 @@ std::shared_ptr<SqliteDb> SqliteDb::open(const QString& path, bool create) {
     }
     sqlite3_extended_result_codes(handle, 1);
     sqlite3_busy_timeout(handle, 2000);
-    // The item files are small enough to be read through a memory map and kept in the
-    // connection's cache, which makes a scan over all items cheap.
-    sqlite3_exec(handle, "PRAGMA mmap_size = 268435456; PRAGMA cache_size = -32000;", nullptr, nullptr, nullptr);
     std::shared_ptr<SqliteDb> db(new SqliteDb(handle, path));
     if (!create)
         db->checkItemDatabase();
+    // The item files are small enough to be kept in the connection's cache, which makes a
+    // scan over all items cheap. They are not read through a memory map: a file that another
+    // program shortens while it is open (a copy made over it) would end the process there.
+    // Set once the tables are known, as it reads them: on a locked file it would wait too.
+    sqlite3_exec(handle, "PRAGMA cache_size = -32000;", nullptr, nullptr, nullptr);
     return db;
 }
 
@@ -125,7 +133,8 @@ void SqliteDb::checkItemDatabase() {
             }
         }
     } catch (const StoreError& e) {
-        if (e.kind() == StoreError::Kind::NotADatabase)
+        // A file another program holds locked may well be an item database.
+        if (e.kind() == StoreError::Kind::NotADatabase || e.kind() == StoreError::Kind::Busy)
             throw;
         throw StoreError(StoreError::Kind::NotADatabase, QStringLiteral("%1 (%2).").arg(notItems, e.message()));
     }
@@ -168,7 +177,14 @@ qint64 SqliteDb::changeStamp() {
 }
 
 bool SqliteDb::readOnly() const {
-    return sqlite3_db_readonly(m_db, "main") == 1;
+    if (sqlite3_db_readonly(m_db, "main") == 1)
+        return true;
+    // A file marked read-only after it was opened is not written either. Within a transaction
+    // the marks were looked at when it began.
+    if (!sqlite3_get_autocommit(m_db))
+        return false;
+    const QFileInfo file(m_path);
+    return file.exists() && markedReadOnly(file);
 }
 
 void SqliteDb::fail(int rc, const QString& what) const {
@@ -177,6 +193,10 @@ void SqliteDb::fail(int rc, const QString& what) const {
     if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
         throw StoreError(StoreError::Kind::DuplicateKey,
                          QStringLiteral("Another item already has this value (%1).").arg(detail));
+    if (rc == SQLITE_READONLY_DBMOVED)
+        throw StoreError(
+            StoreError::Kind::NotFound,
+            QStringLiteral("The database file %1 has been moved or deleted while it was in use.").arg(m_path));
     if (primary == SQLITE_READONLY || primary == SQLITE_PERM || primary == SQLITE_AUTH)
         throw StoreError(StoreError::Kind::ReadOnly,
                          QStringLiteral("The database file %1 cannot be written.").arg(m_path));

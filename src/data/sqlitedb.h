@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+class QFileInfo;
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -47,6 +48,7 @@ public:
     qint64 lastInsertRowid() const;
     // Changes whenever this file was written, through this connection or any other.
     qint64 changeStamp();
+    // True when the file was opened for reading only or has been marked read-only since.
     bool readOnly() const;
     const QString& path() const { return m_path; }
 
@@ -54,6 +56,7 @@ public:
     [[noreturn]] void fail(int rc, const QString& what) const;
 
 private:
+    static bool markedReadOnly(const QFileInfo& file);
     SqliteDb(sqlite3* db, QString path) : m_db(db), m_path(std::move(path)) {}
     void checkItemDatabase();
 

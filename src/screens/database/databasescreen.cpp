@@ -265,8 +265,12 @@ void DatabaseScreen::formUnload() {
     // already (and stayed open if that failed); this catches any other way the window goes.
     try {
         saveItem();
+    } catch (const StoreError& e) {
+        // saveItem has told a value the item cannot take; a fault of the file is told here, as no
+        // handler runs around this.
+        if (e.isFileFault())
+            tell(e);
     } catch (const std::exception&) {
-        // saveItem has told the teacher what could not be stored.
     }
 }
 
@@ -337,6 +341,11 @@ void DatabaseScreen::data() {
 // view stays on the item, so it can be corrected and saved again.
 void DatabaseScreen::saveItem() {
     try {
+        if (!m_binder->modified() && m_data->editMode() == LiveView::EditMode::None)
+            return;
+        // The file is opened afresh for the write, so that one mended, unlocked or put back since
+        // a fault takes the item.
+        m_data->reconnect();
         m_binder->store();
         switch (m_data->editMode()) {
         case LiveView::EditMode::None:
@@ -352,7 +361,9 @@ void DatabaseScreen::saveItem() {
             return;
         }
     } catch (const StoreError& e) {
-        tell(e);
+        // A fault of the file is told by the handler trap around every handler.
+        if (!e.isFileFault())
+            tell(e);
         throw;
     }
 }
@@ -410,6 +421,11 @@ void DatabaseScreen::tell(const StoreError& error) {
 
 void DatabaseScreen::Command10_Click() {
     handler([this] {
+        // A file that could not be opened with the window is tried again.
+        if (!m_data->isOpen()) {
+            m_data->refresh();
+            m_binder->show();
+        }
         for (QLabel* label : m_letterLabels)
             label->show();
         for (QLabel* label : {m_label5, m_label6, m_label7, m_label10, m_label11})
@@ -526,7 +542,14 @@ void DatabaseScreen::Command1_Click() {
         if (!m_data->bof())
             m_data->movePrevious();
         const int highest = highestNumber();
-        m_data->refresh();
+        try {
+            m_data->refresh();
+            // A file that cannot take the new item refuses it now, before the teacher types it in.
+            m_data->requireWritable();
+        } catch (const StoreError&) {
+            m_binder->show(); // the boxes show what the view now holds, if anything
+            throw;
+        }
         state().newpending = 1;
         m_data->addNew();
         m_binder->show();
@@ -553,12 +576,9 @@ void DatabaseScreen::Command4_Click() {
         state().newpending = 0;
         if (!m_data->hasCurrent())
             return;
-        try {
-            m_data->deleteCurrent();
-        } catch (const StoreError& e) {
-            tell(e);
-            throw;
-        }
+        // Opened afresh for the write, as saveItem does; a fault of the file is told by the handler trap.
+        m_data->reconnect();
+        m_data->deleteCurrent();
         // The item has gone, and with it whatever was typed into its boxes.
         m_binder->markSaved();
         if (!m_data->bof())
@@ -604,7 +624,18 @@ void DatabaseScreen::mnuFonts_Click() {
 // fails the teacher has been told, and the window stays open on the item.
 void DatabaseScreen::leaveFor(ScreenId target) {
     handler([this, target] {
-        saveItem();
+        try {
+            saveItem();
+        } catch (const StoreError& e) {
+            // When the file itself refuses the item, the window stays so that the teacher can try
+            // again once it is mended; asked to leave again, it goes without the item.
+            if (!e.isFileFault() || !m_leaveRefused) {
+                m_leaveRefused = e.isFileFault();
+                throw;
+            }
+            m_data->cancelUpdate();
+            m_binder->markSaved();
+        }
         if (target == ScreenId::Test)
             ctx().screens.hide(ScreenId::FailedItems);
         ctx().screens.show(target);

@@ -129,6 +129,8 @@ private:
 
     // The font dialog keeps what it showed last while the window is open.
     FontChoice m_fontDialog;
+    // The last attempt to leave failed because the file refused the item.
+    bool m_leaveRefused = false;
 };
 
 } // namespace lexora

@@ -41,8 +41,10 @@ void FieldBinder::show() {
             values.assign(m_bindings.size(), QString());
         }
     }
+    // Nothing typed could be stored in a file that cannot be written: its boxes only show the row.
+    const bool editable = hasRow && m_view->writable();
     for (size_t i = 0; i < m_bindings.size(); ++i)
-        setBoxText(m_bindings[i], values[i], hasRow);
+        setBoxText(m_bindings[i], values[i], editable);
     markSaved();
 }
 

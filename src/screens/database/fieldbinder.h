@@ -16,7 +16,8 @@ class LiveView;
 // Ties text boxes to the fields of the current row of a live view. The boxes show the row when asked to
 // (after the view has moved); the boxes the user changed since then are written into the row's edit
 // buffer before the row is saved. Modification is tracked per box, so an unchanged box never overwrites
-// its field. While the view has no row to show, the boxes are blank and read-only.
+// its field. While the view has no row to show, the boxes are blank and read-only; while its file
+// cannot be written, they show the row read-only.
 class FieldBinder : public QObject {
     Q_OBJECT
 

@@ -288,12 +288,12 @@ void HubScreen::change_Click() {
     reportingHandler([this] {
         const QString failed = QStringLiteral("The order of the sentences could not be changed; the database has "
                                               "been left as it was.\n\n");
+        // The view is read afresh: a Database screen beside the hub may have deleted or added
+        // items since it was opened, and the reorder places the items the table holds now.
+        bindData1();
         if (!m_data1->isOpen()) {
-            bindData1();
-            if (!m_data1->isOpen()) {
-                ctx().platform.message(this, failed + m_notice->text(), windowTitle(), MessageIcon::Exclamation);
-                return;
-            }
+            ctx().platform.message(this, failed + m_notice->text(), windowTitle(), MessageIcon::Exclamation);
+            return;
         }
         const Reshuffle::Result result = Reshuffle(*m_data1, ctx().platform).run();
         if (result.outcome == Reshuffle::Outcome::Reordered)

@@ -551,9 +551,9 @@ int PracticeScreen::langcode() {
 
 ItemStore& PracticeScreen::dbhandle() {
     PracticeState& s = state();
+    // A database that could not be opened with the screen is tried again.
     if (!s.dbhandle)
-        throw StoreError(StoreError::Kind::NotFound,
-                         QStringLiteral("The item database %1 is not open.").arg(ctx().globals.dbpath));
+        s.dbhandle = ItemStore::open(ctx().globals.dbpath);
     return *s.dbhandle;
 }
 

@@ -33,6 +33,17 @@ bool shown(const QWidget* widget) {
     return !widget->isHidden();
 }
 
+// Whether some item has a number from 1 to maxno, so that drawing ends. The table is in
+// ascending item number: the first number of 1 or more decides.
+bool drawableNumberExists(LiveView& table, int maxno) {
+    for (table.moveFirst(); !table.eof(); table.moveNext()) {
+        const QVariant number = table.field(QStringLiteral("sorszam"));
+        if (!number.isNull() && number.toLongLong() >= 1)
+            return number.toLongLong() <= maxno;
+    }
+    return false;
+}
+
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, double points = 9.75) {
     auto* button = new QPushButton(parent);
     button->setObjectName(name);
@@ -292,6 +303,7 @@ void TestScreen::closeBoxPressed() {
 void TestScreen::Command3_Click() {
     Globals& g = ctx().globals;
     const bool sequential = state().startset == 1;
+    m_countdownStopped = false;
     m_label9->setText(QStringLiteral("0"));
     g.itemsdone = 1;
     g.rightcount = 0;
@@ -343,7 +355,8 @@ void TestScreen::rand() {
         st.maxno = qint16(st.drawtable->field(QStringLiteral("sorszam")).toInt());
         st.maxnoSource = path;
     }
-    if (st.maxno < 1)
+    // Items renumbered or deleted since the highest number was read may leave none to draw.
+    if (st.maxno < 1 || !drawableNumberExists(*st.drawtable, st.maxno))
         throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("There is no item number to draw."));
     do {
         ctx().platform.reseedRandom();
@@ -361,6 +374,7 @@ void TestScreen::rand() {
     for (int i = 0; i < 4; ++i)
         m_board.answers[size_t(i)]->setText(QLatin1Char(' ') + row.text(QLatin1String(fields[i])));
     m_label10->setText(row.text(QStringLiteral("felelet2")));
+    m_solution = row.text(QStringLiteral("felelet1"));
 }
 
 // The first steps of both Next buttons: a run without a number can always be evaluated,
@@ -381,6 +395,7 @@ void TestScreen::Command4_Click() {
         m_timer2->setEnabled(true);
     }
     mark();
+    resumeCountdown();
     if (ctx().globals.itemsdone != ctx().globals.numsent)
         rand();
     else
@@ -391,6 +406,7 @@ void TestScreen::Command2_Click() {
     Globals& g = ctx().globals;
     beginNext();
     mark();
+    resumeCountdown();
     if (g.itemsdone == g.numsent) {
         endOfRun();
         return;
@@ -431,6 +447,7 @@ void TestScreen::showBoundRow() {
     for (int i = 0; i < 4; ++i)
         m_board.answers[size_t(i)]->setText(boundText(row, fields[i]));
     m_label10->setText(boundText(row, "felelet2"));
+    m_solution = boundText(row, "felelet1");
 }
 
 void TestScreen::Option3D_Click(int index) {
@@ -449,10 +466,33 @@ void TestScreen::Timer1_Timer() {
     if (!m_timer1->ticks())
         return;
     ctx().platform.beep();
-    if (shown(m_command2))
-        Command2_Click();
-    else
-        Command4_Click();
+    try {
+        if (shown(m_command2))
+            Command2_Click();
+        else
+            Command4_Click();
+    } catch (const StoreError& e) {
+        // A tick that cannot store the item would fail again at every tick, each time after
+        // waiting for the file: the countdown stops and the learner is told once. The item stays
+        // on display, and a Next that stores it starts the countdown again.
+        if (e.isFileFault()) {
+            m_timer1->setEnabled(false);
+            m_timer2->setEnabled(false);
+            m_gauge->hide();
+            m_countdownStopped = true;
+        }
+        throw;
+    }
+}
+
+void TestScreen::resumeCountdown() {
+    if (!m_countdownStopped)
+        return;
+    m_countdownStopped = false;
+    m_timer1->setEnabled(true);
+    m_gauge->setGaugeValue(0);
+    m_gauge->show();
+    m_timer2->setEnabled(true);
 }
 
 void TestScreen::Timer2_Timer() {
@@ -470,23 +510,26 @@ void TestScreen::Timer2_Timer() {
 
 void TestScreen::mark() {
     Globals& g = ctx().globals;
+    // Every item has its solution letter: without one no item is on display (the run could not
+    // read its first item), and there is nothing to judge or to store as failed.
+    if (m_label10->text().isEmpty())
+        return;
     if (m_label9->text() == m_label10->text()) {
         ++g.rightcount;
     } else {
-        // The item is stored as it was shown, with the choice the learner made.
+        // The item is stored as it was shown, with the choice the learner made. The table is opened
+        // afresh for each item, so that a file mended, unlocked or put back since a fault takes it.
         LiveView& failed = *m_data2;
+        failed.refresh();
         failed.addNew();
         failed.setField(QStringLiteral("hiba"), m_label9->text());
         failed.setField(QStringLiteral("mondat"), m_board.sentence->text());
         const char* const fields[] = {"a", "b", "c", "d"};
         for (int i = 0; i < 4; ++i)
             failed.setField(QLatin1String(fields[i]), m_board.answers[size_t(i)]->text());
-        QString solution;
-        if (shown(m_command2))
-            solution = m_data1->text(QStringLiteral("felelet1"));
-        else if (shown(m_command4) && state().drawtable)
-            solution = state().drawtable->text(QStringLiteral("felelet1"));
-        failed.setField(QStringLiteral("felelet1"), solution);
+        // The solution too is the one read with the item: its row may have gone since (a Database
+        // screen beside the Test), or there may be no row at all (a table left empty).
+        failed.setField(QStringLiteral("felelet1"), m_solution);
         failed.setField(QStringLiteral("felelet2"), m_label10->text());
         failed.update();
         failed.moveLast();
@@ -525,6 +568,7 @@ void TestScreen::Command5_Click() {
     m_timer1->setEnabled(false);
     m_timer2->setEnabled(false);
     m_gauge->hide();
+    m_countdownStopped = false;
     // A failure to store the item is reported; the score is shown all the same.
     reportingHandler([this] { mark(); });
     handler([this] { cont(); });

@@ -70,6 +70,7 @@ private:
     void evalu();
     void endOfRun();
     void beginNext();
+    void resumeCountdown();
     void showBoundRow();
 
     std::unique_ptr<LiveView> m_data1; // the items, in stored order; the bound labels follow it
@@ -78,6 +79,7 @@ private:
     ItemBoard m_board;
     QLabel* m_label9 = nullptr;  // the learner's choice: "0" or "A" to "D"
     QLabel* m_label10 = nullptr; // the solution letter of the item on display
+    QString m_solution;          // the solution sentence of the item on display, kept with it when failed
     QPushButton* m_command2 = nullptr;
     QPushButton* m_command3 = nullptr;
     QPushButton* m_command4 = nullptr;
@@ -94,6 +96,7 @@ private:
     ClippingGauge* m_gauge = nullptr;
     IntervalTimer* m_timer1 = nullptr;
     IntervalTimer* m_timer2 = nullptr;
+    bool m_countdownStopped = false; // a tick could not store its item; the next stored Next resumes
 
     QMenu* m_mnuTasks = nullptr;
     QAction* m_mnuLexora = nullptr;

@@ -234,6 +234,23 @@ private slots:
         QCOMPARE(f.platform().messageTexts(), QStringList{"No such word/number."});
     }
 
+    // The Find box takes up to 32767 characters. A pasted text that nests that deep is refused
+    // like any other criterion the parser cannot read; a long flat one is searched.
+    void findWithAsMuchAsTheBoxTakes() {
+        ProgramFixture f;
+        Form1 w(f);
+        w.click("Command10");
+        w.click("Command7");
+        for (const QString& deep : {QString(32767, '('), QString(16383, '(') + "szint = 1" + QString(16375, ')'),
+                                    QString("Not ").repeated(8190) + "szint=1"}) {
+            w.find(deep);
+            QCOMPARE(w.number(), QString("2"));
+        }
+        QVERIFY(f.platform().messages.empty());
+        w.find(QString("sorszam = 0 Or ").repeated(2183) + "sorszam = 4");
+        QCOMPARE(w.number(), QString("4"));
+    }
+
     void typedTextIsWrittenWhenTheCursorMovesAndOnlyChangedBoxes() {
         ProgramFixture f;
         Form1 w(f);

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <set>
+
 using namespace lexora;
 using namespace lexora::testing;
 
@@ -255,6 +257,41 @@ private slots:
         QCOMPARE(f.screens().state<ProbeCounts>().unloads, 0);
         f.screen(ScreenId::Hub)->close(); // the frame's close box does the same
         QCOMPARE(f.platform().endProcessCalls, 2);
+    }
+
+    // The About window brings the hub back beside an open Database screen, where a teacher
+    // deletes and adds items after the hub has opened: the reorder places the items the
+    // table holds when it is clicked.
+    void reorderTakesTheItemsAsTheDatabaseScreenLeftThem() {
+        ProgramFixture f;
+        f.startToHub();
+        action(f, "mnuabout")->trigger();
+        choose(f, "database");
+        f.child<QPushButton>(ScreenId::Hub, "ok")->click();
+        f.child<QPushButton>(ScreenId::About, "Command1")->click();
+        ProgramFixture::settle();
+        QVERIFY(f.screen(ScreenId::Hub) && f.screen(ScreenId::Database));
+
+        f.child<QPushButton>(ScreenId::Database, "Command10")->click(); // Start: the first item
+        f.child<QPushButton>(ScreenId::Database, "Command4")->click();  // Delete it
+        f.platform().queueDraws({ScriptedPlatform::drawFor(2999, 3000)});
+        f.child<QPushButton>(ScreenId::Database, "Command1")->click(); // New, stored by the next move
+        f.child<QPushButton>(ScreenId::Database, "Command6")->click();
+        const size_t count = f.database().items().items.size();
+        QCOMPARE(count, fixtureBank().items.size());
+
+        std::set<int> drawn;
+        for (int place = 101; place < 101 + int(count); ++place) {
+            f.platform().queueDraws({ScriptedPlatform::drawFor(place, 3000)});
+            drawn.insert(place);
+        }
+        QTest::mouseClick(f.child<QLabel>(ScreenId::Hub, "change"), Qt::LeftButton);
+        QVERIFY2(f.platform().messages.empty(), qPrintable(f.platform().messageTexts().join('\n')));
+        QCOMPARE(f.platform().drawsLeft(), size_t(0));
+        std::set<int> places;
+        for (const QStringList& item : f.database().items().items)
+            places.insert(item[2].toInt());
+        QCOMPARE(places, drawn);
     }
 
     void helpAndAboutOpenBesideTheHub() {

@@ -1,4 +1,5 @@
 #include "app/window.h"
+#include "data/itemview.h"
 #include "screens/test/clippinggauge.h"
 #include "screens/test/intervaltimer.h"
 #include "screens/test/testscreen.h"
@@ -209,6 +210,66 @@ private slots:
         QCOMPARE(rows[2],
                  row("0", "We ...... dinner when the phone rang.", {"had", "were having", "have", "are having"},
                      "We were having dinner when the phone rang.", "B"));
+    }
+
+    // A Database screen can be open beside the Test, and a teacher may delete items there
+    // during a run. The failed item is stored as it was shown, solution included, though its
+    // row has gone; a run over a table left empty is judged without a word from the store.
+    void itemsDeletedDuringARunAreJudgedAsShown() {
+        ProgramFixture f;
+        f.prepare();
+        Run run(f);
+        run.open();
+        f.platform().queueDraws({draw(3)});
+        run.start();
+        auto table = LiveView::open(f.database().path(), QStringLiteral("test1"));
+        table->setIndex(QStringLiteral("sorszam"));
+        table->seek(3);
+        table->deleteCurrent();
+        run.choose("B");
+        run.evaluate();
+        QVERIFY2(f.platform().messages.empty(), qPrintable(f.platform().messageTexts().join('\n')));
+        QCOMPARE(run.label("Label18")->text(), QString("0/1"));
+        const auto rows = f.database().failedRows();
+        QCOMPARE(rows.size(), size_t(2));
+        QCOMPARE(rows[1], row("B", " ...... you like some tea?", {" Would", " Do", " Are", " Will"},
+                              "Would you like some tea?", "A"));
+
+        while (table->count() > 0) {
+            table->moveFirst();
+            table->deleteCurrent();
+        }
+        run.start(); // nothing left to draw
+        run.choose("A");
+        run.next();
+        run.evaluate();
+        run.setStart(0);
+        run.start();
+        run.evaluate();
+        QVERIFY2(f.platform().messages.empty(), qPrintable(f.platform().messageTexts().join('\n')));
+        QVERIFY(shown(run.button("Command3")));
+    }
+
+    // The highest number is read once per run. A teacher may renumber items on the Database
+    // screen since: when none is left at or below it, Start ends without drawing for ever.
+    void randomStartEndsWithoutDrawingWhenNoNumberCanBeDrawn() {
+        ProgramFixture f;
+        f.prepare();
+        Run run(f);
+        run.open();
+        f.platform().queueDraws({draw(1)});
+        run.start();
+        run.evaluate();
+        QCOMPARE(run.state().maxno, qint16(kMaxNo));
+        auto table = LiveView::open(f.database().path(), QStringLiteral("test1"));
+        for (table->moveFirst(); !table->eof(); table->moveNext()) {
+            table->edit();
+            table->setField(QStringLiteral("sorszam"), 100 + table->text(QStringLiteral("sorszam")).toInt());
+            table->update();
+        }
+        run.start(); // a draw with none scripted would stop the test
+        QCOMPARE(f.platform().reseeds, 1);
+        QVERIFY(f.platform().messages.empty());
     }
 
     void aLowerCaseSolutionIsNeverMatched() {

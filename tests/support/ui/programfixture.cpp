@@ -8,8 +8,10 @@ namespace lexora::testing {
 
 namespace {
 
-std::unique_ptr<Program> makeProgram(TempDatabase& db, ScriptedPlatform*& platform) {
-    auto scripted = std::make_unique<ScriptedPlatform>();
+std::unique_ptr<Program> makeProgram(TempDatabase& db, ScriptedPlatform*& platform,
+                                     std::unique_ptr<ScriptedPlatform> scripted = nullptr) {
+    if (!scripted)
+        scripted = std::make_unique<ScriptedPlatform>();
     platform = scripted.get();
     QString dir = db.dir();
     dir.chop(1);
@@ -27,6 +29,12 @@ ProgramFixture::ProgramFixture(const std::vector<QStringList>& items)
 ProgramFixture::~ProgramFixture() {
     m_program.reset();
     settle();
+}
+
+void ProgramFixture::restart(std::unique_ptr<ScriptedPlatform> platform) {
+    m_program.reset();
+    settle();
+    m_program = makeProgram(*m_database, m_platform, std::move(platform));
 }
 
 void ProgramFixture::prepare(int langcode) {

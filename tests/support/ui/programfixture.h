@@ -27,6 +27,11 @@ public:
     ScriptedPlatform& platform() { return *m_platform; }
     TempDatabase& database() { return *m_database; }
 
+    // Ends the program as the end of the process does (no close handler runs) and makes a
+    // fresh one on the same database, with `platform` or else a new scripted platform.
+    // The fresh program is not started.
+    void restart(std::unique_ptr<ScriptedPlatform> platform = nullptr);
+
     // Sets the working language and the database path as the start screen and hub would,
     // without showing them, so a test can open a task screen directly.
     void prepare(int langcode = 16);
