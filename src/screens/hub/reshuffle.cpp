@@ -7,6 +7,8 @@
 #include "data/sqlitedb.h"
 #include "data/storeerror.h"
 
+#include <QVariant>
+
 #include <cmath>
 
 namespace lexora {
@@ -36,6 +38,7 @@ Reshuffle::Result Reshuffle::run() {
     }
     try {
         const auto transaction = beginTransaction(m_view);
+        readTakenPlaces();
         m_view.moveFirst();
         while (!m_view.eof()) {
             placeCurrentRow(result);
@@ -48,30 +51,33 @@ Reshuffle::Result Reshuffle::run() {
         result.problem = e.message();
         result.rows = 0;
     }
-    m_view.refresh();
+    try {
+        m_view.refresh();
+    } catch (const StoreError&) {
+        // After a failure the file may well not open again (missing, damaged, locked); the
+        // view is left closed and the first failure is the one to tell.
+        if (result.outcome != Outcome::Failed)
+            throw;
+    }
     return result;
+}
+
+// The places in use, read once inside the transaction: nothing else can write the table
+// until it ends, so the set stays true and a taken place is skipped without a refused write.
+// A large bank fills most of the range, and refused writes would then cost seconds.
+void Reshuffle::readTakenPlaces() {
+    m_taken.clear();
+    Statement places = m_view.database()->prepare("SELECT sorrend2 FROM test1 WHERE sorrend2 IS NOT NULL");
+    while (places.step())
+        m_taken.insert(int(places.columnInt(0)));
 }
 
 void Reshuffle::placeCurrentRow(Result& result) {
     m_platform.reseedRandom();
     const int first = candidate(m_platform.random());
+    const QVariant own = m_view.field(QStringLiteral("sorrend2"));
     int n = first;
-    for (;;) {
-        try {
-            // A refused write leaves the edit open with the row as read, so the next value
-            // is written without reading the row again.
-            if (m_view.editMode() == LiveView::EditMode::None)
-                m_view.edit();
-            m_view.setField(QStringLiteral("sorrend2"), n);
-            m_view.update();
-            ++result.rows;
-            return;
-        } catch (const StoreError& e) {
-            if (e.kind() != StoreError::Kind::DuplicateKey) {
-                m_view.cancelUpdate();
-                throw;
-            }
-        }
+    while (!tryPlace(n, own)) {
         ++result.collisions;
         const std::optional<int> next = step(n, first);
         if (!next)
@@ -79,6 +85,32 @@ void Reshuffle::placeCurrentRow(Result& result) {
                              QStringLiteral("There is no free place left in the sequence for item number %1.")
                                  .arg(m_view.text(QStringLiteral("sorszam"))));
         n = *next;
+    }
+    if (own.isValid())
+        m_taken.erase(own.toInt());
+    m_taken.insert(n);
+    ++result.rows;
+}
+
+// Writes place `n` to the current row; false when another row holds it.
+bool Reshuffle::tryPlace(int n, const QVariant& own) {
+    // A place another row holds is taken; the row's own place is free to it.
+    if (m_taken.count(n) > 0 && !(own.isValid() && own.toInt() == n))
+        return false;
+    try {
+        // A refused write leaves the edit open with the row as read, so the next value
+        // is written without reading the row again.
+        if (m_view.editMode() == LiveView::EditMode::None)
+            m_view.edit();
+        m_view.setField(QStringLiteral("sorrend2"), n);
+        m_view.update();
+        return true;
+    } catch (const StoreError& e) {
+        if (e.kind() != StoreError::Kind::DuplicateKey) {
+            m_view.cancelUpdate();
+            throw;
+        }
+        return false;
     }
 }
 

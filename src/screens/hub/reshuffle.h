@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 #include <optional>
+#include <unordered_set>
 
 namespace lexora {
 
@@ -32,7 +34,7 @@ public:
     Reshuffle(LiveView& view, Platform& platform) : m_view(view), m_platform(platform) {}
 
     // Walks the view from its first row and writes every row; the view is opened afresh
-    // afterwards, standing on its first row.
+    // afterwards, standing on its first row (after a failure it may be left closed).
     Result run();
 
     // The value a draw in [0, 1) gives, from 1 to 3000, computed in single precision.
@@ -42,10 +44,13 @@ public:
     static std::optional<int> step(int n, int first);
 
 private:
+    void readTakenPlaces();
     void placeCurrentRow(Result& result);
+    bool tryPlace(int n, const QVariant& own);
 
     LiveView& m_view;
     Platform& m_platform;
+    std::unordered_set<int> m_taken; // the places in use while the reshuffle runs
 };
 
 } // namespace lexora
