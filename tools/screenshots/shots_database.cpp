@@ -4,6 +4,7 @@
 #include "text/captions.h"
 
 #include <QAction>
+#include <QFile>
 #include <QPushButton>
 
 namespace lexora::shots {
@@ -32,7 +33,23 @@ void browse(Camera& camera, int langcode) {
     camera.shoot(screen, "after-new");
 }
 
+// A file the teacher may not write: the boxes can be read but not typed into.
+void readOnly(Camera& camera) {
+    Program& program = camera.program();
+    const QString copy = program.context().apppath() + QStringLiteral("read-only.mdb");
+    QFile::remove(copy);
+    QFile::copy(program.context().apppath() + QStringLiteral("en_data1.mdb"), copy);
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    program.globals().langcode = qint16(LangCode::English);
+    program.globals().dbpath = copy;
+    Screen* screen = program.screens().show(ScreenId::Database);
+    click(screen, "Command10");
+    camera.shoot(screen, "read-only");
+}
+
 } // namespace
+
+static Register databaseReadOnly("database-read-only", readOnly);
 
 static Register database("database", [](Camera& camera) { browse(camera, LangCode::English); });
 
