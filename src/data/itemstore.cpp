@@ -31,4 +31,16 @@ std::unique_ptr<Transaction> beginTransaction(const LiveView& view) {
     return std::make_unique<Transaction>(view.database());
 }
 
+bool hasItemNumberUpTo(LiveView& byNumber, int highest) {
+    if (highest < 1)
+        return false;
+    // The first number of 1 or more decides.
+    for (byNumber.moveFirst(); !byNumber.eof(); byNumber.moveNext()) {
+        const QVariant number = byNumber.field(QStringLiteral("sorszam"));
+        if (!number.isNull() && number.toLongLong() >= 1)
+            return number.toLongLong() <= highest;
+    }
+    return false;
+}
+
 } // namespace lexora

@@ -37,4 +37,9 @@ private:
 // Starts a transaction on the connection of a live view, for a batch of writes made through it.
 std::unique_ptr<Transaction> beginTransaction(const LiveView& view);
 
+// Whether some item has a number (`sorszam`) from 1 to `highest`, so that drawing numbers in
+// that range until one belongs to an item ends. `byNumber` is a view of the item table in
+// ascending item number; it is left standing wherever the search ended.
+bool hasItemNumberUpTo(LiveView& byNumber, int highest);
+
 } // namespace lexora

@@ -12,17 +12,9 @@
 using namespace lexora;
 using lexora::testing::makeItem;
 using lexora::testing::TempDatabase;
+using lexora::testing::failureOf;
 
 namespace {
-
-template <typename F> StoreError::Kind failureOf(F&& f) {
-    try {
-        f();
-    } catch (const StoreError& e) {
-        return e.kind();
-    }
-    return StoreError::Kind(-1);
-}
 
 // Items 1..n whose sentences are the given texts (sorrend2 follows sorszam).
 std::vector<QStringList> itemsWithSentences(const QStringList& sentences) {

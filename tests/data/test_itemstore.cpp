@@ -8,17 +8,9 @@
 
 using namespace lexora;
 using lexora::testing::TempDatabase;
+using lexora::testing::failureOf;
 
 namespace {
-
-template <typename F> StoreError::Kind failureOf(F&& f) {
-    try {
-        f();
-    } catch (const StoreError& e) {
-        return e.kind();
-    }
-    return StoreError::Kind(-1);
-}
 
 QList<int> column(ItemView& view, const char* field) {
     QList<int> values;

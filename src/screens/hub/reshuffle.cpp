@@ -67,7 +67,8 @@ Reshuffle::Result Reshuffle::run() {
 // A large bank fills most of the range, and refused writes would then cost seconds.
 void Reshuffle::readTakenPlaces() {
     m_taken.clear();
-    Statement places = m_view.database()->prepare("SELECT sorrend2 FROM test1 WHERE sorrend2 IS NOT NULL");
+    Statement places = m_view.database()->prepare("SELECT sorrend2 FROM \"" + itemTable().name.toStdString() +
+                                                  "\" WHERE sorrend2 IS NOT NULL");
     while (places.step())
         m_taken.insert(int(places.columnInt(0)));
 }

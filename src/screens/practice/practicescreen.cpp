@@ -290,7 +290,7 @@ void PracticeScreen::Command10_Click() {
             s.maxno = sixteenBit(table.field(QStringLiteral("sorszam")));
         // Numbers that belong to no item are drawn again; when no item has a number the
         // draw can yield, drawing would never end.
-        if (!drawableNumberExists(s.maxno))
+        if (!hasItemNumberUpTo(table, s.maxno))
             return;
         do {
             ctx().platform.reseedRandom();
@@ -307,20 +307,6 @@ void PracticeScreen::Command10_Click() {
         display(table);
         setShown({label(17), label(18), label(19), label(20), label(21)}, false);
     });
-}
-
-// Whether some item has a number from 1 to maxno. The table is in ascending item number,
-// so the first number of 1 or more decides.
-bool PracticeScreen::drawableNumberExists(qint16 maxno) {
-    if (maxno < 1)
-        return false;
-    LiveView& table = *ctx().globals.rstable;
-    for (table.moveFirst(); !table.eof(); table.moveNext()) {
-        const QVariant number = table.field(QStringLiteral("sorszam"));
-        if (!number.isNull() && number.toLongLong() >= 1)
-            return number.toLongLong() <= maxno;
-    }
-    return false;
 }
 
 void PracticeScreen::Command5_Click() {

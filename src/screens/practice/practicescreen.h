@@ -63,7 +63,6 @@ private:
     void check();
     void afterRecordMove(SnapshotView& selection);
     void noItemsSelected();
-    bool drawableNumberExists(qint16 maxno);
 
     bool giveFocus(QWidget* widget);
     void message(int captionKey, MessageIcon icon);

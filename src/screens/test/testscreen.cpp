@@ -2,6 +2,7 @@
 
 #include "app/appcontext.h"
 #include "app/window.h"
+#include "data/itemstore.h"
 #include "data/storeerror.h"
 #include "screens/test/clippinggauge.h"
 #include "screens/test/intervaltimer.h"
@@ -31,17 +32,6 @@ const char* const kLetters[] = {"A", "B", "C", "D"};
 
 bool shown(const QWidget* widget) {
     return !widget->isHidden();
-}
-
-// Whether some item has a number from 1 to maxno, so that drawing ends. The table is in
-// ascending item number: the first number of 1 or more decides.
-bool drawableNumberExists(LiveView& table, int maxno) {
-    for (table.moveFirst(); !table.eof(); table.moveNext()) {
-        const QVariant number = table.field(QStringLiteral("sorszam"));
-        if (!number.isNull() && number.toLongLong() >= 1)
-            return number.toLongLong() <= maxno;
-    }
-    return false;
 }
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, double points = 9.75) {
@@ -356,7 +346,7 @@ void TestScreen::rand() {
         st.maxnoSource = path;
     }
     // Items renumbered or deleted since the highest number was read may leave none to draw.
-    if (st.maxno < 1 || !drawableNumberExists(*st.drawtable, st.maxno))
+    if (!hasItemNumberUpTo(*st.drawtable, st.maxno))
         throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("There is no item number to draw."));
     do {
         ctx().platform.reseedRandom();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/itembank.h"
+#include "data/storeerror.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,5 +38,15 @@ QStringList makeItem(int sorszam, int sorrend2, int szint = 1, const QString& ku
 
 // Reads a fixture bank from tests/fixtures.
 ItemBank fixtureBank(const QString& fixture = QStringLiteral("items.tsv"));
+
+// The kind of store error `f` raises; an impossible kind when it raises none.
+template <typename F> StoreError::Kind failureOf(F&& f) {
+    try {
+        f();
+    } catch (const StoreError& e) {
+        return e.kind();
+    }
+    return StoreError::Kind(-1);
+}
 
 } // namespace lexora::testing
