@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -33,6 +34,17 @@ public:
     // The font dialog, opened with `current`; nothing when it was cancelled.
     virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) = 0;
     virtual void beep() = 0;
+
+    // A modal question with Yes and No; true for Yes.
+    virtual bool confirm(QWidget* parent, const QString& text, const QString& title) = 0;
+    // A modal list of choices; the index of the chosen one, nothing when it was cancelled.
+    virtual std::optional<int> chooseOne(QWidget* parent, const QString& title, const QString& prompt,
+                                         const QStringList& choices) = 0;
+    // The file boxes: the path of the file chosen to read or to write, empty when cancelled.
+    // `filter` is a Qt name filter such as "GIFT (*.gift *.txt)".
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& suggestedName) = 0;
 
     // Re-seeds the random source from the clock. Its running state goes on, so two
     // draws within one clock tick still differ.

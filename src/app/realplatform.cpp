@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -47,6 +49,40 @@ std::optional<FontChoice> RealPlatform::chooseFont(QWidget* parent, const FontCh
 
 void RealPlatform::beep() {
     QApplication::beep();
+}
+
+bool RealPlatform::confirm(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<int> RealPlatform::chooseOne(QWidget* parent, const QString& title, const QString& prompt,
+                                           const QStringList& choices) {
+    QInputDialog box(parent);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setComboBoxItems(choices);
+    box.setComboBoxEditable(false);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const int index = choices.indexOf(box.textValue());
+    return index < 0 ? std::nullopt : std::optional<int>(index);
+}
+
+QString RealPlatform::openFileName(QWidget* parent, const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, title, QDir::homePath(), filter);
+}
+
+QString RealPlatform::saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                   const QString& suggestedName) {
+    return QFileDialog::getSaveFileName(parent, title, QDir::home().filePath(suggestedName), filter);
 }
 
 // splitmix64: the clock is mixed into a state that keeps running, so a re-seed within

@@ -14,6 +14,12 @@ public:
     QString input(QWidget* parent, const QString& title, const QString& prompt, const QString& defaultText) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
     void beep() override;
+    bool confirm(QWidget* parent, const QString& text, const QString& title) override;
+    std::optional<int> chooseOne(QWidget* parent, const QString& title, const QString& prompt,
+                                 const QStringList& choices) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& suggestedName) override;
     void reseedRandom() override;
     double random() override;
     void endProcess() override;

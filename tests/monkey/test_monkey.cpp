@@ -340,6 +340,24 @@ public:
     QString input(QWidget* parent, const QString& title, const QString& prompt, const QString& defaultText) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
     double random() override;
+    // Questions and file boxes are cancelled: the monkey never writes files or replaces items.
+    bool confirm(QWidget*, const QString& text, const QString& title) override {
+        questions.push_back({title, text, {}});
+        return false;
+    }
+    std::optional<int> chooseOne(QWidget*, const QString& title, const QString& prompt,
+                                 const QStringList& choices) override {
+        questions.push_back({title, prompt, choices});
+        return std::nullopt;
+    }
+    QString openFileName(QWidget*, const QString& title, const QString& filter) override {
+        fileBoxes.push_back({title, filter, QString(), false});
+        return QString();
+    }
+    QString saveFileName(QWidget*, const QString& title, const QString& filter, const QString& suggested) override {
+        fileBoxes.push_back({title, filter, suggested, true});
+        return QString();
+    }
 
 private:
     Monkey& m_monkey;

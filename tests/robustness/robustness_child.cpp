@@ -46,6 +46,12 @@ public:
     QString input(QWidget*, const QString&, const QString&, const QString&) override { return QString(); }
     std::optional<FontChoice> chooseFont(QWidget*, const FontChoice&) override { return std::nullopt; }
     void beep() override {}
+    bool confirm(QWidget*, const QString&, const QString&) override { return false; }
+    std::optional<int> chooseOne(QWidget*, const QString&, const QString&, const QStringList&) override {
+        return std::nullopt;
+    }
+    QString openFileName(QWidget*, const QString&, const QString&) override { return QString(); }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return QString(); }
     void reseedRandom() override {
         ++m_row;
         if (m_row == 1)

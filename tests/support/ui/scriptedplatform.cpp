@@ -49,6 +49,44 @@ std::optional<FontChoice> ScriptedPlatform::chooseFont(QWidget*, const FontChoic
     return answer;
 }
 
+bool ScriptedPlatform::confirm(QWidget*, const QString& text, const QString& title) {
+    questions.push_back({title, text, {}});
+    if (m_confirms.empty())
+        qFatal("A question \"%s\" was asked with no scripted answer", qPrintable(text));
+    const bool answer = m_confirms.front();
+    m_confirms.pop_front();
+    return answer;
+}
+
+std::optional<int> ScriptedPlatform::chooseOne(QWidget*, const QString& title, const QString& prompt,
+                                               const QStringList& choices) {
+    questions.push_back({title, prompt, choices});
+    if (m_choices.empty())
+        qFatal("A choice \"%s\" was offered with no scripted answer", qPrintable(prompt));
+    const auto answer = m_choices.front();
+    m_choices.pop_front();
+    return answer;
+}
+
+QString ScriptedPlatform::openFileName(QWidget*, const QString& title, const QString& filter) {
+    fileBoxes.push_back({title, filter, QString(), false});
+    if (m_fileNames.empty())
+        qFatal("A file box \"%s\" was shown with no scripted answer", qPrintable(title));
+    const QString answer = m_fileNames.front();
+    m_fileNames.pop_front();
+    return answer;
+}
+
+QString ScriptedPlatform::saveFileName(QWidget*, const QString& title, const QString& filter,
+                                       const QString& suggestedName) {
+    fileBoxes.push_back({title, filter, suggestedName, true});
+    if (m_fileNames.empty())
+        qFatal("A file box \"%s\" was shown with no scripted answer", qPrintable(title));
+    const QString answer = m_fileNames.front();
+    m_fileNames.pop_front();
+    return answer;
+}
+
 double ScriptedPlatform::random() {
     failIfScripted(Service::Random);
     if (m_draws.empty())

@@ -3,6 +3,7 @@
 #include "app/platform.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <vector>
@@ -29,6 +30,11 @@ public:
     void answerInput(const QString& text) { m_inputs.push_back(text); }
     void cancelInput() { m_inputs.push_back(QString()); }
     void answerFont(const std::optional<FontChoice>& choice) { m_fonts.push_back(choice); }
+    void answerConfirm(bool yes) { m_confirms.push_back(yes); }
+    // The index to choose, or nothing for Cancel.
+    void answerChoice(std::optional<int> index) { m_choices.push_back(index); }
+    // The path a file box gives back; the empty text stands for Cancel.
+    void answerFileName(const QString& path) { m_fileNames.push_back(path); }
     // Draws given as numbers in [0, 1); drawValue(n, max) gives the draw that yields n in 1..max.
     void queueDraws(std::initializer_list<double> draws) { m_draws.insert(m_draws.end(), draws); }
     static double drawFor(int value, int max) { return (value - 1 + 0.5) / max; }
@@ -43,6 +49,19 @@ public:
     std::vector<Message> messages;
     std::vector<Input> inputs;
     std::vector<FontChoice> fontDialogOpenedWith;
+    struct Question {
+        QString title;
+        QString text;
+        QStringList choices; // empty for a Yes/No question
+    };
+    std::vector<Question> questions;
+    struct FileBox {
+        QString title;
+        QString filter;
+        QString suggestedName; // empty for an open box
+        bool save = false;
+    };
+    std::vector<FileBox> fileBoxes;
     int beeps = 0;
     int reseeds = 0;
     int endProcessCalls = 0;
@@ -53,6 +72,12 @@ public:
     QString input(QWidget* parent, const QString& title, const QString& prompt, const QString& defaultText) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
     void beep() override { ++beeps; }
+    bool confirm(QWidget* parent, const QString& text, const QString& title) override;
+    std::optional<int> chooseOne(QWidget* parent, const QString& title, const QString& prompt,
+                                 const QStringList& choices) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& suggestedName) override;
     void reseedRandom() override { ++reseeds; }
     double random() override;
     void endProcess() override;
@@ -63,6 +88,9 @@ private:
     std::vector<Service> m_failing;
     std::deque<QString> m_inputs;
     std::deque<std::optional<FontChoice>> m_fonts;
+    std::deque<bool> m_confirms;
+    std::deque<std::optional<int>> m_choices;
+    std::deque<QString> m_fileNames;
     std::deque<double> m_draws;
 };
 
