@@ -3,6 +3,7 @@
 
 #include "data/itembank.h"
 #include "data/storeerror.h"
+#include "exchangecommands.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -29,7 +30,8 @@ int usage() {
              "  lexora-items check [--min-per-topic N] [--spreads] [--fresh] BANK.tsv...\n"
              "  lexora-items build BANK.tsv DATABASE      create a new database file from a bank\n"
              "  lexora-items import BANK.tsv DATABASE     replace the items of an existing database\n"
-             "  lexora-items export DATABASE BANK.tsv     write the items of a database as a bank\n";
+             "  lexora-items export DATABASE BANK.tsv     write the items of a database as a bank\n"
+          << exchangeUsage();
     return 2;
 }
 
@@ -95,6 +97,8 @@ int main(int argc, char** argv) {
     if (args.isEmpty())
         return usage();
     const QString command = args.takeFirst();
+    if ((command == "export" || command == "import") && args.contains("--format"))
+        return command == "export" ? exportQuestions(args) : importQuestions(args);
     try {
         if (command == "check")
             return check(args);

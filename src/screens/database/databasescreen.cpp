@@ -7,6 +7,7 @@
 #include "data/topics.h"
 #include "screens/database/databasestate.h"
 #include "screens/database/fieldbinder.h"
+#include "screens/database/itemexchangemenu.h"
 #include "text/captions.h"
 
 #include <QAction>
@@ -216,6 +217,9 @@ void DatabaseScreen::buildMenus() {
     m_mnuOptions = menu(nullptr, "mnuOptions");
     m_mnuFonts = entry(m_mnuOptions, "mnuFonts");
     connect(m_mnuFonts, &QAction::triggered, this, &DatabaseScreen::mnuFonts_Click);
+    m_exchange = std::make_unique<ItemExchangeMenu>(ctx(), this, m_mnuOptions);
+    connect(m_exchange->exportEntry(), &QAction::triggered, this, &DatabaseScreen::mnuExportItems_Click);
+    connect(m_exchange->importEntry(), &QAction::triggered, this, &DatabaseScreen::mnuImportItems_Click);
 
     m_mnuTopic = menu(nullptr, "mnuTopic");
     for (int n = 0; n < TopicCatalogue::count; ++n) {
@@ -303,6 +307,7 @@ void DatabaseScreen::language() {
     set(m_mnuTest, 32);
     set(m_mnuOptions, 39);
     set(m_mnuFonts, 40);
+    m_exchange->language();
     set(m_mnuTopic, 41);
     for (int n = 0; n < TopicCatalogue::count; ++n)
         set(m_mnuTopicItem[size_t(n)], TopicCatalogue::topic(n).captionKey);
@@ -615,6 +620,26 @@ void DatabaseScreen::mnuFonts_Click() {
         // Confirmed or cancelled, the dialog's values go to the focused control.
         if (focused && focused->window() == this)
             focused->setFont(fontFor(m_fontDialog));
+    });
+}
+
+// ---------------------------------------------------------------- question files
+
+void DatabaseScreen::mnuExportItems_Click() {
+    handler([this] {
+        savePendingNewItem(); // the file gets what the boxes show
+        m_exchange->exportItems(state().titleword);
+    });
+}
+
+void DatabaseScreen::mnuImportItems_Click() {
+    handler([this] {
+        savePendingNewItem();
+        if (!m_exchange->importItems(state().titleword))
+            return;
+        m_data->refresh();
+        m_binder->show();
+        data();
     });
 }
 

@@ -19,6 +19,7 @@ class QPushButton;
 namespace lexora {
 
 class FieldBinder;
+class ItemExchangeMenu;
 class LiveView;
 class StoreError;
 struct DatabaseState;
@@ -79,6 +80,8 @@ private:
     void mnuTest_Click();
     void mnuFonts_Click();
     void mnuTopicItem_Click(int index);
+    void mnuExportItems_Click();
+    void mnuImportItems_Click();
 
     // Steps shared by the handlers
     enum class Move { First, Previous, Next, Last };
@@ -126,6 +129,7 @@ private:
     QAction* m_mnuFonts = nullptr;
     QMenu* m_mnuTopic = nullptr;
     std::array<QAction*, 23> m_mnuTopicItem{};
+    std::unique_ptr<ItemExchangeMenu> m_exchange; // Export items..., Import items...
 
     // The font dialog keeps what it showed last while the window is open.
     FontChoice m_fontDialog;

@@ -1,0 +1,107 @@
+#include "exchange/categorypath.h"
+
+#include "data/topics.h"
+#include "exchange/exchangeitem.h"
+#include "text/captions.h"
+#include "text/translated.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace lexora {
+
+namespace {
+
+const QString kRoot = QStringLiteral("Lexora English");
+constexpr int kLanguages[] = {LangCode::English, LangCode::Hungarian, LangCode::Spanish, LangCode::French};
+
+const Translated kLevel{"Level %1", "%1. szint", "Nivel %1", "Niveau %1"};
+
+// A category name holding "/" writes it twice, so a single "/" always separates two names.
+QString escaped(QString name) {
+    return name.replace(QLatin1Char('/'), QStringLiteral("//"));
+}
+
+QStringList parts(const QString& path) {
+    QStringList out;
+    QString current;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (path[i] == QLatin1Char('/')) {
+            if (i + 1 < path.size() && path[i + 1] == QLatin1Char('/')) {
+                current += QLatin1Char('/');
+                ++i;
+                continue;
+            }
+            out << current.trimmed();
+            current.clear();
+            continue;
+        }
+        current += path[i];
+    }
+    out << current.trimmed();
+    return out;
+}
+
+std::optional<int> levelIn(const QString& part) {
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^(?:(?:level|nivel|niveau|szint)\s*([1-3])|([1-3])\.?\s*szint)$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(part);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return (match.captured(1) + match.captured(2)).toInt();
+}
+
+std::optional<int> topicIn(const QString& part) {
+    for (int n = 0; n < TopicCatalogue::count; ++n) {
+        for (int langcode : kLanguages) {
+            if (CategoryPath::topicName(n, langcode).compare(part, Qt::CaseInsensitive) == 0)
+                return n;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString CategoryPath::topicName(int n, int langcode) {
+    QString name = CaptionCatalogue::caption(TopicCatalogue::topic(n).captionKey, langcode);
+    return name.remove(QLatin1Char('&'));
+}
+
+QString CategoryPath::of(const ExchangeItem& item, int langcode) {
+    QString path = kRoot;
+    const std::optional<int> key = TopicCatalogue::nameKey(item.kulcs1, item.kulcs2);
+    for (int n = 0; key && n < TopicCatalogue::count; ++n) {
+        if (TopicCatalogue::topic(n).captionKey == *key) {
+            path += QLatin1Char('/') + escaped(topicName(n, langcode));
+            break;
+        }
+    }
+    return path + QLatin1Char('/') + kLevel.in(langcode).arg(item.level);
+}
+
+CategoryPath::Meaning CategoryPath::read(const QString& path) {
+    Meaning meaning;
+    for (const QString& part : parts(path)) {
+        if (!meaning.level)
+            meaning.level = levelIn(part);
+        if (!meaning.topic)
+            meaning.topic = topicIn(part);
+    }
+    return meaning;
+}
+
+void CategoryPath::apply(const Meaning& meaning, ExchangeItem& item) {
+    item.level = meaning.level.value_or(1);
+    item.kulcs1.clear();
+    item.kulcs2.clear();
+    if (meaning.topic) {
+        const Topic& topic = TopicCatalogue::topic(*meaning.topic);
+        item.kulcs1 = topic.kulcs1;
+        // Topics that look only at kulcs1 are stored with "0" beside it, as the shipped banks do.
+        item.kulcs2 = topic.kulcs2.value_or(QStringLiteral("0"));
+    }
+}
+
+} // namespace lexora

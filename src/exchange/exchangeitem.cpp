@@ -1,0 +1,92 @@
+#include "exchange/exchangeitem.h"
+
+#include "data/itembank.h"
+
+namespace lexora {
+
+namespace {
+
+enum Column { Sorszam, Sorrend, Sorrend2, Szint, Mondat, A, B, C, D, Felelet1, Felelet2, Kulcs1, Kulcs2, ColumnCount };
+
+} // namespace
+
+std::optional<ExchangeFormat> exchangeFormatNamed(const QString& name) {
+    for (ExchangeFormat format : {ExchangeFormat::Gift, ExchangeFormat::Aiken, ExchangeFormat::MoodleXml}) {
+        if (exchangeFormatName(format) == name)
+            return format;
+    }
+    return std::nullopt;
+}
+
+QString exchangeFormatName(ExchangeFormat format) {
+    switch (format) {
+    case ExchangeFormat::Gift:
+        return QStringLiteral("gift");
+    case ExchangeFormat::Aiken:
+        return QStringLiteral("aiken");
+    case ExchangeFormat::MoodleXml:
+        return QStringLiteral("moodle-xml");
+    }
+    return QString();
+}
+
+QString exchangeFormatSuffix(ExchangeFormat format) {
+    switch (format) {
+    case ExchangeFormat::Gift:
+        return QStringLiteral("gift");
+    case ExchangeFormat::Aiken:
+        return QStringLiteral("txt");
+    case ExchangeFormat::MoodleXml:
+        return QStringLiteral("xml");
+    }
+    return QString();
+}
+
+std::optional<ExchangeItem> ExchangeItem::fromRow(const QStringList& row) {
+    if (row.size() != ColumnCount)
+        return std::nullopt;
+    const QString letter = row[Felelet2].trimmed().toUpper();
+    if (letter.size() != 1 || letter[0] < QLatin1Char('A') || letter[0] > QLatin1Char('D'))
+        return std::nullopt;
+    ExchangeItem item;
+    item.number = row[Sorszam].toInt();
+    item.sentence = row[Mondat];
+    for (int i = 0; i < 4; ++i)
+        item.answers[size_t(i)] = row[A + i];
+    item.right = letter[0].unicode() - 'A';
+    bool ok = false;
+    item.level = row[Szint].toInt(&ok);
+    if (!ok)
+        item.level = 1;
+    item.kulcs1 = row[Kulcs1];
+    item.kulcs2 = row[Kulcs2];
+    return item;
+}
+
+QStringList ExchangeItem::toRow(int sorszam, int sorrend2) const {
+    QStringList row;
+    row << QString::number(sorszam) << QString::number(sorszam) << QString::number(sorrend2)
+        << QString::number(level) << sentence;
+    for (const QString& answer : answers)
+        row << answer;
+    row << filledIn() << QString(QChar('A' + right)) << kulcs1 << kulcs2;
+    return row;
+}
+
+QString ExchangeItem::filledIn() const {
+    QString filled = sentence;
+    const qsizetype at = filled.indexOf(kGap);
+    if (at < 0)
+        return filled;
+    filled.replace(at, kGap.size(), answers[size_t(right)]);
+    // An answer that opens the sentence opens it with a capital letter.
+    if (filled.left(at).trimmed().isEmpty() && at < filled.size())
+        filled[at] = filled[at].toUpper();
+    return filled;
+}
+
+bool ExchangeItem::hasGap() const {
+    return sentence.contains(kGap);
+}
+
+} // namespace lexora

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace lexora {
+
+// The formats items can be exchanged in with a learning platform.
+enum class ExchangeFormat { Gift, Aiken, MoodleXml };
+
+// "gift", "aiken" and "moodle-xml", as the item tool's --format takes them.
+std::optional<ExchangeFormat> exchangeFormatNamed(const QString& name);
+QString exchangeFormatName(ExchangeFormat format);
+// The usual file name ending of a format, without the dot.
+QString exchangeFormatSuffix(ExchangeFormat format);
+
+// A file that cannot be read or written as a whole; nothing has been changed when it is thrown.
+class ExchangeError : public std::runtime_error {
+public:
+    explicit ExchangeError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
+    QString message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// One gapped sentence with four answers, as it travels between an item database and a question file.
+struct ExchangeItem {
+    int number = 0;                  // sorszam; only written out, as the question's name
+    QString sentence;                // with the gap written as kGap (or no gap at all)
+    std::array<QString, 4> answers;  // A to D
+    int right = 0;                   // 0 to 3 for A to D
+    int level = 1;                   // 1 to 3
+    QString kulcs1, kulcs2;          // topic keys; empty when the item has no topic
+
+    // The item of a row in the column order of the item table; nothing when its right letter is not A to D.
+    static std::optional<ExchangeItem> fromRow(const QStringList& row);
+    // A row of the item table; sorszam, sorrend and sorrend2 as given.
+    QStringList toRow(int sorszam, int sorrend2) const;
+    // The sentence with the right answer standing in the gap (felelet1).
+    QString filledIn() const;
+    bool hasGap() const;
+};
+
+// A question read from a file, with the line it starts on.
+struct ImportedItem {
+    int line = 0;
+    ExchangeItem item;
+};
+
+// Something a reader says about one question: why it was skipped, or what it kept as it was.
+struct ExchangeNote {
+    int line = 0;
+    QString text;
+};
+
+// What a reader made of a whole file.
+struct ReadResult {
+    std::vector<ImportedItem> items;
+    std::vector<ExchangeNote> skipped; // questions left out, each with the reason
+    std::vector<ExchangeNote> notes;   // questions taken with a remark (no gap in the sentence)
+};
+
+} // namespace lexora

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "exchange/exchangeitem.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace lexora {
+
+// The GIFT question format. Items are written as missing-word questions, the answer set standing in
+// the gap, under a category that carries topic and level. Reading takes single-answer multiple-choice
+// questions with four answers, in missing-word form or with the answers after the text.
+class GiftFormat {
+public:
+    static QString write(const std::vector<ExchangeItem>& items, int langcode);
+    static ReadResult read(const QString& text);
+
+    // The text with GIFT's special characters ~ = # { } : and the backslash escaped.
+    static QString escaped(const QString& text);
+};
+
+} // namespace lexora

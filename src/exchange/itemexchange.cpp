@@ -1,0 +1,155 @@
+#include "exchange/itemexchange.h"
+
+#include "data/itembank.h"
+#include "data/itemview.h"
+#include "data/schema.h"
+#include "data/sqlitedb.h"
+#include "exchange/aikenformat.h"
+#include "exchange/giftformat.h"
+#include "exchange/moodlexmlformat.h"
+#include "exchange/textfile.h"
+
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace lexora {
+
+namespace {
+
+// Values a new item's sorrend2 is usually drawn from; beyond them up to the 16-bit end when they run out.
+constexpr int kUsualSorrend2 = 3000;
+
+int highestNumber(SqliteDb& db) {
+    Statement query = db.prepare("SELECT MAX(sorszam) FROM test1");
+    query.step();
+    return int(query.columnInt(0));
+}
+
+// `count` sorrend2 values no item has, in random order, so that imported items mix with the others.
+std::vector<int> freeSorrend2(SqliteDb& db, int count) {
+    std::unordered_set<int> used;
+    Statement query = db.prepare("SELECT sorrend2 FROM test1 WHERE sorrend2 IS NOT NULL");
+    while (query.step())
+        used.insert(int(query.columnInt(0)));
+    std::vector<int> free;
+    for (int limit : {kUsualSorrend2, kIntegerMax}) {
+        free.clear();
+        for (int v = 1; v <= limit; ++v) {
+            if (!used.count(v))
+                free.push_back(v);
+        }
+        if (int(free.size()) >= count)
+            break;
+    }
+    if (int(free.size()) < count)
+        throw ExchangeError(QStringLiteral("The database has only %1 free order numbers (sorrend2) for %2 items; "
+                                           "nothing was imported.")
+                                .arg(free.size())
+                                .arg(count));
+    std::shuffle(free.begin(), free.end(), *QRandomGenerator::global());
+    free.resize(size_t(count));
+    return free;
+}
+
+void insertRows(SqliteDb& db, const std::vector<QStringList>& rows) {
+    const TableDef& table = itemTable();
+    std::string marks;
+    for (size_t i = 0; i < table.fields.size(); ++i)
+        marks += i ? ", ?" : "?";
+    const std::string sql = "INSERT INTO test1 VALUES (" + marks + ")";
+    for (const QStringList& row : rows) {
+        Statement insert = db.prepare(sql);
+        for (size_t i = 0; i < table.fields.size(); ++i)
+            insert.bind(int(i) + 1, storedValue(table.fields[i], row[int(i)]));
+        insert.step();
+    }
+}
+
+} // namespace
+
+ExportSummary ItemExchange::exportItems(const QString& database, const QString& file, ExchangeFormat format,
+                                        int langcode) {
+    ExportSummary summary;
+    std::vector<ExchangeItem> items;
+    for (const QStringList& row : ItemBank::readDatabase(database).items) {
+        if (std::optional<ExchangeItem> item = ExchangeItem::fromRow(row))
+            items.push_back(std::move(*item));
+        else
+            summary.skipped.push_back(
+                {row.value(0).toInt(), QStringLiteral("its right answer \"%1\" is not one of A, B, C, D").arg(row.value(10))});
+    }
+    switch (format) {
+    case ExchangeFormat::Gift:
+        TextFile::write(file, GiftFormat::write(items, langcode));
+        break;
+    case ExchangeFormat::Aiken:
+        TextFile::write(file, AikenFormat::write(items));
+        break;
+    case ExchangeFormat::MoodleXml:
+        TextFile::write(file, MoodleXmlFormat::write(items, langcode));
+        break;
+    }
+    summary.written = int(items.size());
+    return summary;
+}
+
+ReadResult ItemExchange::readFile(const QString& file, ExchangeFormat format) {
+    const QByteArray bytes = TextFile::readBytes(file);
+    switch (format) {
+    case ExchangeFormat::Gift:
+        return GiftFormat::read(TextFile::decode(bytes, file));
+    case ExchangeFormat::Aiken:
+        return AikenFormat::read(TextFile::decode(bytes, file));
+    case ExchangeFormat::MoodleXml:
+        return MoodleXmlFormat::read(bytes, file);
+    }
+    return {};
+}
+
+ImportSummary ItemExchange::importItems(const QString& file, const QString& database, ExchangeFormat format,
+                                        bool replace) {
+    return store(readFile(file, format), database, replace);
+}
+
+ImportSummary ItemExchange::store(const ReadResult& read, const QString& database, bool replace) {
+    ImportSummary summary;
+    summary.skipped = read.skipped;
+    summary.notes = read.notes;
+    const int count = int(read.items.size());
+    auto db = SqliteDb::open(database);
+    if (count == 0) {
+        if (replace)
+            throw ExchangeError(QStringLiteral("The file holds no question that can be an item, so the items of %1 "
+                                               "were not replaced.")
+                                    .arg(database));
+        return summary;
+    }
+    SnapshotView::completeCopiesOf(database);
+    Transaction transaction(db);
+    if (replace)
+        db->exec("DELETE FROM test1");
+    const int highest = highestNumber(*db);
+    if (count > kIntegerMax - highest)
+        throw ExchangeError(QStringLiteral("The file holds %1 items, but item numbers end at %2 and the highest in "
+                                           "the database is %3, which leaves room for %4. Nothing was imported.")
+                                .arg(count)
+                                .arg(kIntegerMax)
+                                .arg(highest)
+                                .arg(kIntegerMax - highest));
+    const std::vector<int> orders = freeSorrend2(*db, count);
+    std::vector<QStringList> rows;
+    rows.reserve(size_t(count));
+    for (int i = 0; i < count; ++i)
+        rows.push_back(read.items[size_t(i)].item.toRow(highest + 1 + i, orders[size_t(i)]));
+    insertRows(*db, rows);
+    transaction.commit();
+    summary.imported = count;
+    summary.firstNumber = highest + 1;
+    summary.lastNumber = highest + count;
+    summary.replaced = replace;
+    return summary;
+}
+
+} // namespace lexora

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "exchange/exchangeitem.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace lexora {
+
+// What an export wrote.
+struct ExportSummary {
+    int written = 0;
+    std::vector<ExchangeNote> skipped; // items that cannot be questions; `line` is the item's number
+};
+
+// What an import did.
+struct ImportSummary {
+    int imported = 0;
+    int firstNumber = 0; // sorszam of the first item imported, 0 when none was
+    int lastNumber = 0;
+    bool replaced = false;
+    std::vector<ExchangeNote> skipped; // questions of the file left out, by line
+    std::vector<ExchangeNote> notes;   // questions taken with a remark, by line
+};
+
+// Moves items between an item database and a question file. An import is one transaction: the file
+// is read whole first, and a file that cannot be read, or questions that do not fit the database,
+// leave the database as it was.
+class ItemExchange {
+public:
+    // Writes the items of `database`, in the order of their numbers, as a question file.
+    static ExportSummary exportItems(const QString& database, const QString& file, ExchangeFormat format,
+                                     int langcode);
+    // Reads a question file; ExchangeError when it cannot be read at all.
+    static ReadResult readFile(const QString& file, ExchangeFormat format);
+    // Adds the items read from `file` to the existing `database`, numbered after its highest sorszam with
+    // free sorrend2 values; with `replace` they take the place of the items it holds.
+    static ImportSummary importItems(const QString& file, const QString& database, ExchangeFormat format,
+                                     bool replace);
+    // The storing half of importItems, for items already read.
+    static ImportSummary store(const ReadResult& read, const QString& database, bool replace);
+};
+
+} // namespace lexora

@@ -1,0 +1,98 @@
+#include "exchange/questiontext.h"
+
+#include "data/itembank.h"
+#include "exchange/exchangeitem.h"
+
+#include <QRegularExpression>
+
+namespace lexora::QuestionText {
+
+namespace {
+
+QString decodedReference(const QString& name) {
+    static const struct {
+        const char* name;
+        char16_t character;
+    } named[] = {{"amp", u'&'}, {"lt", u'<'}, {"gt", u'>'}, {"quot", u'"'}, {"apos", u'\''}, {"nbsp", u' '}};
+    if (name.startsWith(QLatin1Char('#'))) {
+        bool ok = false;
+        const uint code = name.startsWith(QStringLiteral("#x"), Qt::CaseInsensitive) ? name.mid(2).toUInt(&ok, 16)
+                                                                                     : name.mid(1).toUInt(&ok, 10);
+        if (ok && code > 0 && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF)) {
+            const char32_t c = code;
+            return QString::fromUcs4(&c, 1);
+        }
+        return QString();
+    }
+    for (const auto& entry : named) {
+        if (name == QLatin1String(entry.name))
+            return QString(QChar(entry.character));
+    }
+    return QStringLiteral("&%1;").arg(name);
+}
+
+} // namespace
+
+QString fromHtml(const QString& html) {
+    static const QRegularExpression breaks(QStringLiteral(R"(<\s*(br|/p|/div)\b[^>]*>)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tags(QStringLiteral(R"(<[^>]*>)"));
+    static const QRegularExpression references(QStringLiteral(R"(&(#[0-9]+|#[xX][0-9a-fA-F]+|[a-zA-Z]+);)"));
+    QString text = html;
+    text.replace(breaks, QStringLiteral(" "));
+    text.remove(tags);
+    QString decoded;
+    qsizetype last = 0;
+    for (auto it = references.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        decoded += text.mid(last, match.capturedStart() - last) + decodedReference(match.captured(1));
+        last = match.capturedEnd();
+    }
+    decoded += text.mid(last);
+    return decoded.simplified();
+}
+
+QString toHtml(const QString& text) {
+    return text.toHtmlEscaped();
+}
+
+QString withGap(const QString& sentence) {
+    static const QRegularExpression blank(QStringLiteral("_{3,}"));
+    if (sentence.contains(kGap))
+        return sentence;
+    QString out = sentence;
+    const QRegularExpressionMatch match = blank.match(out);
+    if (match.hasMatch())
+        out.replace(match.capturedStart(), match.capturedLength(), kGap);
+    return out;
+}
+
+std::optional<QString> choiceProblem(int options, int rights) {
+    if (rights == 0)
+        return QStringLiteral("no answer is marked right");
+    if (rights > 1)
+        return QStringLiteral("%1 answers are right; an item has one right answer").arg(rights);
+    if (options != 4)
+        return QStringLiteral("%1 answers; an item has four").arg(options);
+    return std::nullopt;
+}
+
+void take(ReadResult& result, int line, ExchangeItem item) {
+    for (size_t i = 0; i < item.answers.size(); ++i) {
+        item.answers[i] = item.answers[i].trimmed();
+        if (item.answers[i].isEmpty()) {
+            result.skipped.push_back({line, QStringLiteral("answer %1 is empty").arg(QChar('A' + int(i)))});
+            return;
+        }
+    }
+    item.sentence = withGap(item.sentence.trimmed());
+    if (item.sentence.isEmpty()) {
+        result.skipped.push_back({line, QStringLiteral("the question has no text")});
+        return;
+    }
+    if (!item.hasGap())
+        result.notes.push_back({line, QStringLiteral("the question has no gap (%1); its text was kept as it is").arg(kGap)});
+    result.items.push_back({line, std::move(item)});
+}
+
+} // namespace lexora::QuestionText

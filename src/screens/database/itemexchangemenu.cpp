@@ -1,0 +1,209 @@
+#include "screens/database/itemexchangemenu.h"
+
+#include "app/appcontext.h"
+#include "app/window.h"
+#include "data/storeerror.h"
+#include "exchange/itemexchange.h"
+#include "text/captions.h"
+#include "text/translated.h"
+
+#include <QFileInfo>
+#include <QMenu>
+
+namespace lexora {
+
+namespace {
+
+const Translated kExportEntry{"Export items...", u8"Mondatok exportálása...", u8"Exportar oraciones...",
+                              u8"Exporter les phrases..."};
+const Translated kImportEntry{"Import items...", u8"Mondatok importálása...", u8"Importar oraciones...",
+                              u8"Importer des phrases..."};
+const Translated kFormatPrompt{"Format of the question file:", u8"A kérdésfájl formátuma:",
+                               u8"Formato del archivo de preguntas:", u8"Format du fichier de questions :"};
+const Translated kExportFileTitle{"Export items to", u8"Mondatok exportálása ide", u8"Exportar oraciones a",
+                                  u8"Exporter les phrases vers"};
+const Translated kImportFileTitle{"Import items from", u8"Mondatok importálása innen", u8"Importar oraciones de",
+                                  u8"Importer des phrases depuis"};
+const Translated kReplacePrompt{"What should happen to the items of the database?",
+                                u8"Mi legyen az adatbázis mondataival?",
+                                u8"¿Qué debe pasar con las oraciones de la base de datos?",
+                                u8"Que faire des phrases de la base de données ?"};
+const Translated kAddChoice{"Keep them and add the imported items after them",
+                            u8"Maradjanak meg, az importált mondatok utánuk kerüljenek",
+                            u8"Conservarlas y añadir las importadas detrás",
+                            u8"Les garder et ajouter les phrases importées après elles"};
+const Translated kReplaceChoice{"Replace them with the imported items", u8"Az importált mondatok lépjenek a helyükre",
+                                u8"Sustituirlas por las importadas", u8"Les remplacer par les phrases importées"};
+const Translated kConfirmReplace{
+    "All items of the database will be replaced by the %1 items read from the file. Replace them?",
+    u8"Az adatbázis összes mondata helyére a fájlból beolvasott %1 mondat kerül. Lecseréli őket?",
+    u8"Todas las oraciones de la base de datos se sustituirán por las %1 leídas del archivo. ¿Sustituirlas?",
+    u8"Toutes les phrases de la base de données seront remplacées par les %1 phrases lues dans le fichier. Les "
+    u8"remplacer ?"};
+const Translated kWritten{"%1 items were written to %2.", u8"%1 mondat került a(z) %2 fájlba.",
+                          u8"Se han escrito %1 oraciones en %2.", u8"%1 phrases ont été écrites dans %2."};
+const Translated kExportSkipped{"%1 items were left out, as their right answer is not A, B, C or D: %2",
+                                u8"%1 mondat kimaradt, mert a helyes válasza nem A, B, C vagy D: %2",
+                                u8"Se han omitido %1 oraciones cuya respuesta correcta no es A, B, C ni D: %2",
+                                u8"%1 phrases ont été omises, car leur bonne réponse n'est pas A, B, C ou D : %2"};
+const Translated kAdded{"%1 items were added as numbers %2 to %3.", u8"%1 mondat került be %2–%3. sorszámmal.",
+                        u8"Se han añadido %1 oraciones con los números %2 a %3.",
+                        u8"%1 phrases ont été ajoutées sous les numéros %2 à %3."};
+const Translated kReplaced{"The items of the database were replaced by %1 items, numbered 1 to %2.",
+                           u8"Az adatbázis mondatai helyére %1 mondat került, 1–%2. sorszámmal.",
+                           u8"Las oraciones de la base de datos se han sustituido por %1 oraciones, numeradas de 1 a %2.",
+                           u8"Les phrases de la base de données ont été remplacées par %1 phrases, numérotées de 1 à %2."};
+const Translated kNoneImported{"No item was imported.", u8"Egy mondat sem került be.", u8"No se ha importado ninguna oración.",
+                               u8"Aucune phrase n'a été importée."};
+const Translated kSkipped{"%1 questions of the file were skipped:", u8"A fájl %1 kérdése kimaradt:",
+                          u8"Se han omitido %1 preguntas del archivo:", u8"%1 questions du fichier ont été omises :"};
+const Translated kNoted{"%1 questions have no gap; their text was kept as it is:",
+                        u8"%1 kérdésben nincs kihagyás; a szövegük változatlan maradt:",
+                        u8"%1 preguntas no tienen hueco; su texto se ha conservado tal cual:",
+                        u8"%1 questions n'ont pas de blanc ; leur texte a été gardé tel quel :"};
+const Translated kLine{"line %1: %2", u8"%1. sor: %2", u8"línea %1: %2", u8"ligne %1 : %2"};
+const Translated kMore{"... and %1 more", u8"... és még %1", u8"... y %1 más", u8"... et %1 de plus"};
+const Translated kNothingWritten{"Nothing was written.", u8"Semmi sem íródott ki.", u8"No se ha escrito nada.",
+                                 u8"Rien n'a été écrit."};
+const Translated kNothingChanged{"The database was not changed.", u8"Az adatbázis nem változott.",
+                                 u8"La base de datos no ha cambiado.", u8"La base de données n'a pas été modifiée."};
+
+// A message box shows the first lines of a long list; the item tool reports all of them.
+constexpr int kListedLines = 12;
+
+const ExchangeFormat kFormats[] = {ExchangeFormat::Gift, ExchangeFormat::Aiken, ExchangeFormat::MoodleXml};
+
+QString formatLabel(ExchangeFormat format) {
+    switch (format) {
+    case ExchangeFormat::Gift:
+        return QStringLiteral("GIFT");
+    case ExchangeFormat::Aiken:
+        return QStringLiteral("Aiken");
+    case ExchangeFormat::MoodleXml:
+        return QStringLiteral("Moodle XML");
+    }
+    return QString();
+}
+
+QString fileFilter(ExchangeFormat format) {
+    const QString patterns = format == ExchangeFormat::Gift ? QStringLiteral("*.gift *.txt")
+                                                            : QStringLiteral("*.") + exchangeFormatSuffix(format);
+    return formatLabel(format) + QStringLiteral(" (") + patterns + QStringLiteral(");;* (*)");
+}
+
+} // namespace
+
+ItemExchangeMenu::ItemExchangeMenu(AppContext& context, QWidget* window, QMenu* options)
+    : m_ctx(context), m_window(window), m_export(addEntry(options, QStringLiteral("mnuExportItems"))),
+      m_import(addEntry(options, QStringLiteral("mnuImportItems"))) {}
+
+int ItemExchangeMenu::langcode() const {
+    return m_ctx.globals.langcode.value_or(LangCode::English);
+}
+
+void ItemExchangeMenu::language() {
+    setCaption(m_export, kExportEntry.in(langcode()));
+    setCaption(m_import, kImportEntry.in(langcode()));
+}
+
+std::optional<ExchangeFormat> ItemExchangeMenu::chooseFormat(const QString& title) {
+    QStringList labels;
+    for (ExchangeFormat format : kFormats)
+        labels << formatLabel(format);
+    const std::optional<int> chosen = m_ctx.platform.chooseOne(m_window, title, kFormatPrompt.in(langcode()), labels);
+    if (!chosen || *chosen < 0 || *chosen >= int(labels.size()))
+        return std::nullopt;
+    return kFormats[*chosen];
+}
+
+std::optional<bool> ItemExchangeMenu::chooseReplace(const QString& title) {
+    const std::optional<int> chosen = m_ctx.platform.chooseOne(
+        m_window, title, kReplacePrompt.in(langcode()), {kAddChoice.in(langcode()), kReplaceChoice.in(langcode())});
+    if (!chosen || (*chosen != 0 && *chosen != 1))
+        return std::nullopt;
+    return *chosen == 1;
+}
+
+void ItemExchangeMenu::fail(const QString& text, const QString& title) {
+    m_ctx.platform.message(m_window, text, title, MessageIcon::Exclamation);
+}
+
+void ItemExchangeMenu::exportItems(const QString& title) {
+    const std::optional<ExchangeFormat> format = chooseFormat(title);
+    if (!format)
+        return;
+    const QString database = m_ctx.globals.dbpath;
+    const QString suggested = QFileInfo(database).completeBaseName() + QLatin1Char('.') + exchangeFormatSuffix(*format);
+    const QString file = m_ctx.platform.saveFileName(m_window, kExportFileTitle.in(langcode()), fileFilter(*format), suggested);
+    if (file.isEmpty())
+        return;
+    try {
+        const ExportSummary summary = ItemExchange::exportItems(database, file, *format, langcode());
+        m_ctx.platform.message(m_window, exportReport(summary, file), title, MessageIcon::Information);
+    } catch (const ExchangeError& e) {
+        fail(e.message() + QLatin1Char('\n') + kNothingWritten.in(langcode()), title);
+    } catch (const StoreError& e) {
+        fail(e.message() + QLatin1Char('\n') + kNothingWritten.in(langcode()), title);
+    }
+}
+
+bool ItemExchangeMenu::importItems(const QString& title) {
+    const std::optional<ExchangeFormat> format = chooseFormat(title);
+    if (!format)
+        return false;
+    const QString file = m_ctx.platform.openFileName(m_window, kImportFileTitle.in(langcode()), fileFilter(*format));
+    if (file.isEmpty())
+        return false;
+    const std::optional<bool> replace = chooseReplace(title);
+    if (!replace)
+        return false;
+    try {
+        const ReadResult read = ItemExchange::readFile(file, *format);
+        if (*replace && !read.items.empty() &&
+            !m_ctx.platform.confirm(m_window, kConfirmReplace.in(langcode()).arg(read.items.size()), title))
+            return false;
+        const ImportSummary summary = ItemExchange::store(read, m_ctx.globals.dbpath, *replace);
+        m_ctx.platform.message(m_window, importReport(summary), title, MessageIcon::Information);
+        return summary.imported > 0;
+    } catch (const ExchangeError& e) {
+        fail(e.message() + QLatin1Char('\n') + kNothingChanged.in(langcode()), title);
+    } catch (const StoreError& e) {
+        fail(e.message() + QLatin1Char('\n') + kNothingChanged.in(langcode()), title);
+    }
+    return false;
+}
+
+QString ItemExchangeMenu::exportReport(const ExportSummary& summary, const QString& file) const {
+    QString text = kWritten.in(langcode()).arg(summary.written).arg(QFileInfo(file).fileName());
+    if (!summary.skipped.empty()) {
+        QStringList numbers;
+        for (const ExchangeNote& note : summary.skipped)
+            numbers << QString::number(note.line);
+        text += QLatin1Char('\n') + kExportSkipped.in(langcode()).arg(summary.skipped.size()).arg(numbers.join(", "));
+    }
+    return text;
+}
+
+QString ItemExchangeMenu::importReport(const ImportSummary& summary) const {
+    QString text;
+    if (summary.imported == 0)
+        text = kNoneImported.in(langcode());
+    else if (summary.replaced)
+        text = kReplaced.in(langcode()).arg(summary.imported).arg(summary.lastNumber);
+    else
+        text = kAdded.in(langcode()).arg(summary.imported).arg(summary.firstNumber).arg(summary.lastNumber);
+    const auto list = [&](const std::vector<ExchangeNote>& notes, const Translated& heading) {
+        if (notes.empty())
+            return;
+        text += QStringLiteral("\n\n") + heading.in(langcode()).arg(notes.size());
+        for (size_t i = 0; i < notes.size() && i < size_t(kListedLines); ++i)
+            text += QLatin1Char('\n') + kLine.in(langcode()).arg(notes[i].line).arg(notes[i].text);
+        if (notes.size() > size_t(kListedLines))
+            text += QLatin1Char('\n') + kMore.in(langcode()).arg(notes.size() - size_t(kListedLines));
+    };
+    list(summary.skipped, kSkipped);
+    list(summary.notes, kNoted);
+    return text;
+}
+
+} // namespace lexora

@@ -1,0 +1,21 @@
+// Reads a GIFT file with the independent parser and prints, as JSON, each multiple-choice
+// question's name, stem and answers, and every category, in file order.
+"use strict";
+const fs = require("fs");
+const gift = require("gift-pegjs");
+
+const questions = gift.parse(fs.readFileSync(process.argv[2], "utf8"));
+const out = questions.map((q) => {
+    if (q.type === "Category") return { type: "Category", title: q.title };
+    if (q.type !== "MC") return { type: q.type };
+    return {
+        type: "MC",
+        title: q.title,
+        stem: q.stem.text,
+        embedded: q.hasEmbeddedAnswers,
+        right: q.choices.filter((c) => c.isCorrect).map((c) => c.text.text),
+        wrong: q.choices.filter((c) => !c.isCorrect).map((c) => c.text.text),
+        order: q.choices.map((c) => c.text.text),
+    };
+});
+process.stdout.write(JSON.stringify(out));

@@ -1,0 +1,250 @@
+#include "data/itembank.h"
+#include "exchange/itemexchange.h"
+#include "exchange/textfile.h"
+
+#include "core/tempdatabase.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <set>
+
+using namespace lexora;
+using namespace lexora::testing;
+
+namespace {
+
+enum Column { Sorszam, Sorrend, Sorrend2, Szint, Mondat, A, B, C, D, Felelet1, Felelet2, Kulcs1, Kulcs2 };
+
+QString fixture(const QString& name) {
+    return QStringLiteral(LEXORA_EXCHANGE_DIR "/fixtures/") + name;
+}
+
+// The lines of the notes, for comparing with what a test expects.
+std::vector<int> linesOf(const std::vector<ExchangeNote>& notes) {
+    std::vector<int> lines;
+    for (const ExchangeNote& note : notes)
+        lines.push_back(note.line);
+    return lines;
+}
+
+QString reasonAt(const std::vector<ExchangeNote>& notes, int line) {
+    for (const ExchangeNote& note : notes) {
+        if (note.line == line)
+            return note.text;
+    }
+    return QStringLiteral("(no note on line %1)").arg(line);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The rows added after the items a database started with.
+std::vector<QStringList> rowsFrom(const TempDatabase& db, int firstNumber) {
+    std::vector<QStringList> rows;
+    for (const QStringList& row : db.items().items) {
+        if (row[Sorszam].toInt() >= firstNumber)
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+std::vector<QStringList> itemsUpTo250() {
+    return {makeItem(1, 10), makeItem(250, 20), makeItem(100, 30)};
+}
+
+// Fails the import with ExchangeError and checks that the database still holds what it held.
+void expectRefused(const QString& file, ExchangeFormat format, bool replace, const QString& messagePart) {
+    TempDatabase db(itemsUpTo250());
+    const auto before = db.items().items;
+    try {
+        ItemExchange::importItems(file, db.path(), format, replace);
+        QFAIL("the import was not refused");
+    } catch (const ExchangeError& e) {
+        QVERIFY2(e.message().contains(messagePart), qPrintable(e.message()));
+    }
+    QCOMPARE(db.items().items, before);
+}
+
+} // namespace
+
+class TestExchangeImport : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Numbering after the highest sorszam, free sorrend2 values, felelet1, level and topic from the category.
+    void giftWrittenByThePlatform() {
+        TempDatabase db(itemsUpTo250());
+        const ImportSummary s = ItemExchange::importItems(fixture("platform-export.gift"), db.path(),
+                                                          ExchangeFormat::Gift, false);
+        QCOMPARE(s.imported, 4);
+        QCOMPARE(s.firstNumber, 251);
+        QCOMPARE(s.lastNumber, 254);
+        const auto rows = rowsFrom(db, 251);
+        QCOMPARE(rows.size(), size_t(4));
+        QCOMPARE(rows[0][Mondat], QStringLiteral("You ...... wear a seat belt in a car; it is the law."));
+        QCOMPARE((QStringList{rows[0][A], rows[0][B], rows[0][C], rows[0][D]}),
+                 (QStringList{"mustn't", "needn't", "have to", "don't have to"}));
+        QCOMPARE(rows[0][Felelet2], QStringLiteral("C"));
+        QCOMPARE(rows[0][Felelet1], QStringLiteral("You have to wear a seat belt in a car; it is the law."));
+        QCOMPARE(rows[0][Szint], QStringLiteral("2"));
+        QCOMPARE(rows[0][Kulcs1] + rows[0][Kulcs2], QStringLiteral("1d")); // Modals
+        QCOMPARE(rows[1][Mondat], QStringLiteral("Can you ...... me with this box?"));
+        QCOMPARE(rows[1][Felelet1], QStringLiteral("Can you help me with this box?"));
+        QCOMPARE(rows[2][Mondat], QStringLiteral("Time is 10:30 and 2 = 2 {really} ...... \\ ok."));
+        QCOMPARE((QStringList{rows[2][A], rows[2][B], rows[2][C], rows[2][D]}), (QStringList{"a ~ b", "c # d", "e", "f"}));
+        QCOMPARE(rows[2][Felelet2], QStringLiteral("B"));
+        // Under a category naming a topic but no level: level 1.
+        QCOMPARE(rows[3][Mondat], QStringLiteral("Which word is a verb?"));
+        QCOMPARE(rows[3][Szint] + rows[3][Kulcs1] + rows[3][Kulcs2], QStringLiteral("110"));
+        QCOMPARE(rows[3][Sorrend], rows[3][Sorszam]);
+        std::set<QString> orders;
+        for (const QStringList& row : db.items().items)
+            orders.insert(row[Sorrend2]);
+        QCOMPARE(orders.size(), size_t(7));
+        QCOMPARE(linesOf(s.notes), std::vector<int>{25});
+        QCOMPARE(linesOf(s.skipped), (std::vector<int>{34, 37, 40, 43, 50, 53, 56, 59, 62}));
+        QVERIFY(reasonAt(s.skipped, 34).contains("true/false"));
+        QVERIFY(reasonAt(s.skipped, 37).contains("short-answer"));
+        QVERIFY(reasonAt(s.skipped, 40).contains("numerical"));
+        QVERIFY(reasonAt(s.skipped, 43).contains("matching"));
+        QVERIFY(reasonAt(s.skipped, 50).contains("essay"));
+        QVERIFY(reasonAt(s.skipped, 53).contains("description"));
+        QVERIFY(reasonAt(s.skipped, 56).contains("3 answers"));
+        QVERIFY(reasonAt(s.skipped, 59).contains("2 answers are right"));
+        QVERIFY(reasonAt(s.skipped, 62).contains("partial credit"));
+    }
+
+    void xmlWrittenByThePlatform() {
+        TempDatabase db(itemsUpTo250());
+        const ImportSummary s = ItemExchange::importItems(fixture("platform-export.xml"), db.path(),
+                                                          ExchangeFormat::MoodleXml, false);
+        QCOMPARE(s.imported, 2);
+        const auto rows = rowsFrom(db, 251);
+        QCOMPARE(rows[0][Mondat], QStringLiteral("Yesterday we ...... to the cinema & the café."));
+        QCOMPARE(rows[0][B] + rows[0][Felelet2], QStringLiteral("wentB"));
+        QCOMPARE(rows[0][Felelet1], QStringLiteral("Yesterday we went to the cinema & the café."));
+        // "Igeidők használata/2. szint": the topic's Hungarian name and a Hungarian level.
+        QCOMPARE(rows[0][Szint] + rows[0][Kulcs1] + rows[0][Kulcs2], QStringLiteral("21a"));
+        // Plain text is taken as it stands, markup-like characters included.
+        QCOMPARE(rows[1][Mondat], QStringLiteral("Which word is a verb? <b> stays"));
+        QCOMPARE(rows[1][Felelet2], QStringLiteral("D"));
+        QCOMPARE(linesOf(s.notes), std::vector<int>{138});
+        QCOMPARE(linesOf(s.skipped), (std::vector<int>{70, 86, 101, 117, 128}));
+        QVERIFY(reasonAt(s.skipped, 70).contains("truefalse"));
+        QVERIFY(reasonAt(s.skipped, 86).contains("several answers"));
+        QVERIFY(reasonAt(s.skipped, 101).contains("5 answers"));
+        QVERIFY(reasonAt(s.skipped, 117).contains("shortanswer"));
+        QVERIFY(reasonAt(s.skipped, 128).contains("description"));
+    }
+
+    void aikenAsDocumented() {
+        TempDatabase db(itemsUpTo250());
+        const ImportSummary s = ItemExchange::importItems(fixture("platform-aiken.txt"), db.path(),
+                                                          ExchangeFormat::Aiken, false);
+        QCOMPARE(s.imported, 2);
+        const auto rows = rowsFrom(db, 251);
+        QCOMPARE(rows[0][Mondat], QStringLiteral("Which word completes the sentence? We ...... football every Saturday."));
+        QCOMPARE(rows[0][Felelet2] + rows[0][Szint], QStringLiteral("B1"));
+        QCOMPARE(rows[0][Kulcs1], QString()); // Aiken has no categories
+        QCOMPARE(rows[1][C] + rows[1][Felelet2], QStringLiteral("ParisC"));
+        QCOMPARE(linesOf(s.notes), std::vector<int>{8});
+        QCOMPARE(linesOf(s.skipped), (std::vector<int>{14, 20, 27, 34}));
+        QVERIFY(reasonAt(s.skipped, 14).contains("3 answers"));
+        QVERIFY(reasonAt(s.skipped, 20).contains("names none"));
+        QVERIFY(reasonAt(s.skipped, 27).contains("in order"));
+        QVERIFY(reasonAt(s.skipped, 34).contains("no ANSWER"));
+
+        TempDatabase windows(itemsUpTo250());
+        const ImportSummary crlf = ItemExchange::importItems(fixture("platform-aiken-crlf.txt"), windows.path(),
+                                                             ExchangeFormat::Aiken, false);
+        QCOMPARE(crlf.imported, 1);
+        QCOMPARE(rowsFrom(windows, 251)[0][Felelet1], QStringLiteral("First line d here."));
+    }
+
+    // Files that cannot be read at all leave the database as it was, with a message that says why.
+    void unreadableFilesChangeNothing() {
+        QTemporaryDir dir;
+        const QString latin1 = dir.filePath("latin1.gift");
+        writeFile(latin1, "A good question {=a ~b ~c ~d}.\n\nCaf\xE9 {=a ~b ~c ~d} here.\n");
+        expectRefused(latin1, ExchangeFormat::Gift, false, "line 3");
+        expectRefused(latin1, ExchangeFormat::Aiken, true, "not UTF-8");
+
+        const QString broken = dir.filePath("broken.xml");
+        writeFile(broken, "<?xml version=\"1.0\"?>\n<quiz>\n<question type=\"multichoice\">\n<name><text>x</name>\n</quiz>\n");
+        expectRefused(broken, ExchangeFormat::MoodleXml, true, "line 4");
+        const QString strangeEncoding = dir.filePath("encoding.xml");
+        writeFile(strangeEncoding, "<?xml version=\"1.0\" encoding=\"x-unknown\"?>\n<quiz></quiz>\n");
+        expectRefused(strangeEncoding, ExchangeFormat::MoodleXml, false, "x-unknown");
+        const QString notQuiz = dir.filePath("other.xml");
+        writeFile(notQuiz, "<?xml version=\"1.0\"?>\n<html><body/></html>\n");
+        expectRefused(notQuiz, ExchangeFormat::MoodleXml, false, "<html>");
+
+        // Replacing with nothing would only lose the items.
+        const QString empty = dir.filePath("empty.gift");
+        writeFile(empty, "// nothing but a comment\n\nThe sky is green.{F}\n");
+        expectRefused(empty, ExchangeFormat::Gift, true, "not replaced");
+        expectRefused(dir.filePath("missing.gift"), ExchangeFormat::Gift, false, "cannot be read");
+    }
+
+    void utf16WithByteOrderMarkIsRead() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("utf16.gift");
+        QByteArray bytes("\xFF\xFE", 2);
+        const QString text = QStringLiteral("Ő is {=here ~hier ~ici ~aquí}.\n");
+        bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        writeFile(path, bytes);
+        TempDatabase db(itemsUpTo250());
+        QCOMPARE(ItemExchange::importItems(path, db.path(), ExchangeFormat::Gift, false).imported, 1);
+        QCOMPARE(rowsFrom(db, 251)[0][Felelet1], QStringLiteral("Ő is here."));
+    }
+
+    // Questions beyond the 16-bit item numbers: the import is refused whole, from a 50 MB file too.
+    void beyondTheItemNumbersNothingIsWritten() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("many.gift");
+        QByteArray bytes;
+        const QByteArray question = "She {~go =goes ~going ~gone} to school every day, and so does her brother.\n\n";
+        while (bytes.size() < 50 * 1024 * 1024)
+            bytes += question;
+        writeFile(path, bytes);
+        expectRefused(path, ExchangeFormat::Gift, true, "item numbers end at 32767");
+
+        // 300 more items fit after 250 only while 32767 is not passed.
+        TempDatabase db({makeItem(1, 10), makeItem(32600, 20)});
+        const QString few = dir.filePath("few.gift");
+        writeFile(few, question.repeated(300));
+        const auto before = db.items().items;
+        QVERIFY_THROWS_EXCEPTION(ExchangeError, ItemExchange::importItems(few, db.path(), ExchangeFormat::Gift, false));
+        QCOMPARE(db.items().items, before);
+        writeFile(few, question.repeated(167));
+        QCOMPARE(ItemExchange::importItems(few, db.path(), ExchangeFormat::Gift, false).lastNumber, 32767);
+    }
+
+    void oversizedFileIsRefusedBeforeReading() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("huge.xml");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(TextFile::kMaxBytes + 1));
+        file.close();
+        expectRefused(path, ExchangeFormat::MoodleXml, false, "MB");
+    }
+
+    void readOnlyDatabaseIsNotWritten() {
+        TempDatabase db(itemsUpTo250());
+        const auto before = db.items().items;
+        db.setReadOnly();
+        QVERIFY_THROWS_EXCEPTION(StoreError, ItemExchange::importItems(fixture("platform-aiken.txt"), db.path(),
+                                                                       ExchangeFormat::Aiken, true));
+        db.setReadOnly(false);
+        QCOMPARE(db.items().items, before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExchangeImport)
+#include "test_exchange_import.moc"

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+namespace lexora {
+
+// The item tool's commands for question files:
+//   export --format gift|aiken|moodle-xml [--lang en|hu|es|fr] DATABASE OUT
+//   import --format gift|aiken|moodle-xml [--replace] IN DATABASE
+// `args` follow the command's name. They return the exit code (2 for arguments they cannot use).
+int exportQuestions(QStringList args);
+int importQuestions(QStringList args);
+
+// The usage lines of these commands.
+const char* exchangeUsage();
+
+} // namespace lexora
