@@ -35,32 +35,31 @@ const Translated kAddChoice{"Keep them and add the imported items after them",
 const Translated kReplaceChoice{"Replace them with the imported items", u8"Az importált mondatok lépjenek a helyükre",
                                 u8"Sustituirlas por las importadas", u8"Les remplacer par les phrases importées"};
 const Translated kConfirmReplace{
-    "All items of the database will be replaced by the %1 items read from the file. Replace them?",
-    u8"Az adatbázis összes mondata helyére a fájlból beolvasott %1 mondat kerül. Lecseréli őket?",
-    u8"Todas las oraciones de la base de datos se sustituirán por las %1 leídas del archivo. ¿Sustituirlas?",
-    u8"Toutes les phrases de la base de données seront remplacées par les %1 phrases lues dans le fichier. Les "
+    "All items of the database will be replaced by the items read from the file (%1). Replace them?",
+    u8"Az adatbázis összes mondata helyére a fájlból beolvasott mondatok (%1) kerülnek. Lecseréli őket?",
+    u8"Todas las oraciones de la base de datos se sustituirán por las leídas del archivo (%1). ¿Sustituirlas?",
+    u8"Toutes les phrases de la base de données seront remplacées par celles lues dans le fichier (%1). Les "
     u8"remplacer ?"};
-const Translated kWritten{"%1 items were written to %2.", u8"%1 mondat került a(z) %2 fájlba.",
-                          u8"Se han escrito %1 oraciones en %2.", u8"%1 phrases ont été écrites dans %2."};
-const Translated kExportSkipped{"%1 items were left out, as their right answer is not A, B, C or D: %2",
-                                u8"%1 mondat kimaradt, mert a helyes válasza nem A, B, C vagy D: %2",
-                                u8"Se han omitido %1 oraciones cuya respuesta correcta no es A, B, C ni D: %2",
-                                u8"%1 phrases ont été omises, car leur bonne réponse n'est pas A, B, C ou D : %2"};
-const Translated kAdded{"%1 items were added as numbers %2 to %3.", u8"%1 mondat került be %2–%3. sorszámmal.",
-                        u8"Se han añadido %1 oraciones con los números %2 a %3.",
-                        u8"%1 phrases ont été ajoutées sous les numéros %2 à %3."};
-const Translated kReplaced{"The items of the database were replaced by %1 items, numbered 1 to %2.",
-                           u8"Az adatbázis mondatai helyére %1 mondat került, 1–%2. sorszámmal.",
-                           u8"Las oraciones de la base de datos se han sustituido por %1 oraciones, numeradas de 1 a %2.",
-                           u8"Les phrases de la base de données ont été remplacées par %1 phrases, numérotées de 1 à %2."};
-const Translated kNoneImported{"No item was imported.", u8"Egy mondat sem került be.", u8"No se ha importado ninguna oración.",
-                               u8"Aucune phrase n'a été importée."};
-const Translated kSkipped{"%1 questions of the file were skipped:", u8"A fájl %1 kérdése kimaradt:",
-                          u8"Se han omitido %1 preguntas del archivo:", u8"%1 questions du fichier ont été omises :"};
-const Translated kNoted{"%1 questions have no gap; their text was kept as it is:",
-                        u8"%1 kérdésben nincs kihagyás; a szövegük változatlan maradt:",
-                        u8"%1 preguntas no tienen hueco; su texto se ha conservado tal cual:",
-                        u8"%1 questions n'ont pas de blanc ; leur texte a été gardé tel quel :"};
+const Translated kWritten{"Items written to %2: %1.", u8"A(z) %2 fájlba írt mondatok: %1.",
+                          u8"Oraciones escritas en %2: %1.", u8"Phrases écrites dans %2 : %1."};
+const Translated kExportSkipped{"Items left out, as their right answer is not A, B, C or D (%1): %2",
+                                u8"Kimaradt mondatok, mert a helyes válaszuk nem A, B, C vagy D (%1): %2",
+                                u8"Oraciones omitidas porque su respuesta correcta no es A, B, C ni D (%1): %2",
+                                u8"Phrases omises, car leur bonne réponse n'est pas A, B, C ou D (%1) : %2"};
+const Translated kAdded{"Items added: %1 (numbers %2 to %3).", u8"Bekerült mondatok: %1 (sorszám: %2–%3).",
+                        u8"Oraciones añadidas: %1 (números %2 a %3).", u8"Phrases ajoutées : %1 (numéros %2 à %3)."};
+const Translated kReplaced{"Items put in place of those of the database: %1 (numbers 1 to %2).",
+                           u8"Az adatbázis mondatai helyére került mondatok: %1 (sorszám: 1–%2).",
+                           u8"Oraciones que sustituyen a las de la base de datos: %1 (números 1 a %2).",
+                           u8"Phrases mises à la place de celles de la base de données : %1 (numéros 1 à %2)."};
+const Translated kNoneImported{"No item was imported.", u8"Egy mondat sem került be.",
+                               u8"No se ha importado ninguna oración.", u8"Aucune phrase n'a été importée."};
+const Translated kSkipped{"Questions of the file that were skipped (%1):", u8"A fájl kimaradt kérdései (%1):",
+                          u8"Preguntas del archivo omitidas (%1):", u8"Questions du fichier omises (%1) :"};
+const Translated kNoted{"Questions without a gap, kept as they are (%1):",
+                        u8"Kihagyás nélküli kérdések, változatlan szöveggel (%1):",
+                        u8"Preguntas sin hueco, conservadas tal cual (%1):",
+                        u8"Questions sans blanc, gardées telles quelles (%1) :"};
 const Translated kLine{"line %1: %2", u8"%1. sor: %2", u8"línea %1: %2", u8"ligne %1 : %2"};
 const Translated kMore{"... and %1 more", u8"... és még %1", u8"... y %1 más", u8"... et %1 de plus"};
 const Translated kNothingWritten{"Nothing was written.", u8"Semmi sem íródott ki.", u8"No se ha escrito nada.",
