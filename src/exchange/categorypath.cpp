@@ -8,6 +8,9 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <array>
+#include <iterator>
+
 namespace lexora {
 
 namespace {
@@ -52,14 +55,44 @@ std::optional<int> levelIn(const QString& part) {
     return (match.captured(1) + match.captured(2)).toInt();
 }
 
+// The topics' names in every working language, made once: reading a file looks them up per category.
+const std::array<std::array<QString, 4>, TopicCatalogue::count>& topicNames() {
+    static const auto names = [] {
+        std::array<std::array<QString, 4>, TopicCatalogue::count> table;
+        for (int n = 0; n < TopicCatalogue::count; ++n) {
+            for (size_t l = 0; l < std::size(kLanguages); ++l)
+                table[size_t(n)][l] = CategoryPath::topicName(n, kLanguages[l]);
+        }
+        return table;
+    }();
+    return names;
+}
+
 std::optional<int> topicIn(const QString& part) {
     for (int n = 0; n < TopicCatalogue::count; ++n) {
-        for (int langcode : kLanguages) {
-            if (CategoryPath::topicName(n, langcode).compare(part, Qt::CaseInsensitive) == 0)
+        for (const QString& name : topicNames()[size_t(n)]) {
+            if (name.compare(part, Qt::CaseInsensitive) == 0)
                 return n;
         }
     }
     return std::nullopt;
+}
+
+// The topic whose menu caption is `captionKey`.
+std::optional<int> topicWithCaption(int captionKey) {
+    for (int n = 0; n < TopicCatalogue::count; ++n) {
+        if (TopicCatalogue::topic(n).captionKey == captionKey)
+            return n;
+    }
+    return std::nullopt;
+}
+
+size_t languageIndex(int langcode) {
+    for (size_t l = 0; l < std::size(kLanguages); ++l) {
+        if (kLanguages[l] == langcode)
+            return l;
+    }
+    return 0;
 }
 
 } // namespace
@@ -72,12 +105,8 @@ QString CategoryPath::topicName(int n, int langcode) {
 QString CategoryPath::of(const ExchangeItem& item, int langcode) {
     QString path = kRoot;
     const std::optional<int> key = TopicCatalogue::nameKey(item.kulcs1, item.kulcs2);
-    for (int n = 0; key && n < TopicCatalogue::count; ++n) {
-        if (TopicCatalogue::topic(n).captionKey == *key) {
-            path += QLatin1Char('/') + escaped(topicName(n, langcode));
-            break;
-        }
-    }
+    if (const std::optional<int> topic = key ? topicWithCaption(*key) : std::nullopt)
+        path += QLatin1Char('/') + escaped(topicNames()[size_t(*topic)][languageIndex(langcode)]);
     return path + QLatin1Char('/') + kLevel.in(langcode).arg(item.level);
 }
 

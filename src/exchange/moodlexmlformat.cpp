@@ -47,7 +47,6 @@ void writeQuestion(QXmlStreamWriter& xml, const ExchangeItem& item) {
         xml.writeAttribute(QStringLiteral("fraction"), int(i) == item.right ? QStringLiteral("100") : QStringLiteral("0"));
         xml.writeAttribute(QStringLiteral("format"), html);
         xml.writeTextElement(QStringLiteral("text"), QuestionText::toHtml(item.answers[i]));
-        writeText(xml, QStringLiteral("feedback"), QString(), html);
         xml.writeEndElement();
     }
     xml.writeEndElement();
@@ -153,6 +152,7 @@ QByteArray MoodleXmlFormat::write(const std::vector<ExchangeItem>& items, int la
     out.reserve(int(items.size()) * 900);
     QXmlStreamWriter xml(&out);
     xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(1);
     xml.writeStartDocument();
     xml.writeStartElement(QStringLiteral("quiz"));
     QString category;

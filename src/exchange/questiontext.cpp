@@ -34,22 +34,37 @@ QString decodedReference(const QString& name) {
 } // namespace
 
 QString fromHtml(const QString& html) {
-    static const QRegularExpression breaks(QStringLiteral(R"(<\s*(br|/p|/div)\b[^>]*>)"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression tags(QStringLiteral(R"(<[^>]*>)"));
-    static const QRegularExpression references(QStringLiteral(R"(&(#[0-9]+|#[xX][0-9a-fA-F]+|[a-zA-Z]+);)"));
-    QString text = html;
-    text.replace(breaks, QStringLiteral(" "));
-    text.remove(tags);
-    QString decoded;
-    qsizetype last = 0;
-    for (auto it = references.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        decoded += text.mid(last, match.capturedStart() - last) + decodedReference(match.captured(1));
-        last = match.capturedEnd();
+    if (!html.contains(QLatin1Char('<')) && !html.contains(QLatin1Char('&')))
+        return html.simplified();
+    // One pass: tags are dropped (those that end a line leave a blank), references decoded.
+    QString text;
+    text.reserve(html.size());
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        const QChar c = html[i];
+        if (c == QLatin1Char('<')) {
+            const qsizetype close = html.indexOf(QLatin1Char('>'), i + 1);
+            if (close < 0) {
+                text += html.mid(i);
+                break;
+            }
+            const QString tag = html.mid(i + 1, close - i - 1).trimmed().toLower();
+            if (tag.startsWith(QStringLiteral("br")) || tag.startsWith(QStringLiteral("/p")) ||
+                tag.startsWith(QStringLiteral("/div")))
+                text += QLatin1Char(' ');
+            i = close;
+        } else if (c == QLatin1Char('&')) {
+            const qsizetype semicolon = html.indexOf(QLatin1Char(';'), i + 1);
+            if (semicolon > i + 1 && semicolon - i <= 10) {
+                text += decodedReference(html.mid(i + 1, semicolon - i - 1));
+                i = semicolon;
+            } else {
+                text += c;
+            }
+        } else {
+            text += c;
+        }
     }
-    decoded += text.mid(last);
-    return decoded.simplified();
+    return text.simplified();
 }
 
 QString toHtml(const QString& text) {
