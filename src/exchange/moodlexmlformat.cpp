@@ -71,9 +71,10 @@ struct XmlQuestion {
     std::vector<XmlAnswer> answers;
 };
 
+// Texts are HTML unless their format says they are plain or markdown.
 QString plainText(const QString& text, const QString& format) {
-    return format == QLatin1String("html") || format == QLatin1String("moodle_auto_format") ? QuestionText::fromHtml(text)
-                                                                                            : text;
+    return format == QLatin1String("plain_text") || format == QLatin1String("markdown") ? text
+                                                                                        : QuestionText::fromHtml(text);
 }
 
 XmlQuestion readQuestionElement(QXmlStreamReader& xml) {
