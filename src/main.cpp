@@ -1,10 +1,13 @@
 #include "app/application.h"
 #include "app/platform.h"
 #include "app/program.h"
+#include "app/programfolder.h"
 
 int main(int argc, char** argv) {
     lexora::Application app(argc, argv);
-    lexora::Program program(QCoreApplication::applicationDirPath());
+    const lexora::ProgramFolder folder =
+        lexora::ProgramFolder::prepare(lexora::ProgramFolder::placesFor(QCoreApplication::applicationDirPath()));
+    lexora::Program program(folder);
     app.setFailureReporter([&program](const QString& text) {
         program.platform().message(nullptr, text, QCoreApplication::applicationName(), lexora::MessageIcon::Stop);
     });

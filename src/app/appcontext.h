@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "app/platform.h"
+#include "app/programfolder.h"
 #include "app/screenregistry.h"
 
 #include <QString>
@@ -17,6 +18,8 @@ struct AppContext {
     Platform& platform;
     Globals globals;
     ScreenRegistry screens;
+    // Shipped databases that could not be copied into the user's folder at this start.
+    std::vector<ProgramFolder::CopyFailure> copyFailures;
 
     QString apppath() const { return lexora::apppath(programDir); }
     // The text of caption `key` in the working language.

@@ -27,6 +27,11 @@ Program::Program(const QString& programDir, std::unique_ptr<Platform> platform)
     registerScreens();
 }
 
+Program::Program(const ProgramFolder& folder, std::unique_ptr<Platform> platform)
+    : Program(folder.dir, std::move(platform)) {
+    m_context->copyFailures = folder.failures;
+}
+
 Program::~Program() {
     m_context->screens.discardAll();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/appcontext.h"
+#include "app/programfolder.h"
 
 #include <QString>
 
@@ -15,6 +16,8 @@ public:
     // `programDir` is the folder whose item database files the run uses. Without a
     // platform the real one is used.
     explicit Program(const QString& programDir, std::unique_ptr<Platform> platform = nullptr);
+    // A run in the folder a start prepared; its copy failures are told on the hub.
+    explicit Program(const ProgramFolder& folder, std::unique_ptr<Platform> platform = nullptr);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

@@ -8,6 +8,7 @@
 #include "screens/hub/reshuffle.h"
 #include "screens/info/aboutscreen.h"
 #include "screens/start/flagpictures.h"
+#include "text/translated.h"
 
 #include <QAction>
 #include <QDir>
@@ -45,6 +46,12 @@ struct WorkingLanguage {
 
 const WorkingLanguage workingLanguages[4] = {
     {"&English", 16}, {"&Magyar", 116}, {"&Fran\u00e7ais", 316}, {"E&spa\u00f1ol", 216}};
+
+// Added to the missing-database notice when this start could not copy the shipped database
+// into the user's folder.
+const Translated copyFailedText = {"Copying it from %1 failed (%2).",
+                                   "A m\u00e1sol\u00e1sa innen nem siker\u00fclt: %1 (%2).",
+                                   "No se pudo copiar desde %1 (%2).", "La copie depuis %1 a \u00e9chou\u00e9 (%2)."};
 
 const QString reorderedText = QStringLiteral("The order of the sentences has been changed.");
 
@@ -217,9 +224,14 @@ void HubScreen::showDatabaseProblem(const QString& reason) {
     QString text;
     if (path.isEmpty())
         text = QStringLiteral("No item database has been chosen.");
-    else if (!file.exists())
+    else if (!file.exists()) {
         text = QStringLiteral("The item database \"%1\" is missing. It must be in the program's folder: %2")
                    .arg(file.fileName(), QDir::toNativeSeparators(ctx().apppath()));
+        for (const ProgramFolder::CopyFailure& failure : ctx().copyFailures)
+            if (failure.file == file.fileName())
+                text += QLatin1Char('\n') + copyFailedText.in(ctx().globals.langcode.value_or(16))
+                                                 .arg(QDir::toNativeSeparators(failure.from), failure.reason);
+    }
     else if (reason.isEmpty())
         text = QStringLiteral("The file \"%1\" is not an item database. The program needs its item database \"%1\" "
                               "in the program's folder: %2")
