@@ -132,8 +132,8 @@ bool runSeries(const QStringList& childArgs, const std::function<void()>& before
         child.waitForFinished(30000);
         const QStringList figures = QString::fromLocal8Bit(child.readAllStandardOutput()).split(' ');
         if (child.exitCode() != 0 || figures.size() != 7) {
-            QTextStream(stderr) << "run " << i << " failed (" << child.exitCode() << "): " << child.readAllStandardError()
-                                << '\n';
+            QTextStream(stderr) << "run " << i << " failed (" << child.exitCode()
+                                << "): " << child.readAllStandardError() << '\n';
             return false;
         }
         s.language.push_back(figures[0].toDouble());
@@ -191,9 +191,10 @@ int runAll(int argc, char** argv) {
     const QStringList portable = {"--child", buildFolder, shipped, user};
     const QStringList installed = {"--child", bindir, shipped, user};
     Series build, first, later;
-    if (!runSeries(portable, [] {}, build) ||
-        !runSeries(installed, [&] { QDir(user).removeRecursively(); }, first) ||
-        !runSeries(installed, [] {}, later))
+    const auto keepFolders = [] {};
+    const auto freshUser = [&user] { QDir(user).removeRecursively(); };
+    if (!runSeries(portable, keepFolders, build) || !runSeries(installed, freshUser, first) ||
+        !runSeries(installed, keepFolders, later))
         return 1;
     report(out, "build folder (databases beside the executable)", build);
     report(out, "installed, first start (copies the four databases into the user's folder)", first);
@@ -212,7 +213,8 @@ int main(int argc, char** argv) {
     QElapsedTimer sinceMain;
     sinceMain.start();
     if (argc > 4 && std::string(argv[1]) == "--child")
-        return measureOnce(argc, argv, sinceMain,
-                           {QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4])});
+        return measureOnce(
+            argc, argv, sinceMain,
+            {QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4])});
     return runAll(argc, argv);
 }

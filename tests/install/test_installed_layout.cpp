@@ -116,8 +116,8 @@ private slots:
             QCOMPARE(contents(tree.user(file)), contents(tree.shipped(file)));
             QVERIFY(QFileInfo(tree.user(file)).permissions() & QFile::WriteOwner);
         }
-        QCOMPARE(entries(tree.places.userDir), QStringList({"en_data1.mdb", "en_data2.mdb", "en_data3.mdb",
-                                                            "enpool1d.mdb"}));
+        QCOMPARE(entries(tree.places.userDir),
+                 QStringList({"en_data1.mdb", "en_data2.mdb", "en_data3.mdb", "enpool1d.mdb"}));
         QVERIFY(ProgramFolder::prepare(tree.places).copied.isEmpty());
     }
 

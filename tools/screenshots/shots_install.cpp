@@ -12,8 +12,8 @@ namespace lexora::shots {
 static Register failedCopy("failed-copy", [](Camera& camera) {
     Program& program = camera.program();
     QFile::remove(program.context().apppath() + "en_data1.mdb");
-    program.context().copyFailures.push_back(
-        {QStringLiteral("en_data1.mdb"), QStringLiteral("/usr/share/lexora"), QStringLiteral("No space left on device")});
+    program.context().copyFailures.push_back({QStringLiteral("en_data1.mdb"), QStringLiteral("/usr/share/lexora"),
+                                              QStringLiteral("No space left on device")});
     program.start();
     program.screens().find(ScreenId::Lang)->findChild<QPushButton*>("Command6")->click();
     Camera::wait(200);

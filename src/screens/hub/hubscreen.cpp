@@ -230,9 +230,8 @@ void HubScreen::showDatabaseProblem(const QString& reason) {
         for (const ProgramFolder::CopyFailure& failure : ctx().copyFailures)
             if (failure.file == file.fileName())
                 text += QLatin1Char('\n') + copyFailedText.in(ctx().globals.langcode.value_or(16))
-                                                 .arg(QDir::toNativeSeparators(failure.from), failure.reason);
-    }
-    else if (reason.isEmpty())
+                                                .arg(QDir::toNativeSeparators(failure.from), failure.reason);
+    } else if (reason.isEmpty())
         text = QStringLiteral("The file \"%1\" is not an item database. The program needs its item database \"%1\" "
                               "in the program's folder: %2")
                    .arg(file.fileName(), QDir::toNativeSeparators(ctx().apppath()));
