@@ -1,5 +1,6 @@
 #include "screens/practice/practicescreen.h"
 
+#include "app/accessibility.h"
 #include "app/appcontext.h"
 #include "app/window.h"
 #include "data/itemstore.h"
@@ -117,6 +118,7 @@ void PracticeScreen::language() {
     PracticeCaptions::apply(m_c, lang);
     state().titleword = PracticeCaptions::titleWord(lang);
     setCaption(this, PracticeCaptions::windowTitle(lang));
+    nameControls(this, lang);
 }
 
 // ---------------------------------------------------------------- presenting and checking
