@@ -1,5 +1,6 @@
 #include "app/accessibility.h"
 
+#include "app/platform.h"
 #include "text/translated.h"
 
 #include <QAccessible>
@@ -59,15 +60,16 @@ QAccessibleInterface* markedLabelFactory(const QString& className, QObject* obje
 // Tells screen readers about a control the moment it is shown.
 class ShowAnnouncer : public QObject {
 public:
-    using QObject::QObject;
+    ShowAnnouncer(QWidget* control, Platform& platform) : QObject(control), m_platform(platform) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && QAccessible::isActive()) {
-            QAccessibleEvent alert(watched, QAccessible::Alert);
-            QAccessible::updateAccessibility(&alert);
-        }
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+            m_platform.announce(static_cast<QWidget*>(watched));
         return false;
     }
+
+private:
+    Platform& m_platform;
 };
 
 } // namespace
@@ -101,8 +103,15 @@ void nameControls(QWidget* window, int langcode) {
     }
 }
 
-void announceWhenShown(QWidget* control) {
-    control->installEventFilter(new ShowAnnouncer(control));
+void announceWhenShown(QWidget* control, Platform& platform) {
+    control->installEventFilter(new ShowAnnouncer(control, platform));
+}
+
+void Platform::announce(QWidget* control) {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent alert(control, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 } // namespace lexora

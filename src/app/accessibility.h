@@ -7,6 +7,8 @@ class QWidget;
 
 namespace lexora {
 
+class Platform;
+
 // What a control without a caption of its own stands for, as a screen reader says it.
 enum class Spoken {
     Sentence,     // the gapped sentence
@@ -34,7 +36,8 @@ void markSpoken(QWidget* control, Spoken what, QChar letter = QChar());
 // the working language.
 void nameControls(QWidget* window, int langcode);
 
-// The control is announced to screen readers (an alert with its name) each time it appears.
-void announceWhenShown(QWidget* control);
+// The control is announced to screen readers (an alert with its name, through the
+// platform) each time it appears.
+void announceWhenShown(QWidget* control, Platform& platform);
 
 } // namespace lexora

@@ -185,8 +185,6 @@ void markForScreenReaders(PracticeControls& c) {
     }
     markSpoken(c.label[19], Spoken::Right);
     markSpoken(c.label[20], Spoken::Wrong);
-    announceWhenShown(c.label[19]);
-    announceWhenShown(c.label[20]);
     markSpoken(c.label[17], Spoken::Solution);
     markSpoken(c.label[18], Spoken::RightLetter);
     markSpoken(c.label[22], Spoken::ItemNumber);

@@ -55,6 +55,8 @@ PracticeScreen::PracticeScreen(AppContext& context)
     : Screen(context, ScreenId::Practice, QStringLiteral("Spgyak")), m_c(PracticeControls::build(this, canvas())) {
     setClientSizeTwips(9600, 7020);
     connectControls();
+    announceWhenShown(m_c.label[19], context.platform);
+    announceWhenShown(m_c.label[20], context.platform);
 }
 
 void PracticeScreen::connectControls() {

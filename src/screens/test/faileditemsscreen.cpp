@@ -109,8 +109,8 @@ void FailedItemsScreen::buildControls() {
     setColors(m_label18, QColor("#FF0000"));
     markSpoken(m_label17, Spoken::Right);
     markSpoken(m_label18, Spoken::Wrong);
-    announceWhenShown(m_label17);
-    announceWhenShown(m_label18);
+    announceWhenShown(m_label17, ctx().platform);
+    announceWhenShown(m_label18, ctx().platform);
     m_label19 = makeBadge(c, QStringLiteral("Label19"), QString(), "#008080", 13.5);
     m_label20 = makeItemLabel(c, QStringLiteral("Label20"));
     setColors(m_label20, QColor("#FFFFC0"), Qt::black);
