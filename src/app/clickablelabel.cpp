@@ -47,6 +47,10 @@ void ClickableLabel::focusInEvent(QFocusEvent* event) {
                       reason == Qt::ShortcutFocusReason;
     QLabel::focusInEvent(event);
     update();
+    // A window that opens gives the focus to its first control; a label leaves it to the
+    // controls after it, so Enter keeps pressing the button it pressed before.
+    if (reason == Qt::ActiveWindowFocusReason)
+        focusNextChild();
 }
 
 void ClickableLabel::focusOutEvent(QFocusEvent* event) {
@@ -62,6 +66,8 @@ void ClickableLabel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);
+    // Styles draw the frame only for a focus the keyboard moved, which is the only kind shown here.
+    option.state |= QStyle::State_KeyboardFocusChange;
     option.rect = rect().adjusted(1, 1, -1, -1);
     option.backgroundColor = palette().color(backgroundRole());
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);

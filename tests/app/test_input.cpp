@@ -120,6 +120,7 @@ private slots:
         QCOMPARE(look(caption), resting);
 
         QVERIFY(tabTo(p.screen, caption));
+        QVERIFY(look(caption) != resting); // the focus frame shows where the keyboard is
         QTest::keyClick(caption, Qt::Key_Return);
         QTest::keyClick(caption, Qt::Key_Space);
         QCOMPARE(clicks.count(), 3);
