@@ -43,8 +43,8 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
 
 void ClickableLabel::focusInEvent(QFocusEvent* event) {
     const Qt::FocusReason reason = event->reason();
-    m_keyboardFocus = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                      reason == Qt::ShortcutFocusReason;
+    m_keyboardFocus =
+        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
     QLabel::focusInEvent(event);
     update();
     // A window that opens gives the focus to its first control; a label leaves it to the

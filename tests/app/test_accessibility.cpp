@@ -70,9 +70,7 @@ class TestAccessibility : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        ProgramFixture::settle();
-    }
+    void cleanup() { ProgramFixture::settle(); }
 
     void everyControlOnShowHasAName() {
         {
@@ -115,10 +113,17 @@ private slots:
         QTest::addColumn<QString>("choiceC");
         QTest::addColumn<QString>("right");
         QTest::addColumn<QString>("wrong");
-        QTest::addRow("en") << 16 << "Sentence" << "Choose answer C" << "Right" << "Wrong";
-        QTest::addRow("hu") << 116 << "Mondat" << QString::fromUtf8("C válasz kiválasztása") << "Helyes" << QString::fromUtf8("Hibás");
-        QTest::addRow("es") << 216 << QString::fromUtf8("Oración") << "Elegir la respuesta C" << "Correcto" << "Incorrecto";
-        QTest::addRow("fr") << 316 << "Phrase" << QString::fromUtf8("Choisir la réponse C") << "Juste" << "Faux";
+        QTest::addRow("en") << 16 << "Sentence"
+                            << "Choose answer C"
+                            << "Right"
+                            << "Wrong";
+        QTest::addRow("hu") << 116 << "Mondat" << QString::fromUtf8("C válasz kiválasztása") << "Helyes"
+                            << QString::fromUtf8("Hibás");
+        QTest::addRow("es") << 216 << QString::fromUtf8("Oración") << "Elegir la respuesta C"
+                            << "Correcto"
+                            << "Incorrecto";
+        QTest::addRow("fr") << 316 << "Phrase" << QString::fromUtf8("Choisir la réponse C") << "Juste"
+                            << "Faux";
     }
     void namesFollowTheWorkingLanguage() {
         QFETCH(int, langcode);
@@ -164,8 +169,7 @@ private slots:
         g.platform().announcements.clear();
         const QString solution = g.child<QLabel>(ScreenId::FailedItems, "Label10")->text();
         g.child<QRadioButton>(ScreenId::FailedItems, "Option3D1")->click();
-        QCOMPARE(g.platform().announcements,
-                 QStringList(solution == "A" ? "Label17: Right" : "Label18: Wrong"));
+        QCOMPARE(g.platform().announcements, QStringList(solution == "A" ? "Label17: Right" : "Label18: Wrong"));
     }
 
     void gaugeTellsItsValue() {

@@ -168,10 +168,9 @@ void buildAnswerArea(PracticeControls& c, QWidget* canvas) {
         placeTwips(option, left + 480, top + 30, 300, 300);
     }
     c.option[1]->setChecked(true);
-    OptionPanel::attach(c.frame3D1, {{c.option[2], c.label[5]},
-                                     {c.option[3], c.label[6]},
-                                     {c.option[4], c.label[7]},
-                                     {c.option[5], c.label[8]}});
+    OptionPanel::attach(
+        c.frame3D1,
+        {{c.option[2], c.label[5]}, {c.option[3], c.label[6]}, {c.option[4], c.label[7]}, {c.option[5], c.label[8]}});
 }
 
 // What the controls without a caption stand for, as screen readers name them.
