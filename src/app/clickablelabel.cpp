@@ -43,17 +43,21 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
 
 void ClickableLabel::focusInEvent(QFocusEvent* event) {
     const Qt::FocusReason reason = event->reason();
-    m_keyboardFocus =
-        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    // Coming back to its window, the label keeps the focus the keyboard gave it before.
+    const bool returning = reason == Qt::ActiveWindowFocusReason && m_keyboardFocusBeforeLeaving;
+    m_keyboardFocus = returning || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                      reason == Qt::ShortcutFocusReason;
+    m_keyboardFocusBeforeLeaving = false;
     QLabel::focusInEvent(event);
     update();
     // A window that opens gives the focus to its first control; a label leaves it to the
     // controls after it, so Enter keeps pressing the button it pressed before.
-    if (reason == Qt::ActiveWindowFocusReason)
+    if (reason == Qt::ActiveWindowFocusReason && !returning)
         focusNextChild();
 }
 
 void ClickableLabel::focusOutEvent(QFocusEvent* event) {
+    m_keyboardFocusBeforeLeaving = m_keyboardFocus && event->reason() == Qt::ActiveWindowFocusReason;
     m_keyboardFocus = false;
     QLabel::focusOutEvent(event);
     update();

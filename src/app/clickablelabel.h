@@ -35,6 +35,7 @@ protected:
 private:
     bool m_pressed = false;
     bool m_keyboardFocus = false;
+    bool m_keyboardFocusBeforeLeaving = false; // the window lost the activation while the label had it
 };
 
 } // namespace lexora

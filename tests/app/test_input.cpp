@@ -129,6 +129,33 @@ private slots:
         QCOMPARE(look(caption), resting);
     }
 
+    // A window that opens on the label hands the focus on; a window the learner comes back
+    // to gives it back to the label Tab had reached.
+    void windowActivationLeavesTheLabelToTheKeyboard() {
+        ProgramFixture f;
+        PracticeDriver p(f);
+        p.level(0);
+        auto* caption = f.child<ClickableLabel>(ScreenId::Practice, "Label28");
+        QWidget elsewhere;
+        const auto leaveAndComeBack = [&] {
+            elsewhere.show();
+            elsewhere.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+            p.screen->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(p.screen));
+        };
+
+        QApplication::focusWidget()->clearFocus();
+        leaveAndComeBack();
+        QVERIFY(QApplication::focusWidget() != caption);
+        QVERIFY(!caption->takesKeys());
+
+        QVERIFY(tabTo(p.screen, caption));
+        leaveAndComeBack();
+        QCOMPARE(QApplication::focusWidget(), caption);
+        QVERIFY(caption->takesKeys());
+    }
+
     void enterOnAFocusedButtonStillPressesIt() {
         ProgramFixture f;
         PracticeDriver p(f);
