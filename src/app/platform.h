@@ -34,6 +34,9 @@ public:
     // The font dialog, opened with `current`; nothing when it was cancelled.
     virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) = 0;
     virtual void beep() = 0;
+    // Tells screen readers that a control has just appeared (the green or the red box), so
+    // they say its name; the program sends an accessibility alert.
+    virtual void announce(QWidget* control);
 
     // A modal question with Yes and No; true for Yes.
     virtual bool confirm(QWidget* parent, const QString& text, const QString& title) = 0;

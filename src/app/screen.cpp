@@ -1,6 +1,7 @@
 #include "app/screen.h"
 
 #include "app/appcontext.h"
+#include "app/clickablelabel.h"
 #include "app/window.h"
 #include "data/storeerror.h"
 
@@ -68,6 +69,10 @@ bool Screen::previewKey(QKeyEvent* event) {
     if (handled)
         return true;
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    // A clickable label the learner has tabbed to answers Enter itself.
+    if (auto* label = qobject_cast<ClickableLabel*>(QApplication::focusWidget());
+        label && label->window() == this && label->takesKeys())
         return false;
     if (auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
         focused && focused->window() == this) {

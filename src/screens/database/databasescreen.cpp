@@ -1,5 +1,6 @@
 #include "screens/database/databasescreen.h"
 
+#include "app/accessibility.h"
 #include "app/appcontext.h"
 #include "app/window.h"
 #include "data/itemview.h"
@@ -114,6 +115,16 @@ void DatabaseScreen::buildFields() {
     auto* text7 = makeLineBox("Text7", "d", 5280, 2400, 4215, 420);
     auto* text8 = makeLineBox("Text8", "felelet1", 3600, 3000, 4455, 420);
     m_boxes = {text1, m_text2, m_text3, text4, text5, text6, text7, text10, text8};
+    // The boxes have no captions of their own: screen readers name them by the field they edit.
+    markSpoken(text1, Spoken::RecordNumber);
+    markSpoken(m_text2, Spoken::Level);
+    markSpoken(m_text3, Spoken::Sentence);
+    markSpoken(text4, Spoken::Answer, 'A');
+    markSpoken(text5, Spoken::Answer, 'B');
+    markSpoken(text6, Spoken::Answer, 'C');
+    markSpoken(text7, Spoken::Answer, 'D');
+    markSpoken(text10, Spoken::RightLetter);
+    markSpoken(text8, Spoken::Solution);
 }
 
 QLabel* DatabaseScreen::makeLabel(const QString& name, int left, int top, int width, int height) {
@@ -330,6 +341,7 @@ void DatabaseScreen::language() {
         break;
     }
     setCaption(this, titleword + QStringLiteral("  ----  ") + CaptionCatalogue::caption(65, LangCode::English));
+    nameControls(this, ctx().globals.langcode.value_or(LangCode::English));
 }
 
 void DatabaseScreen::data() {

@@ -1,6 +1,8 @@
 #include "screens/hub/hubscreen.h"
 
+#include "app/accesskeys.h"
 #include "app/appcontext.h"
+#include "app/optionpanel.h"
 #include "app/window.h"
 #include "data/itemview.h"
 #include "data/storeerror.h"
@@ -117,6 +119,11 @@ void HubScreen::buildControls() {
     m_practice = option("practice", "&Practice", 150);
     m_test = option("test", "&Test", 630);
     m_database = option("database", "&Database", 1110);
+    // A click anywhere on the panel chooses a task, and a task's access key works even where
+    // a menu shares it.
+    OptionPanel::attach(m_frame, {{m_practice, nullptr}, {m_test, nullptr}, {m_database, nullptr}});
+    for (QRadioButton* task : {m_practice, m_test, m_database})
+        chooseOnSharedAccessKey(task);
 
     m_ok = new QPushButton(QStringLiteral("OK"), c);
     m_ok->setObjectName(QStringLiteral("ok"));

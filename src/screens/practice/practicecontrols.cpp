@@ -1,5 +1,7 @@
 #include "screens/practice/practicecontrols.h"
 
+#include "app/accessibility.h"
+#include "app/optionpanel.h"
 #include "app/window.h"
 #include "app/clickablelabel.h"
 
@@ -166,6 +168,25 @@ void buildAnswerArea(PracticeControls& c, QWidget* canvas) {
         placeTwips(option, left + 480, top + 30, 300, 300);
     }
     c.option[1]->setChecked(true);
+    OptionPanel::attach(
+        c.frame3D1,
+        {{c.option[2], c.label[5]}, {c.option[3], c.label[6]}, {c.option[4], c.label[7]}, {c.option[5], c.label[8]}});
+}
+
+// What the controls without a caption stand for, as screen readers name them.
+void markForScreenReaders(PracticeControls& c) {
+    markSpoken(c.label[13], Spoken::Sentence);
+    const int textLabels[] = {14, 12, 15, 16};
+    for (int i = 0; i < 4; ++i) {
+        const QChar letter('A' + i);
+        markSpoken(c.label[size_t(textLabels[i])], Spoken::Answer, letter);
+        markSpoken(c.option[size_t(i + 2)], Spoken::Choice, letter);
+    }
+    markSpoken(c.label[19], Spoken::Right);
+    markSpoken(c.label[20], Spoken::Wrong);
+    markSpoken(c.label[17], Spoken::Solution);
+    markSpoken(c.label[18], Spoken::RightLetter);
+    markSpoken(c.label[22], Spoken::ItemNumber);
 }
 
 void buildButtons(PracticeControls& c, QWidget* canvas) {
@@ -253,6 +274,7 @@ PracticeControls PracticeControls::build(QMainWindow* window, QWidget* canvas) {
     buildAnswerArea(c, canvas);
     buildButtons(c, canvas);
     buildMenus(c.menus, window);
+    markForScreenReaders(c);
     return c;
 }
 

@@ -1,5 +1,6 @@
 #include "screens/practice/practicescreen.h"
 
+#include "app/accessibility.h"
 #include "app/appcontext.h"
 #include "app/window.h"
 #include "data/itemstore.h"
@@ -54,6 +55,8 @@ PracticeScreen::PracticeScreen(AppContext& context)
     : Screen(context, ScreenId::Practice, QStringLiteral("Spgyak")), m_c(PracticeControls::build(this, canvas())) {
     setClientSizeTwips(9600, 7020);
     connectControls();
+    announceWhenShown(m_c.label[19], context.platform);
+    announceWhenShown(m_c.label[20], context.platform);
 }
 
 void PracticeScreen::connectControls() {
@@ -117,6 +120,7 @@ void PracticeScreen::language() {
     PracticeCaptions::apply(m_c, lang);
     state().titleword = PracticeCaptions::titleWord(lang);
     setCaption(this, PracticeCaptions::windowTitle(lang));
+    nameControls(this, lang);
 }
 
 // ---------------------------------------------------------------- presenting and checking

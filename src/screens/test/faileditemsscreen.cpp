@@ -1,5 +1,6 @@
 #include "screens/test/faileditemsscreen.h"
 
+#include "app/accessibility.h"
 #include "app/appcontext.h"
 #include "app/window.h"
 #include "data/storeerror.h"
@@ -24,6 +25,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, double points = 9.
     button->setObjectName(name);
     button->setFont(uiFont(FontFace::Sans, points));
     button->setAutoDefault(false);
+    giveGreyLook(button);
     return button;
 }
 
@@ -105,9 +107,15 @@ void FailedItemsScreen::buildControls() {
     setColors(m_label17, QColor("#00FF00"));
     m_label18 = makeLabel(c, QStringLiteral("Label18"));
     setColors(m_label18, QColor("#FF0000"));
+    markSpoken(m_label17, Spoken::Right);
+    markSpoken(m_label18, Spoken::Wrong);
+    announceWhenShown(m_label17, ctx().platform);
+    announceWhenShown(m_label18, ctx().platform);
     m_label19 = makeBadge(c, QStringLiteral("Label19"), QString(), "#008080", 13.5);
     m_label20 = makeItemLabel(c, QStringLiteral("Label20"));
     setColors(m_label20, QColor("#FFFFC0"), Qt::black);
+    markSpoken(m_label19, Spoken::RightLetter);
+    markSpoken(m_label20, Spoken::Solution);
     m_label30 = makeBadge(c, QStringLiteral("Label30"), QString(), "#804040", 12);
     m_label32 = makeLabel(c, QStringLiteral("Label32"), QStringLiteral("/"));
     m_label32->setFont(uiFont(FontFace::Sans, 13.5));
@@ -189,6 +197,7 @@ void FailedItemsScreen::language() {
         setCaption(m_command5, QStringLiteral("&Tovább"));
     }
     setCaption(this, CaptionCatalogue::caption(65, LangCode::English) + QStringLiteral("  ----  ") + taskWord(lang));
+    nameControls(this, lang);
 }
 
 // ---------------------------------------------------------------- load, unload, keys

@@ -1,12 +1,16 @@
 #include "screens/test/itemboard.h"
 
+#include "app/accessibility.h"
+#include "app/optionpanel.h"
 #include "app/window.h"
 #include "app/clickablelabel.h"
 #include "data/itemview.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace lexora {
@@ -92,7 +96,32 @@ ItemBoard ItemBoard::build(QWidget* canvas) {
         }
     }
     board.clearChoice();
+    std::vector<OptionPanel::Option> choices;
+    for (size_t i = 0; i < 4; ++i)
+        choices.push_back({board.options[i], board.optionLetters[i]});
+    OptionPanel::attach(board.panel, std::move(choices));
+    board.markForScreenReaders();
     return board;
+}
+
+void ItemBoard::markForScreenReaders() const {
+    markSpoken(sentence, Spoken::Sentence);
+    markSpoken(counter, Spoken::ItemNumber);
+    for (size_t i = 0; i < 4; ++i) {
+        const QChar letter(QLatin1Char(kLetters[i][0]));
+        markSpoken(answers[i], Spoken::Answer, letter);
+        markSpoken(options[i], Spoken::Choice, letter);
+    }
+}
+
+void giveGreyLook(QPushButton* button) {
+    // The window's colours would paint the button too; it keeps the colours a button has
+    // everywhere else, as on the Practice and Database screens.
+    QPalette palette = button->palette();
+    const QPalette standard = QApplication::palette(button);
+    palette.setColor(QPalette::Button, standard.color(QPalette::Button));
+    palette.setColor(QPalette::ButtonText, standard.color(QPalette::ButtonText));
+    button->setPalette(palette);
 }
 
 void ItemBoard::setItemShown(bool shown) const {

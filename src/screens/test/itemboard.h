@@ -7,6 +7,7 @@
 class QButtonGroup;
 class QFrame;
 class QLabel;
+class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -38,7 +39,12 @@ struct ItemBoard {
     void clearChoice() const;
     // Places the option of answer `index` (0 to 3) and its letter inside the panel.
     void placeOption(int index, int left, int top) const;
+    // Tells screen readers what the sentence, the answers, the options and the counter stand for.
+    void markForScreenReaders() const;
 };
+
+// Gives a button on a coloured window the grey of the buttons on the other screens.
+void giveGreyLook(QPushButton* button);
 
 // Plain-text labels used by the screens.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text = QString());

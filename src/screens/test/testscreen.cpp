@@ -1,5 +1,6 @@
 #include "screens/test/testscreen.h"
 
+#include "app/accessibility.h"
 #include "app/appcontext.h"
 #include "app/window.h"
 #include "data/itemstore.h"
@@ -39,6 +40,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     button->setObjectName(name);
     button->setFont(uiFont(FontFace::Sans, points));
     button->setAutoDefault(false);
+    giveGreyLook(button);
     setCaption(button, caption);
     return button;
 }
@@ -116,6 +118,7 @@ void TestScreen::buildControls() {
 
     m_gauge = new ClippingGauge(c);
     m_gauge->setObjectName(QStringLiteral("Gauge1"));
+    markSpoken(m_gauge, Spoken::TimeLeft);
     m_gauge->hide();
     // The countdown stands enabled with no interval, so it is silent until a timed Start.
     m_timer1 = new IntervalTimer(QStringLiteral("Timer1"), true, 0, this);
@@ -249,6 +252,7 @@ void TestScreen::language() {
     else if (lang == LangCode::Hungarian)
         tasktitle = QStringLiteral("Teszt");
     setCaption(this, CaptionCatalogue::caption(65, LangCode::English) + QStringLiteral("  ----  ") + tasktitle);
+    nameControls(this, lang);
 }
 
 // ---------------------------------------------------------------- load, keys, close box

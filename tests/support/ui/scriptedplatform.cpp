@@ -1,5 +1,8 @@
 #include "scriptedplatform.h"
 
+#include <QAccessible>
+#include <QWidget>
+
 #include <QStringList>
 #include <QtGlobal>
 
@@ -99,6 +102,15 @@ double ScriptedPlatform::random() {
 void ScriptedPlatform::endProcess() {
     failIfScripted(Service::EndProcess);
     ++endProcessCalls;
+}
+
+} // namespace lexora::testing
+
+namespace lexora::testing {
+
+void ScriptedPlatform::announce(QWidget* control) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    announcements << control->objectName() + QStringLiteral(": ") + (face ? face->text(QAccessible::Name) : QString());
 }
 
 } // namespace lexora::testing

@@ -63,6 +63,7 @@ public:
     };
     std::vector<FileBox> fileBoxes;
     int beeps = 0;
+    QStringList announcements;
     int reseeds = 0;
     int endProcessCalls = 0;
     size_t drawsLeft() const { return m_draws.size(); }
@@ -72,6 +73,8 @@ public:
     QString input(QWidget* parent, const QString& title, const QString& prompt, const QString& defaultText) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
     void beep() override { ++beeps; }
+    // Records "objectName: accessible name" of each control announced to screen readers.
+    void announce(QWidget* control) override;
     bool confirm(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<int> chooseOne(QWidget* parent, const QString& title, const QString& prompt,
                                  const QStringList& choices) override;

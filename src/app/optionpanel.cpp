@@ -1,0 +1,75 @@
+#include "app/optionpanel.h"
+
+#include <QAbstractButton>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <algorithm>
+#include <limits>
+
+namespace lexora {
+
+namespace {
+
+// How far a point lies outside a rectangle; 0 inside it.
+int distance(const QRect& rect, const QPoint& point) {
+    const int dx = std::max({rect.left() - point.x(), 0, point.x() - rect.right()});
+    const int dy = std::max({rect.top() - point.y(), 0, point.y() - rect.bottom()});
+    return dx * dx + dy * dy;
+}
+
+} // namespace
+
+OptionPanel::OptionPanel(QWidget* panel, std::vector<Option> options)
+    : QObject(panel), m_panel(panel), m_options(std::move(options)) {
+    panel->installEventFilter(this);
+}
+
+OptionPanel* OptionPanel::attach(QWidget* panel, std::vector<Option> options) {
+    return new OptionPanel(panel, std::move(options));
+}
+
+QAbstractButton* OptionPanel::nearest(const QPoint& point) const {
+    QAbstractButton* best = nullptr;
+    int bestDistance = std::numeric_limits<int>::max();
+    for (const Option& option : m_options) {
+        if (option.button->isHidden())
+            continue;
+        QRect place = option.button->geometry();
+        if (option.companion && !option.companion->isHidden())
+            place = place.united(option.companion->geometry());
+        const int d = distance(place, point);
+        if (d < bestDistance) {
+            best = option.button;
+            bestDistance = d;
+        }
+    }
+    return best;
+}
+
+// The panel sees the presses and releases that no child took: those on its own ground, on
+// plain labels, and those an option button refuses because they miss its circle and caption.
+bool OptionPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_panel)
+        return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease)
+        return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton)
+        return false;
+    const QPoint point = mouse->position().toPoint();
+    if (type != QEvent::MouseButtonRelease) {
+        m_pressed = nearest(point);
+        return m_pressed != nullptr;
+    }
+    QAbstractButton* pressed = m_pressed;
+    m_pressed = nullptr;
+    // As with a button, the click counts when it is let go where it began.
+    if (!pressed || !m_panel->rect().contains(point) || nearest(point) != pressed || !pressed->isEnabled())
+        return pressed != nullptr;
+    pressed->click();
+    return true;
+}
+
+} // namespace lexora

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <vector>
+
+class QAbstractButton;
+class QWidget;
+
+namespace lexora {
+
+// Lets a click anywhere on a panel of option buttons choose an option, not only a click on
+// its circle and caption: a click beside the caption, on the letter next to an option or in
+// the space between goes to the option whose place (with its letter) is nearest. The click
+// is a real one, so the option's click handler runs as it does for a click on the circle.
+class OptionPanel : public QObject {
+public:
+    struct Option {
+        QAbstractButton* button;
+        QWidget* companion; // a letter that stands beside the option, or nullptr
+    };
+
+    // Watches `panel`; the options and their companions are children of it.
+    static OptionPanel* attach(QWidget* panel, std::vector<Option> options);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    OptionPanel(QWidget* panel, std::vector<Option> options);
+    QAbstractButton* nearest(const QPoint& point) const;
+
+    QWidget* m_panel;
+    std::vector<Option> m_options;
+    QPointer<QAbstractButton> m_pressed;
+};
+
+} // namespace lexora

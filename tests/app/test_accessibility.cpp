@@ -1,0 +1,191 @@
+// What screen readers get: a name for every control, in the working language where the
+// program names it, an alert when the green or red box appears, and the gauge's value.
+
+#include "../screens/practice/practicedriver.h"
+#include "screens/test/clippinggauge.h"
+#include "ui/programfixture.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace lexora;
+using namespace lexora::testing;
+
+namespace {
+
+constexpr int kFixtureMaxno = 13;
+
+QString nameOf(QObject* control) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+// Controls on show that a screen reader would stop at, with no name or with an access-key ampersand.
+QStringList unnamedControls(QWidget* window) {
+    QStringList faults;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                             qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QProgressBar*>(w) ||
+                             qobject_cast<QLabel*>(w);
+        if (!control || !w->isVisibleTo(window))
+            continue;
+        const QString name = nameOf(w);
+        if (name.trimmed().isEmpty() || name.contains('&'))
+            faults << QStringLiteral("%1 \"%2\"").arg(w->objectName(), name);
+    }
+    return faults;
+}
+
+Screen* startTimedTest(ProgramFixture& f, int langcode = 16) {
+    f.prepare(langcode);
+    Screen* test = f.show(ScreenId::Test);
+    f.child<QAction>(ScreenId::Test, "mnuTiempoItem_0")->trigger();
+    f.platform().queueDraws({ScriptedPlatform::drawFor(1, kFixtureMaxno), ScriptedPlatform::drawFor(2, kFixtureMaxno)});
+    QTest::mouseClick(f.child<QPushButton>(ScreenId::Test, "Command3"), Qt::LeftButton);
+    return test;
+}
+
+// A one-item Test evaluated unanswered, and its review started on that item.
+Screen* startedReview(ProgramFixture& f) {
+    f.prepare();
+    f.show(ScreenId::Test);
+    f.platform().queueDraws({ScriptedPlatform::drawFor(1, kFixtureMaxno)});
+    QTest::mouseClick(f.child<QPushButton>(ScreenId::Test, "Command3"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QPushButton>(ScreenId::Test, "Command5"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QLabel>(ScreenId::Test, "Label17"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QPushButton>(ScreenId::FailedItems, "Command1"), Qt::LeftButton);
+    return f.screen(ScreenId::FailedItems);
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { ProgramFixture::settle(); }
+
+    void everyControlOnShowHasAName() {
+        {
+            ProgramFixture f;
+            f.startToHub("Command6"); // Magyar
+            QCOMPARE(unnamedControls(f.screen(ScreenId::Hub)), QStringList());
+            QCOMPARE(nameOf(f.child<QRadioButton>(ScreenId::Hub, "practice")), QString::fromUtf8("Gyakorlás"));
+        }
+        {
+            ProgramFixture f;
+            PracticeDriver p(f);
+            p.level(0);
+            p.click(3);
+            p.choose('A');
+            p.click(1); // Solution
+            QCOMPARE(unnamedControls(p.screen), QStringList());
+        }
+        {
+            ProgramFixture f;
+            QCOMPARE(unnamedControls(startTimedTest(f)), QStringList());
+        }
+        {
+            ProgramFixture f;
+            Screen* review = startedReview(f);
+            f.child<QRadioButton>(ScreenId::FailedItems, "Option3D1")->click();
+            QTest::mouseClick(f.child<QPushButton>(ScreenId::FailedItems, "Command8"), Qt::LeftButton);
+            QCOMPARE(unnamedControls(review), QStringList());
+        }
+        {
+            ProgramFixture f;
+            f.prepare();
+            QCOMPARE(unnamedControls(f.show(ScreenId::Database)), QStringList());
+            QCOMPARE(nameOf(f.child<QLineEdit>(ScreenId::Database, "Text5")), QString("Answer B"));
+        }
+    }
+
+    void namesFollowTheWorkingLanguage_data() {
+        QTest::addColumn<int>("langcode");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("choiceC");
+        QTest::addColumn<QString>("right");
+        QTest::addColumn<QString>("wrong");
+        QTest::addRow("en") << 16 << "Sentence"
+                            << "Choose answer C"
+                            << "Right"
+                            << "Wrong";
+        QTest::addRow("hu") << 116 << "Mondat" << QString::fromUtf8("C válasz kiválasztása") << "Helyes"
+                            << QString::fromUtf8("Hibás");
+        QTest::addRow("es") << 216 << QString::fromUtf8("Oración") << "Elegir la respuesta C"
+                            << "Correcto"
+                            << "Incorrecto";
+        QTest::addRow("fr") << 316 << "Phrase" << QString::fromUtf8("Choisir la réponse C") << "Juste"
+                            << "Faux";
+    }
+    void namesFollowTheWorkingLanguage() {
+        QFETCH(int, langcode);
+        QFETCH(QString, sentence);
+        QFETCH(QString, choiceC);
+        QFETCH(QString, right);
+        QFETCH(QString, wrong);
+        ProgramFixture f;
+        PracticeDriver p(f, langcode);
+        p.level(0);
+        p.click(3);
+        QCOMPARE(nameOf(p.label(13)), sentence);
+        QCOMPARE(nameOf(p.option(4)), choiceC);
+        QCOMPARE(nameOf(p.label(19)), right);
+        QCOMPARE(nameOf(p.label(20)), wrong);
+        // The name says what the label stands for; what it shows is read as its description.
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(p.label(13));
+        QCOMPARE(face->text(QAccessible::Description), p.sentence().trimmed());
+        QVERIFY(!p.sentence().trimmed().isEmpty());
+
+        ProgramFixture g;
+        startTimedTest(g, langcode);
+        QCOMPARE(nameOf(g.child<QLabel>(ScreenId::Test, "Label13")), sentence);
+        QCOMPARE(nameOf(g.child<QRadioButton>(ScreenId::Test, "Option3D3")), choiceC);
+    }
+
+    // Each appearance of a box is announced with its name in the working language.
+    void greenAndRedBoxesAnnounceThemselves() {
+        ProgramFixture f;
+        PracticeDriver p(f, 316);
+        p.level(0);
+        p.click(3);
+        const char rightLetter = char(p.label(10)->text().at(0).unicode());
+        const char wrongLetter = rightLetter == 'A' ? 'B' : 'A';
+        QCOMPARE(f.platform().announcements, QStringList());
+        p.choose(wrongLetter);
+        p.choose(rightLetter);
+        p.choose(wrongLetter);
+        QCOMPARE(f.platform().announcements, QStringList({"Label20: Faux", "Label19: Juste", "Label20: Faux"}));
+
+        ProgramFixture g;
+        startedReview(g);
+        g.platform().announcements.clear();
+        const QString solution = g.child<QLabel>(ScreenId::FailedItems, "Label10")->text();
+        g.child<QRadioButton>(ScreenId::FailedItems, "Option3D1")->click();
+        QCOMPARE(g.platform().announcements, QStringList(solution == "A" ? "Label17: Right" : "Label18: Wrong"));
+    }
+
+    void gaugeTellsItsValue() {
+        ProgramFixture f;
+        startTimedTest(f, 116);
+        auto* gauge = f.child<ClippingGauge>(ScreenId::Test, "Gauge1");
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(gauge);
+        QCOMPARE(face->text(QAccessible::Name), QString::fromUtf8("Hátralévő idő"));
+        QAccessibleValueInterface* value = face->valueInterface();
+        QVERIFY(value);
+        QCOMPARE(value->currentValue().toInt(), 0);
+        QCOMPARE(value->maximumValue().toInt(), 9000);
+        f.fireTimer(ScreenId::Test, "Timer2");
+        QCOMPARE(value->currentValue().toInt(), 200);
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
