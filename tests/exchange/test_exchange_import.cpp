@@ -207,14 +207,16 @@ private slots:
     void beyondTheItemNumbersNothingIsWritten() {
         QTemporaryDir dir;
         const QString path = dir.filePath("many.gift");
+        // About 40,000 long questions make 50 MB.
+        const QByteArray longQuestion = "She {~go =goes ~going ~gone} to school" + QByteArray(" every day").repeated(130) + ".\n\n";
         QByteArray bytes;
-        const QByteArray question = "She {~go =goes ~going ~gone} to school every day, and so does her brother.\n\n";
         while (bytes.size() < 50 * 1024 * 1024)
-            bytes += question;
+            bytes += longQuestion;
         writeFile(path, bytes);
         expectRefused(path, ExchangeFormat::Gift, true, "item numbers end at 32767");
+        const QByteArray question = "She {~go =goes ~going ~gone} to school every day, and so does her brother.\n\n";
 
-        // 300 more items fit after 250 only while 32767 is not passed.
+        // After number 32600 there is room for 167 items: 300 are refused whole, 167 fit.
         TempDatabase db({makeItem(1, 10), makeItem(32600, 20)});
         const QString few = dir.filePath("few.gift");
         writeFile(few, question.repeated(300));
