@@ -98,11 +98,10 @@ void PracticeScreen::formLoad() {
     s.seqmode = 0;
     language();
     s.dbhandle.reset();
-    s.allItems.reset();
     s.selection.reset();
     try {
         s.dbhandle = ItemStore::open(ctx().globals.dbpath);
-        s.selection = allItems().filtered(QStringLiteral("szint >= 1"));
+        s.selection = itemsNow(QStringLiteral("szint >= 1"));
         // An empty item table leaves the selection empty: the screen opens all the same.
         if (s.selection->count() > 0)
             s.selection->moveFirst();
@@ -447,7 +446,7 @@ void PracticeScreen::mnuNivelItem_Click(int index) {
         if (index <= 2) {
             for (int i = 0; i <= 2; ++i)
                 m_c.menus.nivel[size_t(i)]->setChecked(i == index);
-            s.selection = allItems().filtered(QString::fromLatin1(kLevelFilters[index]));
+            s.selection = itemsNow(QString::fromLatin1(kLevelFilters[index]));
             if (s.selection->count() == 0) {
                 noItemsSelected();
                 return;
@@ -472,7 +471,7 @@ void PracticeScreen::mnuTopicItem_Click(int index) {
             showSequentialButtons();
             check();
             m_c.menus.topicItem[size_t(index)]->setChecked(true);
-            s.selection = allItems().filtered(TopicCatalogue::topic(index).practiceFilter);
+            s.selection = itemsNow(TopicCatalogue::topic(index).practiceFilter);
             s.selection->moveFirst();
             setCaption(label(21), TopicCatalogue::practiceTitle(index, langcode()));
             display(*s.selection);
@@ -550,17 +549,11 @@ SnapshotView& PracticeScreen::selection() {
     return *s.selection;
 }
 
-// Every item of the open database in ascending sorrend2, copied once: a level or a topic
-// is cut from it. The items cannot change while this screen is open (the screens that
-// write them are closed meanwhile), and a fresh copy is taken each time the screen opens.
-const SnapshotView& PracticeScreen::allItems() {
-    PracticeState& s = state();
-    ItemStore& db = dbhandle();
-    if (!s.allItems || s.allItemsPath != db.path()) {
-        s.allItems = db.sortedCopy(QStringLiteral("Test1"), QStringLiteral("sorrend2"));
-        s.allItemsPath = db.path();
-    }
-    return *s.allItems;
+// The items of the open database that meet `criteria`, in ascending sorrend2, as the table holds
+// them now: the reshuffle and the Database screen may have changed them while this screen was
+// open, with the hub brought back beside it.
+std::unique_ptr<SnapshotView> PracticeScreen::itemsNow(const QString& criteria) {
+    return dbhandle().sortedCopy(QStringLiteral("Test1"), QStringLiteral("sorrend2"), criteria);
 }
 
 } // namespace lexora
