@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/platform.h"
 #include "app/program.h"
+#include "text/captions.h"
 
 int main(int argc, char** argv) {
     lexora::Application app(argc, argv);
@@ -8,6 +9,8 @@ int main(int argc, char** argv) {
     app.setFailureReporter([&program](const QString& text) {
         program.platform().message(nullptr, text, QCoreApplication::applicationName(), lexora::MessageIcon::Stop);
     });
+    app.setWorkingLanguage(
+        [&program] { return int(program.globals().langcode.value_or(lexora::LangCode::English)); });
     program.start();
     return app.exec();
 }

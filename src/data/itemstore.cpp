@@ -27,7 +27,7 @@ std::unique_ptr<Transaction> ItemStore::transaction() const {
 
 std::unique_ptr<Transaction> beginTransaction(const LiveView& view) {
     if (!view.database())
-        throw StoreError(StoreError::Kind::Io, QStringLiteral("The view is not open."));
+        throw StoreError(StoreError::Kind::Io, StoreError::Reason::ViewNotOpen);
     return std::make_unique<Transaction>(view.database());
 }
 

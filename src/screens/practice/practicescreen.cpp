@@ -8,6 +8,7 @@
 #include "screens/practice/practicecaptions.h"
 #include "screens/practice/practicestate.h"
 #include "text/captions.h"
+#include "text/messages.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -44,7 +45,7 @@ void setNumber(QLabel* label, int value) {
 qint16 sixteenBit(const QVariant& value) {
     const qlonglong number = value.toLongLong();
     if (number < std::numeric_limits<qint16>::min() || number > std::numeric_limits<qint16>::max())
-        throw StoreError(StoreError::Kind::BadValue, QStringLiteral("The item number %1 is too large.").arg(number));
+        throw StoreError(StoreError::Kind::BadValue, StoreError::Reason::NumberTooLarge, {QString::number(number)});
     return qint16(number);
 }
 
@@ -107,7 +108,7 @@ void PracticeScreen::formLoad() {
             s.selection->moveFirst();
     } catch (const StoreError& e) {
         // Without its database the screen could show nothing; the learner is told why.
-        ctx().platform.message(this, e.message(), s.titleword, MessageIcon::Stop);
+        ctx().platform.message(this, Messages::of(e, langcode()), s.titleword, MessageIcon::Stop);
     }
 }
 
@@ -545,7 +546,7 @@ ItemStore& PracticeScreen::dbhandle() {
 SnapshotView& PracticeScreen::selection() {
     PracticeState& s = state();
     if (!s.selection)
-        throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("No items are selected."));
+        throw StoreError(StoreError::Kind::NoCurrentRow, StoreError::Reason::NothingSelected);
     return *s.selection;
 }
 
