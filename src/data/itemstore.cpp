@@ -21,6 +21,10 @@ std::unique_ptr<SnapshotView> ItemStore::sortedCopy(const QString& table, const 
     return SnapshotView::open(m_db, table, orderField, criteria);
 }
 
+qint64 ItemStore::changeStamp() const {
+    return m_db->changeStamp();
+}
+
 std::unique_ptr<Transaction> ItemStore::transaction() const {
     return std::make_unique<Transaction>(m_db);
 }

@@ -99,6 +99,7 @@ void PracticeScreen::formLoad() {
     s.seqmode = 0;
     language();
     s.dbhandle.reset();
+    s.allItems.reset();
     s.selection.reset();
     try {
         s.dbhandle = ItemStore::open(ctx().globals.dbpath);
@@ -552,9 +553,20 @@ SnapshotView& PracticeScreen::selection() {
 
 // The items of the open database that meet `criteria`, in ascending sorrend2, as the table holds
 // them now: the reshuffle and the Database screen may have changed them while this screen was
-// open, with the hub brought back beside it.
+// open, with the hub brought back beside it. They are cut from a copy of every item, which is
+// taken afresh whenever the file has changed since it was made (its change stamp tells), so a
+// choice on an unchanged file costs no reading of the whole table.
 std::unique_ptr<SnapshotView> PracticeScreen::itemsNow(const QString& criteria) {
-    return dbhandle().sortedCopy(QStringLiteral("Test1"), QStringLiteral("sorrend2"), criteria);
+    PracticeState& s = state();
+    ItemStore& db = dbhandle();
+    // Read before the copy: a change landing meanwhile makes the next choice copy again.
+    const qint64 stamp = db.changeStamp();
+    if (!s.allItems || s.allItemsPath != db.path() || s.allItemsStamp != stamp) {
+        s.allItems = db.sortedCopy(QStringLiteral("Test1"), QStringLiteral("sorrend2"));
+        s.allItemsPath = db.path();
+        s.allItemsStamp = stamp;
+    }
+    return s.allItems->filtered(criteria);
 }
 
 } // namespace lexora
