@@ -4,6 +4,7 @@
 
 #include "app/program.h"
 #include "app/screen.h"
+#include "data/sqlitedb.h"
 #include "text/captions.h"
 
 #include <QAction>
@@ -47,6 +48,19 @@ int main(int argc, char** argv) {
     measure("choose topic 0 (verbs, the largest)", 30, 15, [&] { entry("mnuTopicItem_0")->trigger(); });
     measure("choose topic 1 (one of the small ones)", 30, 15, [&] { entry("mnuTopicItem_1")->trigger(); });
     measure("choose level 2", 30, 15, [&] { entry("mnuNivelItem_1")->trigger(); });
+    // Another connection (the hub's reshuffle, the Database screen) changes an item before each
+    // choice, so the choice reads the table afresh.
+    auto writer = SqliteDb::open(dir.filePath("en_data1.mdb"));
+    measure("the change elsewhere alone", 30, 15,
+            [&] { writer->exec("UPDATE test1 SET sorrend = sorrend + 1 WHERE rowid = 1"); });
+    measure("choose topic 0 after a change elsewhere (write included)", 30, 15, [&] {
+        writer->exec("UPDATE test1 SET sorrend = sorrend + 1 WHERE rowid = 1");
+        entry("mnuTopicItem_0")->trigger();
+    });
+    measure("choose level 2 after a change elsewhere (write included)", 30, 15, [&] {
+        writer->exec("UPDATE test1 SET sorrend = sorrend + 1 WHERE rowid = 1");
+        entry("mnuNivelItem_1")->trigger();
+    });
     button("Command3")->click();
     measure("sequential Next", 30, 15, [&] { button("Command2")->click(); });
     measure("Last record", 30, 15, [&] { button("Command9")->click(); });

@@ -2,6 +2,7 @@
 #include "app/platform.h"
 #include "app/program.h"
 #include "app/programfolder.h"
+#include "text/captions.h"
 
 int main(int argc, char** argv) {
     lexora::Application app(argc, argv);
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
     app.setFailureReporter([&program](const QString& text) {
         program.platform().message(nullptr, text, QCoreApplication::applicationName(), lexora::MessageIcon::Stop);
     });
+    app.setWorkingLanguage(
+        [&program] { return int(program.globals().langcode.value_or(lexora::LangCode::English)); });
     program.start();
     return app.exec();
 }

@@ -1,5 +1,8 @@
 #include "app/application.h"
 
+#include "text/captions.h"
+#include "text/messages.h"
+
 #include <QMessageBox>
 
 #include <exception>
@@ -14,11 +17,19 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        report(QStringLiteral("An unexpected error occurred: %1\nThe program goes on.").arg(QString::fromUtf8(e.what())));
+        report(Messages::text(Messages::Id::UnexpectedError, workingLanguage(), {QString::fromUtf8(e.what())}));
     } catch (...) {
-        report(QStringLiteral("An unexpected error occurred.\nThe program goes on."));
+        report(Messages::text(Messages::Id::UnexpectedErrorBare, workingLanguage()));
     }
     return false;
+}
+
+int Application::workingLanguage() const {
+    try {
+        return m_langcode ? m_langcode() : LangCode::English;
+    } catch (...) {
+        return LangCode::English;
+    }
 }
 
 void Application::report(const QString& text) {

@@ -19,11 +19,15 @@ public:
     // Where a failure caught here is told; the program points it at its platform's
     // message box. Without one, a plain message box is shown.
     void setFailureReporter(std::function<void(const QString&)> reporter) { m_reporter = std::move(reporter); }
+    // Where the working language (an offset of LangCode) is read when a failure is told; English without it.
+    void setWorkingLanguage(std::function<int()> langcode) { m_langcode = std::move(langcode); }
 
 private:
     void report(const QString& text);
+    int workingLanguage() const;
 
     std::function<void(const QString&)> m_reporter;
+    std::function<int()> m_langcode;
 };
 
 } // namespace lexora

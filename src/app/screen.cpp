@@ -4,6 +4,8 @@
 #include "app/clickablelabel.h"
 #include "app/window.h"
 #include "data/storeerror.h"
+#include "text/captions.h"
+#include "text/messages.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,6 +15,15 @@
 #include <QPushButton>
 
 namespace lexora {
+
+namespace {
+
+// Failures are told in the working language; before it is chosen, in English.
+int workingLanguage(const AppContext& context) {
+    return context.globals.langcode.value_or(LangCode::English);
+}
+
+} // namespace
 
 // Installed on the application, it hands the screen every key pressed in one of its
 // widgets before the widget sees it.
@@ -107,14 +118,15 @@ void Screen::runTrapped(const std::function<void()>& body, bool reportEveryStore
         // An ordinary store outcome (a taken key, a move past the last row) ends the
         // handler quietly; what it did so far stays done. A fault of the file is told.
         if (reportEveryStoreError || e.isFileFault())
-            reportFailure(e.message());
+            reportFailure(Messages::of(e, workingLanguage(m_ctx)));
     } catch (const std::exception& e) {
-        reportFailure(QStringLiteral("An unexpected error occurred: %1\nThe program goes on.")
-                          .arg(QString::fromUtf8(e.what())));
+        reportFailure(
+            Messages::text(Messages::Id::UnexpectedError, workingLanguage(m_ctx), {QString::fromUtf8(e.what())}));
     } catch (...) {
-        reportFailure(QStringLiteral("An unexpected error occurred.\nThe program goes on."));
+        reportFailure(Messages::text(Messages::Id::UnexpectedErrorBare, workingLanguage(m_ctx)));
     }
 }
+
 
 void Screen::reportFailure(const QString& text) {
     // While one failure is being told, a timer may tick and fail again behind the message

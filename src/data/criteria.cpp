@@ -233,8 +233,8 @@ namespace {
 
 using NodePtr = std::shared_ptr<Criterion::Node>;
 
-[[noreturn]] void fail(const QString& message) {
-    throw StoreError(StoreError::Kind::BadCriterion, message);
+[[noreturn]] void fail(StoreError::Reason reason, QStringList details = {}) {
+    throw StoreError(StoreError::Kind::BadCriterion, reason, std::move(details));
 }
 
 class Lexer {
@@ -283,7 +283,7 @@ private:
         Token t{Token::Word, {}, int(m_i)};
         const qsizetype close = m_text.indexOf(']', m_i);
         if (close < 0)
-            fail(QStringLiteral("A field name in brackets has no closing bracket."));
+            fail(StoreError::Reason::UnclosedBracket);
         t.text = m_text.mid(m_i + 1, close - m_i - 1).trimmed();
         m_i = close + 1;
         return t;
@@ -295,7 +295,7 @@ private:
         while (m_i < m_text.size() && (m_text[m_i].isDigit() || m_text[m_i] == '.'))
             t.text += m_text[m_i++];
         if (m_i < m_text.size() && (m_text[m_i].isLetter() || m_text[m_i] == '_'))
-            fail(QStringLiteral("\"%1\" is neither a number nor a name.").arg(t.text + word().text));
+            fail(StoreError::Reason::NeitherNumberNorName, {t.text + word().text});
         return t;
     }
     Token quoted(QChar quote) {
@@ -303,7 +303,7 @@ private:
         ++m_i;
         while (true) {
             if (m_i >= m_text.size())
-                fail(QStringLiteral("A text that starts with %1 has no closing %1.").arg(quote));
+                fail(StoreError::Reason::UnclosedQuote, {QString(quote)});
             if (m_text[m_i] == quote) {
                 if (m_i + 1 < m_text.size() && m_text[m_i + 1] == quote) {
                     t.text += quote;
@@ -331,7 +331,7 @@ private:
             ++m_i;
             return t;
         }
-        fail(QStringLiteral("The character \"%1\" cannot stand here.").arg(c));
+        fail(StoreError::Reason::MisplacedCharacter, {QString(c)});
     }
 
     const QString& m_text;
@@ -344,10 +344,10 @@ public:
 
     NodePtr parseAll(std::vector<int>& columns) {
         if (m_tokens.front().kind == Token::End)
-            fail(QStringLiteral("The criterion is empty."));
+            fail(StoreError::Reason::EmptyCriterion);
         NodePtr root = orExpr();
         if (peek().kind != Token::End)
-            fail(QStringLiteral("Unexpected \"%1\" after a complete criterion.").arg(peek().text));
+            fail(StoreError::Reason::TrailingText, {peek().text});
         columns = m_columns;
         return root;
     }
@@ -394,7 +394,7 @@ private:
     static constexpr int kMaxNesting = 100;
     void enterNesting() {
         if (++m_nesting > kMaxNesting)
-            fail(QStringLiteral("The criterion nests parentheses or \"Not\" more than %1 deep.").arg(kMaxNesting));
+            fail(StoreError::Reason::NestedTooDeep, {QString::number(kMaxNesting)});
     }
 
     NodePtr notExpr() {
@@ -413,7 +413,7 @@ private:
             NodePtr inner = orExpr();
             --m_nesting;
             if (!(peek().kind == Token::Symbol && peek().text == ")"))
-                fail(QStringLiteral("A \"(\" has no matching \")\"."));
+                fail(StoreError::Reason::UnmatchedParenthesis);
             take();
             return inner;
         }
@@ -423,39 +423,39 @@ private:
     NodePtr comparison() {
         const Token field = take();
         if (field.kind != Token::Word || isKeyword(field.text))
-            fail(field.kind == Token::End ? QStringLiteral("The criterion ends where a field name should follow.")
-                                          : QStringLiteral("A field name should stand where \"%1\" is.").arg(field.text));
+            field.kind == Token::End ? fail(StoreError::Reason::CriterionEndsEarly)
+                                     : fail(StoreError::Reason::FieldNameExpected, {field.text});
         auto node = std::make_shared<Criterion::Node>();
         node->column = m_table.fieldIndex(field.text);
         if (node->column < 0)
-            throw StoreError(StoreError::Kind::UnknownField,
-                             QStringLiteral("The table %1 has no field \"%2\".").arg(m_table.name, field.text));
+            throw StoreError(StoreError::Kind::UnknownField, StoreError::Reason::NoSuchField,
+                             {m_table.name, field.text});
         if (std::find(m_columns.begin(), m_columns.end(), node->column) == m_columns.end())
             m_columns.push_back(node->column);
 
         if (takeKeyword("is")) {
             node->op = takeKeyword("not") ? Op::IsNotNull : Op::IsNull;
             if (!takeKeyword("null"))
-                fail(QStringLiteral("\"Is\" must be followed by \"Null\" or \"Not Null\"."));
+                fail(StoreError::Reason::IsWithoutNull);
             return node;
         }
         const bool negated = takeKeyword("not");
         if (takeKeyword("like")) {
             const Token pattern = take();
             if (pattern.kind != Token::Text && pattern.kind != Token::Number)
-                fail(QStringLiteral("\"Like\" must be followed by a text in quotes."));
+                fail(StoreError::Reason::LikeWithoutText);
             node->op = negated ? Op::NotLike : Op::Like;
             node->pattern = LikeMatcher(pattern.text);
             return node;
         }
         if (negated)
-            fail(QStringLiteral("\"Not\" after a field name must be followed by \"Like\"."));
+            fail(StoreError::Reason::NotWithoutLike);
 
         const Token op = take();
         static const QStringList ops{"=", "<>", "<", "<=", ">", ">="};
         const qsizetype opIndex = op.kind == Token::Symbol ? ops.indexOf(op.text) : -1;
         if (opIndex < 0)
-            fail(QStringLiteral("A comparison (=, <>, <, <=, >, >=) should follow \"%1\".").arg(field.text));
+            fail(StoreError::Reason::ComparisonExpected, {field.text});
         node->op = Op(opIndex);
         literal(*node, field.text);
         return node;
@@ -468,7 +468,7 @@ private:
             bool ok = false;
             node.number = value.text.toDouble(&ok);
             if (!ok)
-                fail(QStringLiteral("\"%1\" is not a number.").arg(value.text));
+                fail(StoreError::Reason::NotANumber, {value.text});
             node.literalIsNumber = true;
             node.text = value.text;
             return;
@@ -478,13 +478,13 @@ private:
             bool ok = false;
             node.number = value.text.trimmed().toDouble(&ok);
             if (def.type == FieldType::Integer && !ok)
-                fail(QStringLiteral("The field %1 holds numbers, but \"%2\" is not a number.").arg(fieldName, value.text));
+                fail(StoreError::Reason::NumberExpected, {fieldName, value.text});
             node.literalIsNumber = def.type == FieldType::Integer;
             return;
         }
         if (value.kind == Token::Word && !isKeyword(value.text))
-            fail(QStringLiteral("The text \"%1\" must be put between quotation marks.").arg(value.text));
-        fail(QStringLiteral("A value should follow the comparison after \"%1\".").arg(fieldName));
+            fail(StoreError::Reason::QuotesMissing, {value.text});
+        fail(StoreError::Reason::ValueMissing, {fieldName});
     }
 
     std::vector<Token> m_tokens;

@@ -175,7 +175,7 @@ QStringList ItemBank::header() {
 ItemBank ItemBank::readText(const QString& path, std::vector<BankProblem>& problems) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw StoreError(StoreError::Kind::NotFound, QStringLiteral("The item bank %1 cannot be read.").arg(path));
+        throw StoreError(StoreError::Kind::NotFound, StoreError::Reason::BankUnreadable, {path});
     ItemBank bank;
     QTextStream in(&file);
     in.setEncoding(QStringConverter::Utf8);
@@ -204,7 +204,7 @@ ItemBank ItemBank::readText(const QString& path, std::vector<BankProblem>& probl
 void ItemBank::writeText(const QString& path) const {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        throw StoreError(StoreError::Kind::ReadOnly, QStringLiteral("%1 cannot be written.").arg(path));
+        throw StoreError(StoreError::Kind::ReadOnly, StoreError::Reason::CannotWrite, {path});
     QTextStream out(&file);
     out.setEncoding(QStringConverter::Utf8);
     out << header().join('\t') << '\n';

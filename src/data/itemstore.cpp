@@ -21,13 +21,17 @@ std::unique_ptr<SnapshotView> ItemStore::sortedCopy(const QString& table, const 
     return SnapshotView::open(m_db, table, orderField, criteria);
 }
 
+qint64 ItemStore::changeStamp() const {
+    return m_db->changeStamp();
+}
+
 std::unique_ptr<Transaction> ItemStore::transaction() const {
     return std::make_unique<Transaction>(m_db);
 }
 
 std::unique_ptr<Transaction> beginTransaction(const LiveView& view) {
     if (!view.database())
-        throw StoreError(StoreError::Kind::Io, QStringLiteral("The view is not open."));
+        throw StoreError(StoreError::Kind::Io, StoreError::Reason::ViewNotOpen);
     return std::make_unique<Transaction>(view.database());
 }
 

@@ -26,6 +26,8 @@ public:
     // A copy of a table's rows in ascending order of a field, restricted by a criterion.
     std::unique_ptr<SnapshotView> sortedCopy(const QString& table, const QString& orderField,
                                              const QString& criteria = QString()) const;
+    // Changes whenever the file's contents change, through this store or any other connection.
+    qint64 changeStamp() const;
     // Starts a transaction on this file; writes made through views of other connections are not part of it.
     std::unique_ptr<Transaction> transaction() const;
 

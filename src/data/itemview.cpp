@@ -14,13 +14,13 @@ namespace lexora {
 namespace {
 
 [[noreturn]] void noCurrentRow() {
-    throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("There is no current item."));
+    throw StoreError(StoreError::Kind::NoCurrentRow, StoreError::Reason::NoCurrentItem);
 }
 
 const TableDef& tableNamed(const QString& name) {
     const TableDef* table = findTable(name);
     if (!table)
-        throw StoreError(StoreError::Kind::UnknownField, QStringLiteral("The database has no table \"%1\".").arg(name));
+        throw StoreError(StoreError::Kind::UnknownField, StoreError::Reason::NoSuchTable, {name});
     return *table;
 }
 
@@ -120,8 +120,7 @@ QVariant ItemView::currentCell(int column) const {
 int ItemView::columnOf(const QString& name) const {
     const int column = m_table->fieldIndex(name);
     if (column < 0)
-        throw StoreError(StoreError::Kind::UnknownField,
-                         QStringLiteral("The table %1 has no field \"%2\".").arg(m_table->name, name));
+        throw StoreError(StoreError::Kind::UnknownField, StoreError::Reason::NoSuchField, {m_table->name, name});
     return column;
 }
 
@@ -211,9 +210,8 @@ void LiveView::loadKeys() {
 
 void LiveView::requireOpen() const {
     if (!m_db)
-        throw StoreError(StoreError::Kind::NotFound,
-                         m_path.isEmpty() ? QStringLiteral("The item view is not open.")
-                                          : QStringLiteral("The item database %1 is not open.").arg(m_path));
+        throw m_path.isEmpty() ? StoreError(StoreError::Kind::NotFound, StoreError::Reason::ViewNotOpen)
+                               : StoreError(StoreError::Kind::NotFound, StoreError::Reason::DatabaseNotOpen, {m_path});
 }
 
 bool LiveView::writable() const {
@@ -223,8 +221,7 @@ bool LiveView::writable() const {
 void LiveView::requireWritable() const {
     requireOpen();
     if (m_db->readOnly())
-        throw StoreError(StoreError::Kind::ReadOnly,
-                         QStringLiteral("The database file %1 cannot be written.").arg(m_db->path()));
+        throw StoreError(StoreError::Kind::ReadOnly, StoreError::Reason::FileReadOnly, {m_db->path()});
 }
 
 std::string LiveView::selectColumns() const {
@@ -234,8 +231,7 @@ std::string LiveView::selectColumns() const {
 void LiveView::setIndex(const QString& name) {
     requireOpen();
     if (!name.isEmpty() && !m_table->index(name))
-        throw StoreError(StoreError::Kind::UnknownField,
-                         QStringLiteral("The table %1 has no index \"%2\".").arg(m_table->name, name));
+        throw StoreError(StoreError::Kind::UnknownField, StoreError::Reason::NoSuchIndex, {m_table->name, name});
     m_index = name.isEmpty() ? QString() : m_table->index(name)->name;
     m_mode = EditMode::None;
     loadKeys();
@@ -245,7 +241,7 @@ void LiveView::setIndex(const QString& name) {
 void LiveView::seek(const QVariant& key) {
     requireOpen();
     if (m_index.isEmpty())
-        throw StoreError(StoreError::Kind::UnknownField, QStringLiteral("Seeking needs an index to be chosen first."));
+        throw StoreError(StoreError::Kind::UnknownField, StoreError::Reason::NoIndexChosen);
     beforeMove();
     const IndexDef* index = m_table->index(m_index);
     const FieldDef& field = m_table->fields[size_t(m_table->fieldIndex(index->field))];
@@ -273,7 +269,7 @@ QVariant LiveView::cell(int pos, int column) const {
         Statement row = m_db->prepare(selectColumns() + " WHERE rowid = ?");
         row.bind(1, QVariant(key));
         if (!row.step())
-            throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("The current item has been deleted."));
+            throw StoreError(StoreError::Kind::NoCurrentRow, StoreError::Reason::ItemDeleted);
         m_cache.cells.resize(m_table->fields.size());
         for (size_t i = 0; i < m_table->fields.size(); ++i)
             m_cache.cells[i] = row.column(int(i));
@@ -362,13 +358,13 @@ void LiveView::addNew() {
 void LiveView::setField(const QString& name, const QVariant& value) {
     const int column = columnOf(name);
     if (m_mode == EditMode::None)
-        throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("The item is not being edited."));
+        throw StoreError(StoreError::Kind::NoCurrentRow, StoreError::Reason::NotEditing);
     m_buffer[size_t(column)] = storedValue(m_table->fields[size_t(column)], value);
 }
 
 void LiveView::update() {
     if (m_mode == EditMode::None)
-        throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("The item is not being edited."));
+        throw StoreError(StoreError::Kind::NoCurrentRow, StoreError::Reason::NotEditing);
     requireWritable();
     SnapshotView::completeCopiesOf(m_db->path());
     const std::string table = '"' + m_table->name.toStdString() + '"';
@@ -459,7 +455,7 @@ struct SnapshotView::Data {
         Statement read = db->prepare(select(all) + " WHERE rowid = ?");
         read.bind(1, QVariant(keys[size_t(index)]));
         if (!read.step())
-            throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("The item has been deleted."));
+            throw StoreError(StoreError::Kind::NoCurrentRow, StoreError::Reason::ItemDeleted);
         std::vector<QVariant> row(all.size());
         for (size_t i = 0; i < all.size(); ++i)
             row[i] = read.column(int(i) + 1);
@@ -557,8 +553,7 @@ std::unique_ptr<SnapshotView> SnapshotView::open(std::shared_ptr<SqliteDb> db, c
     const TableDef& table = tableNamed(tableName);
     const int orderColumn = orderField.isEmpty() ? -1 : table.fieldIndex(orderField);
     if (orderColumn < 0 && !orderField.isEmpty())
-        throw StoreError(StoreError::Kind::UnknownField,
-                         QStringLiteral("The table %1 has no field \"%2\".").arg(table.name, orderField));
+        throw StoreError(StoreError::Kind::UnknownField, StoreError::Reason::NoSuchField, {table.name, orderField});
     std::optional<Criterion> criterion;
     if (!criteria.isNull())
         criterion = Criterion::parse(criteria, table);
@@ -657,23 +652,17 @@ QVariant storedValue(const FieldDef& field, const QVariant& value) {
             return {};
         const qlonglong number = text.toLongLong(&ok);
         if (!ok || number < kIntegerMin || number > kIntegerMax)
-            throw StoreError(StoreError::Kind::BadValue,
-                             QStringLiteral("The field %1 holds whole numbers from %2 to %3; \"%4\" is not one.")
-                                 .arg(field.name)
-                                 .arg(kIntegerMin)
-                                 .arg(kIntegerMax)
-                                 .arg(value.toString()));
+            throw StoreError(StoreError::Kind::BadValue, StoreError::Reason::NotWholeNumber,
+                             {field.name, QString::number(kIntegerMin), QString::number(kIntegerMax),
+                              value.toString()});
         return QVariant(number);
     }
     const QString text = value.toString();
     if (text.isEmpty())
         return {};
     if (field.maxLength > 0 && text.size() > field.maxLength)
-        throw StoreError(StoreError::Kind::BadValue,
-                         QStringLiteral("The field %1 holds at most %2 character(s); \"%3\" is longer.")
-                             .arg(field.name)
-                             .arg(field.maxLength)
-                             .arg(text));
+        throw StoreError(StoreError::Kind::BadValue, StoreError::Reason::TooLong,
+                         {field.name, QString::number(field.maxLength), text});
     return QVariant(text);
 }
 

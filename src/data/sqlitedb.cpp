@@ -27,7 +27,7 @@ void Statement::bind(int index, const QVariant& value) {
         rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
     }
     if (rc != SQLITE_OK)
-        m_db.fail(rc, QStringLiteral("preparing a value"));
+        m_db.fail(rc, StoreError::Step::value);
 }
 
 bool Statement::step() {
@@ -36,7 +36,7 @@ bool Statement::step() {
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    m_db.fail(rc, QStringLiteral("reading or writing"));
+    m_db.fail(rc, StoreError::Step::readWrite);
 }
 
 // The one-letter fields (keys, answer letters) repeat a handful of values; sharing one
@@ -82,9 +82,9 @@ bool SqliteDb::markedReadOnly(const QFileInfo& file) {
 std::shared_ptr<SqliteDb> SqliteDb::open(const QString& path, bool create) {
     const QFileInfo info(path);
     if (!create && !info.exists())
-        throw StoreError(StoreError::Kind::NotFound, QStringLiteral("The database file %1 does not exist.").arg(path));
+        throw StoreError(StoreError::Kind::NotFound, StoreError::Reason::FileMissing, {path});
     if (info.exists() && !info.isFile())
-        throw StoreError(StoreError::Kind::NotADatabase, QStringLiteral("%1 is not a file.").arg(path));
+        throw StoreError(StoreError::Kind::NotADatabase, StoreError::Reason::NotAFile, {path});
 
     const bool readOnly = info.exists() && markedReadOnly(info);
     sqlite3* handle = nullptr;
@@ -94,7 +94,7 @@ std::shared_ptr<SqliteDb> SqliteDb::open(const QString& path, bool create) {
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &handle, flags, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(handle);
-        throw StoreError(StoreError::Kind::NotFound, QStringLiteral("The database file %1 cannot be opened.").arg(path));
+        throw StoreError(StoreError::Kind::NotFound, StoreError::Reason::CannotOpen, {path});
     }
     sqlite3_extended_result_codes(handle, 1);
     sqlite3_busy_timeout(handle, 2000);
@@ -112,7 +112,6 @@ std::shared_ptr<SqliteDb> SqliteDb::open(const QString& path, bool create) {
 // A file that is not a database, or a database without the item tables, is
 // refused at once, before any screen relies on it.
 void SqliteDb::checkItemDatabase() {
-    const QString notItems = QStringLiteral("%1 is not an item database").arg(m_path);
     try {
         for (const TableDef* table : {&itemTable(), &failedTable()}) {
             Statement info = prepare("SELECT name FROM pragma_table_info(?)");
@@ -125,18 +124,20 @@ void SqliteDb::checkItemDatabase() {
                 for (const QString& name : present)
                     found = found || name.compare(field.name, Qt::CaseInsensitive) == 0;
                 if (!found)
-                    throw StoreError(StoreError::Kind::NotADatabase,
-                                     present.empty()
-                                         ? QStringLiteral("%1: it has no table %2.").arg(notItems, table->name)
-                                         : QStringLiteral("%1: the table %2 has no field %3.")
-                                               .arg(notItems, table->name, field.name));
+                    throw present.empty() ? StoreError(StoreError::Kind::NotADatabase,
+                                                       StoreError::Reason::TableMissing, {m_path, table->name})
+                                          : StoreError(StoreError::Kind::NotADatabase,
+                                                       StoreError::Reason::FieldMissing,
+                                                       {m_path, table->name, field.name});
             }
         }
     } catch (const StoreError& e) {
         // A file another program holds locked may well be an item database.
         if (e.kind() == StoreError::Kind::NotADatabase || e.kind() == StoreError::Kind::Busy)
             throw;
-        throw StoreError(StoreError::Kind::NotADatabase, QStringLiteral("%1 (%2).").arg(notItems, e.message()));
+        // The engine's own words say what it met instead of the tables.
+        throw StoreError(StoreError::Kind::NotADatabase, StoreError::Reason::NotItemDatabase,
+                         {m_path, e.details().value(e.details().size() - 1)});
     }
 }
 
@@ -152,7 +153,7 @@ Statement SqliteDb::prepare(const std::string& sql) {
         sqlite3_stmt* stmt = nullptr;
         const int rc = sqlite3_prepare_v2(m_db, sql.c_str(), int(sql.size()), &stmt, nullptr);
         if (rc != SQLITE_OK)
-            fail(rc, QStringLiteral("preparing a query"));
+            fail(rc, StoreError::Step::query);
         it = m_cache.emplace(sql, stmt).first;
     }
     return Statement(*this, it->second);
@@ -163,7 +164,7 @@ void SqliteDb::exec(const char* sql) {
     const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, &message);
     sqlite3_free(message);
     if (rc != SQLITE_OK)
-        fail(rc, QStringLiteral("running a command"));
+        fail(rc, StoreError::Step::command);
 }
 
 qint64 SqliteDb::lastInsertRowid() const {
@@ -187,39 +188,29 @@ bool SqliteDb::readOnly() const {
     return file.exists() && markedReadOnly(file);
 }
 
-void SqliteDb::fail(int rc, const QString& what) const {
+void SqliteDb::fail(int rc, const char* step) const {
     const QString detail = QString::fromUtf8(sqlite3_errmsg(m_db));
     const int primary = rc & 0xff;
     if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
-        throw StoreError(StoreError::Kind::DuplicateKey,
-                         QStringLiteral("Another item already has this value (%1).").arg(detail));
+        throw StoreError(StoreError::Kind::DuplicateKey, StoreError::Reason::ValueTaken, {detail});
     if (rc == SQLITE_READONLY_DBMOVED)
-        throw StoreError(
-            StoreError::Kind::NotFound,
-            QStringLiteral("The database file %1 has been moved or deleted while it was in use.").arg(m_path));
+        throw StoreError(StoreError::Kind::NotFound, StoreError::Reason::MovedOrDeleted, {m_path});
     if (primary == SQLITE_READONLY || primary == SQLITE_PERM || primary == SQLITE_AUTH)
-        throw StoreError(StoreError::Kind::ReadOnly,
-                         QStringLiteral("The database file %1 cannot be written.").arg(m_path));
+        throw StoreError(StoreError::Kind::ReadOnly, StoreError::Reason::FileReadOnly, {m_path});
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-        throw StoreError(StoreError::Kind::Busy,
-                         QStringLiteral("The database file %1 is in use by another program. Try again when it "
-                                        "has finished.")
-                             .arg(m_path));
+        throw StoreError(StoreError::Kind::Busy, StoreError::Reason::InUse, {m_path});
     // The engine cannot create its journal beside the file: the folder cannot be written.
     if (primary == SQLITE_CANTOPEN)
-        throw StoreError(StoreError::Kind::ReadOnly,
-                         QStringLiteral("The database file %1 cannot be written (its folder cannot be written).")
-                             .arg(m_path));
+        throw StoreError(StoreError::Kind::ReadOnly, StoreError::Reason::FolderReadOnly, {m_path});
     if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
-        throw StoreError(StoreError::Kind::NotADatabase,
-                         QStringLiteral("%1 is not an item database (%2).").arg(m_path, detail));
-    throw StoreError(StoreError::Kind::Io, QStringLiteral("The database %1 failed while %2: %3.").arg(m_path, what, detail));
+        throw StoreError(StoreError::Kind::NotADatabase, StoreError::Reason::NotItemDatabase, {m_path, detail});
+    throw StoreError(StoreError::Kind::Io, StoreError::Reason::EngineFailure,
+                     {m_path, QString::fromLatin1(step), detail});
 }
 
 Transaction::Transaction(std::shared_ptr<SqliteDb> db) : m_db(std::move(db)) {
     if (m_db->readOnly())
-        throw StoreError(StoreError::Kind::ReadOnly,
-                         QStringLiteral("The database file %1 cannot be written.").arg(m_db->path()));
+        throw StoreError(StoreError::Kind::ReadOnly, StoreError::Reason::FileReadOnly, {m_db->path()});
     m_db->exec("BEGIN IMMEDIATE");
 }
 

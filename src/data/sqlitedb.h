@@ -52,8 +52,8 @@ public:
     bool readOnly() const;
     const QString& path() const { return m_path; }
 
-    // Turns the engine's last error into a StoreError; `what` says what was being done.
-    [[noreturn]] void fail(int rc, const QString& what) const;
+    // Turns the engine's last error into a StoreError: throws the StoreError for engine result `rc`; `step` is one of StoreError::Step.
+    [[noreturn]] void fail(int rc, const char* step) const;
 
 private:
     static bool markedReadOnly(const QFileInfo& file);

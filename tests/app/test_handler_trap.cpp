@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "app/screen.h"
+#include "text/captions.h"
 
 #include "ui/programfixture.h"
 
@@ -169,10 +170,27 @@ private slots:
         QCOMPARE(QCoreApplication::sendEvent(&faulty, &event), false);
         faulty.throwStandard = false;
         QCOMPARE(QCoreApplication::sendEvent(&faulty, &event), false);
+        app->setWorkingLanguage([] { return int(LangCode::Hungarian); });
+        QCOMPARE(QCoreApplication::sendEvent(&faulty, &event), false);
+        app->setWorkingLanguage({});
         app->setFailureReporter(reportEscape);
-        QCOMPARE(told.size(), 2);
+        QCOMPARE(told.size(), 3);
         QVERIFY(told[0].contains("broken event"));
         QVERIFY(told[1].startsWith("An unexpected error occurred."));
+        QCOMPARE(told[2], QString::fromUtf8("Váratlan hiba történt.\nA program tovább fut."));
+    }
+
+    // A handler's unforeseen failure is told in the working language too.
+    void aScreenTellsAnUnexpectedFailureInFrench() {
+        ProgramFixture f;
+        f.prepare(LangCode::French);
+        f.show(ScreenId::Practice);
+        f.platform().failNext(Service::Random);
+        click(f, ScreenId::Practice, "Command3");
+        QCOMPARE(f.platform().messages.size(), size_t(1));
+        QVERIFY2(f.platform().messages[0].text.startsWith(QString::fromUtf8("Une erreur inattendue s'est produite : ")),
+                 qPrintable(f.platform().messages[0].text));
+        QVERIFY(f.platform().messages[0].text.endsWith(QString::fromUtf8("\nLe programme continue.")));
     }
 };
 

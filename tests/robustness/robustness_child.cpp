@@ -84,7 +84,7 @@ int reshuffle(const QString& path, unsigned seed) {
     SeededPlatform platform(seed, view->count());
     const Reshuffle::Result result = Reshuffle(*view, platform).run();
     if (result.outcome != Reshuffle::Outcome::Reordered) {
-        std::fprintf(stderr, "the reshuffle failed: %s\n", qPrintable(result.problem));
+        std::fprintf(stderr, "the reshuffle failed: %s\n", result.problem ? result.problem->what() : "");
         return 1;
     }
     std::printf("done %d\n", result.rows);

@@ -15,11 +15,21 @@
 
 namespace lexora::shots {
 
+ToldMessage& toldMessage() {
+    static ToldMessage told;
+    return told;
+}
+
+const ToldMessage& lastMessage() {
+    return toldMessage();
+}
+
 // Like the real platform, but boxes are recorded instead of waiting for a person.
 class ShotPlatform : public RealPlatform {
 public:
-    void message(QWidget*, const QString& text, const QString& title, MessageIcon) override {
+    void message(QWidget*, const QString& text, const QString& title, MessageIcon icon) override {
         QTextStream(stdout) << "  message [" << title << "]: " << text << '\n';
+        toldMessage() = {text, title, icon};
     }
     QString input(QWidget*, const QString&, const QString& prompt, const QString& defaultText) override {
         QTextStream(stdout) << "  input: " << prompt.left(40) << "... -> " << defaultText << '\n';

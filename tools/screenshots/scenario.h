@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/platform.h"
 #include "app/program.h"
 
 #include <QString>
@@ -34,6 +35,14 @@ private:
 };
 
 std::vector<Scenario>& scenarios();
+
+// The last message box the program opened; boxes are recorded, not shown, while scenarios run.
+struct ToldMessage {
+    QString text;
+    QString title;
+    MessageIcon icon = MessageIcon::Information;
+};
+const ToldMessage& lastMessage();
 
 struct Register {
     Register(const QString& name, std::function<void(Camera&)> run) { scenarios().push_back({name, std::move(run)}); }

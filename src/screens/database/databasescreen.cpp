@@ -9,7 +9,9 @@
 #include "screens/database/databasestate.h"
 #include "screens/database/fieldbinder.h"
 #include "screens/database/itemexchangemenu.h"
+#include "data/schema.h"
 #include "text/captions.h"
+#include "text/messages.h"
 
 #include <QAction>
 #include <QLabel>
@@ -48,6 +50,11 @@ void fitLeftwards(QLabel* label) {
         area.setLeft(area.right() + 1 - needed);
         label->setGeometry(area);
     }
+}
+
+// Messages are told in the working language; before it is chosen, in English.
+int workingLanguage(AppContext& context) {
+    return context.globals.langcode.value_or(LangCode::English);
 }
 
 } // namespace
@@ -125,6 +132,9 @@ void DatabaseScreen::buildFields() {
     markSpoken(text7, Spoken::Answer, 'D');
     markSpoken(text10, Spoken::RightLetter);
     markSpoken(text8, Spoken::Solution);
+    // An item without a number can never be drawn, one without a level never chosen by level.
+    m_binder->requireValue("Sorszam");
+    m_binder->requireValue("szint");
 }
 
 QLabel* DatabaseScreen::makeLabel(const QString& name, int left, int top, int width, int height) {
@@ -265,7 +275,7 @@ void DatabaseScreen::formLoad() {
         m_data->setRecordSource(kItemTable);
         m_data->refresh();
     } catch (const StoreError& e) {
-        failure = e.message();
+        failure = Messages::of(e, workingLanguage(ctx()));
     }
     center(this);
     keepOnTop(this);
@@ -431,7 +441,8 @@ bool DatabaseScreen::savePendingNewItem() {
 }
 
 void DatabaseScreen::tell(const StoreError& error) {
-    ctx().platform.message(this, error.message(), state().titleword, MessageIcon::Exclamation);
+    ctx().platform.message(this, Messages::of(error, workingLanguage(ctx())), state().titleword,
+                           MessageIcon::Exclamation);
 }
 
 // ---------------------------------------------------------------- browsing
@@ -538,8 +549,7 @@ void DatabaseScreen::searched(bool found) {
 
 std::unique_ptr<LiveView> DatabaseScreen::tableView() {
     if (!m_data->isOpen())
-        throw StoreError(StoreError::Kind::NotFound,
-                         QStringLiteral("The item database %1 is not open.").arg(ctx().globals.dbpath));
+        throw StoreError(StoreError::Kind::NotFound, StoreError::Reason::DatabaseNotOpen, {ctx().globals.dbpath});
     return LiveView::open(m_data->database(), kItemTable);
 }
 
@@ -552,13 +562,42 @@ int DatabaseScreen::highestNumber() {
     return table->field("sorszam").toInt();
 }
 
+// The number New proposes: one above the highest, or, when the highest is already the largest a
+// record number can be, the lowest number no item has. Nothing when every number is taken.
+std::optional<int> DatabaseScreen::newItemNumber() {
+    const int highest = highestNumber();
+    if (highest < kIntegerMax)
+        return highest + 1;
+    // Only the numbers are read, in ascending order; the first gap from 1 upwards is free.
+    const auto byNumber = SnapshotView::open(m_data->database(), kItemTable, QStringLiteral("sorszam"));
+    int lowestFree = 1;
+    for (byNumber->moveFirst(); !byNumber->eof() && lowestFree <= kIntegerMax; byNumber->moveNext()) {
+        const QVariant number = byNumber->field(QStringLiteral("sorszam"));
+        if (number.isNull() || number.toInt() < lowestFree)
+            continue;
+        if (number.toInt() > lowestFree)
+            break;
+        ++lowestFree;
+    }
+    if (lowestFree > kIntegerMax)
+        return std::nullopt;
+    return lowestFree;
+}
+
 void DatabaseScreen::Command1_Click() {
     handler([this] {
         // Leaving the item on display writes it, and a new item still pending, first.
         saveItem();
+        const std::optional<int> number = newItemNumber();
+        if (!number) {
+            const QString highest = QString::number(kIntegerMax);
+            ctx().platform.message(this,
+                                   Messages::text(Messages::Id::NoFreeRecordNumber, workingLanguage(ctx()), {highest}),
+                                   state().titleword, MessageIcon::Exclamation);
+            return;
+        }
         if (!m_data->bof())
             m_data->movePrevious();
-        const int highest = highestNumber();
         try {
             m_data->refresh();
             // A file that cannot take the new item refuses it now, before the teacher types it in.
@@ -570,7 +609,7 @@ void DatabaseScreen::Command1_Click() {
         state().newpending = 1;
         m_data->addNew();
         m_binder->show();
-        m_binder->setText("sorszam", QString::number(highest + 1));
+        m_binder->setText("sorszam", QString::number(*number));
         m_text2->setFocus();
         ctx().platform.reseedRandom();
         const int r = int(ctx().platform.random() * 3000 + 1);

@@ -92,6 +92,7 @@ private:
     bool savePendingNewItem();
     std::unique_ptr<LiveView> tableView();
     int highestNumber();
+    std::optional<int> newItemNumber();
     void tell(const StoreError& error);
     void searched(bool found);
     void leaveFor(ScreenId target);

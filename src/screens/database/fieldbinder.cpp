@@ -28,6 +28,11 @@ void FieldBinder::bind(QPlainTextEdit* box, const QString& field) {
     });
 }
 
+void FieldBinder::requireValue(const QString& field) {
+    if (Binding* binding = find(field))
+        binding->required = true;
+}
+
 void FieldBinder::show() {
     std::vector<QString> values(m_bindings.size());
     bool hasRow = m_view && (m_view->editMode() != LiveView::EditMode::None || m_view->hasCurrent());
@@ -71,6 +76,11 @@ bool FieldBinder::modified() const {
 void FieldBinder::store() {
     if (!m_view || !modified())
         return;
+    // Refused before the row is touched, so that nothing of the edit is begun.
+    for (const Binding& binding : m_bindings) {
+        if (binding.required && binding.modified && boxText(binding).trimmed().isEmpty())
+            throw StoreError(StoreError::Kind::BadValue, StoreError::Reason::EmptyNumber, {binding.field});
+    }
     if (m_view->editMode() == LiveView::EditMode::None)
         m_view->edit();
     for (const Binding& binding : m_bindings) {

@@ -27,6 +27,9 @@ public:
     void setView(LiveView* view) { m_view = view; }
     void bind(QLineEdit* box, const QString& field);
     void bind(QPlainTextEdit* box, const QString& field);
+    // The box of `field` may not be emptied: store() refuses it as it refuses a value the field
+    // cannot hold.
+    void requireValue(const QString& field);
 
     // Fills every box from the row on display: the current row, or the row being added or edited.
     // No box counts as changed afterwards.
@@ -38,7 +41,7 @@ public:
     bool modified() const;
     // Copies the changed boxes into the view's edit buffer, beginning an edit of the current row unless
     // an edit or a new row is under way. Throws StoreError, naming the field, for a text its field
-    // cannot hold; the boxes keep what was typed.
+    // cannot hold or a required box that was emptied; the boxes keep what was typed.
     void store();
     // The changed boxes have been written (or are to be forgotten).
     void markSaved();
@@ -48,6 +51,7 @@ private:
         QWidget* box = nullptr;
         QString field;
         bool modified = false;
+        bool required = false;
     };
 
     Binding* find(const QString& field);

@@ -11,6 +11,8 @@
 #include "screens/info/aboutscreen.h"
 #include "screens/start/flagpictures.h"
 #include "text/translated.h"
+#include "text/captions.h"
+#include "text/messages.h"
 
 #include <QAction>
 #include <QDir>
@@ -220,7 +222,7 @@ void HubScreen::bindData1() {
     } catch (const StoreError& e) {
         showDatabaseProblem(e.kind() == StoreError::Kind::NotFound || e.kind() == StoreError::Kind::NotADatabase
                                 ? QString()
-                                : e.message());
+                                : Messages::of(e, workingLanguage()));
     }
 }
 
@@ -228,24 +230,26 @@ void HubScreen::bindData1() {
 void HubScreen::showDatabaseProblem(const QString& reason) {
     const QString path = ctx().globals.dbpath;
     const QFileInfo file(path);
+    const int lang = workingLanguage();
+    const QStringList fileAndFolder{file.fileName(), QDir::toNativeSeparators(ctx().apppath())};
     QString text;
     if (path.isEmpty())
-        text = QStringLiteral("No item database has been chosen.");
+        text = Messages::text(Messages::Id::NoDatabaseChosen, lang);
     else if (!file.exists()) {
-        text = QStringLiteral("The item database \"%1\" is missing. It must be in the program's folder: %2")
-                   .arg(file.fileName(), QDir::toNativeSeparators(ctx().apppath()));
+        text = Messages::text(Messages::Id::DatabaseMissing, lang, fileAndFolder);
         for (const ProgramFolder::CopyFailure& failure : ctx().copyFailures)
             if (failure.file == file.fileName())
-                text += QLatin1Char('\n') + copyFailedText.in(ctx().globals.langcode.value_or(16))
-                                                .arg(QDir::toNativeSeparators(failure.from), failure.reason);
+                text += QLatin1Char('\n') + copyFailedText.in(lang).arg(QDir::toNativeSeparators(failure.from), failure.reason);
     } else if (reason.isEmpty())
-        text = QStringLiteral("The file \"%1\" is not an item database. The program needs its item database \"%1\" "
-                              "in the program's folder: %2")
-                   .arg(file.fileName(), QDir::toNativeSeparators(ctx().apppath()));
+        text = Messages::text(Messages::Id::NotAnItemDatabase, lang, fileAndFolder);
     else
         text = reason;
     m_notice->setText(text);
     m_notice->show();
+}
+
+int HubScreen::workingLanguage() {
+    return ctx().globals.langcode.value_or(LangCode::English);
 }
 
 void HubScreen::check() {
@@ -278,6 +282,9 @@ void HubScreen::worklang_Click(int index) {
         ctx().globals.langcode = workingLanguages[index].langcode;
         m_worklang[size_t(index)]->setChecked(true);
         language();
+        // A notice about the database is told again in the new language.
+        if (!m_notice->isHidden())
+            bindData1();
     });
 }
 
@@ -304,8 +311,8 @@ void HubScreen::closeBoxPressed() {
 
 void HubScreen::change_Click() {
     reportingHandler([this] {
-        const QString failed = QStringLiteral("The order of the sentences could not be changed; the database has "
-                                              "been left as it was.\n\n");
+        const QString failed =
+            Messages::text(Messages::Id::ReshuffleFailed, workingLanguage()) + QStringLiteral("\n\n");
         // The view is read afresh: a Database screen beside the hub may have deleted or added
         // items since it was opened, and the reorder places the items the table holds now.
         bindData1();
@@ -317,7 +324,8 @@ void HubScreen::change_Click() {
         if (result.outcome == Reshuffle::Outcome::Reordered)
             setCaption(m_change, reorderedText);
         else if (result.outcome == Reshuffle::Outcome::Failed)
-            ctx().platform.message(this, failed + result.problem, windowTitle(), MessageIcon::Exclamation);
+            ctx().platform.message(this, failed + Messages::of(*result.problem, workingLanguage()), windowTitle(),
+                                   MessageIcon::Exclamation);
     });
 }
 

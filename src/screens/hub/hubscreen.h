@@ -45,6 +45,7 @@ private:
     void buildControls();
     void buildMenus();
     void language();
+    int workingLanguage();
     void check(); // clears the marks of the Working-language entries
     void csekk(); // clears the marks of the Databases entries
     // Binds Data1 to the current database file and opens it; when the file is missing or

@@ -48,7 +48,7 @@ Reshuffle::Result Reshuffle::run() {
     } catch (const StoreError& e) {
         // The transaction has been rolled back on the way out: the file is as it was.
         result.outcome = Outcome::Failed;
-        result.problem = e.message();
+        result.problem = e;
         result.rows = 0;
     }
     try {
@@ -82,9 +82,8 @@ void Reshuffle::placeCurrentRow(Result& result) {
         ++result.collisions;
         const std::optional<int> next = step(n, first);
         if (!next)
-            throw StoreError(StoreError::Kind::BadValue,
-                             QStringLiteral("There is no free place left in the sequence for item number %1.")
-                                 .arg(m_view.text(QStringLiteral("sorszam"))));
+            throw StoreError(StoreError::Kind::BadValue, StoreError::Reason::NoFreePlace,
+                             {m_view.text(QStringLiteral("sorszam"))});
         n = *next;
     }
     if (own.isValid())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/storeerror.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -27,7 +29,7 @@ public:
         Outcome outcome = Outcome::Reordered;
         int rows = 0;       // rows written
         int collisions = 0; // writes refused because the value was taken
-        QString problem;    // why nothing was changed (Failed only)
+        std::optional<StoreError> problem; // why nothing was changed (Failed only)
     };
 
     // `view` is an open live view of the item table; the draws come from `platform`.

@@ -9,6 +9,7 @@
 #include "screens/practice/practicecaptions.h"
 #include "screens/practice/practicestate.h"
 #include "text/captions.h"
+#include "text/messages.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -45,7 +46,7 @@ void setNumber(QLabel* label, int value) {
 qint16 sixteenBit(const QVariant& value) {
     const qlonglong number = value.toLongLong();
     if (number < std::numeric_limits<qint16>::min() || number > std::numeric_limits<qint16>::max())
-        throw StoreError(StoreError::Kind::BadValue, QStringLiteral("The item number %1 is too large.").arg(number));
+        throw StoreError(StoreError::Kind::BadValue, StoreError::Reason::NumberTooLarge, {QString::number(number)});
     return qint16(number);
 }
 
@@ -105,13 +106,13 @@ void PracticeScreen::formLoad() {
     s.selection.reset();
     try {
         s.dbhandle = ItemStore::open(ctx().globals.dbpath);
-        s.selection = allItems().filtered(QStringLiteral("szint >= 1"));
+        s.selection = itemsNow(QStringLiteral("szint >= 1"));
         // An empty item table leaves the selection empty: the screen opens all the same.
         if (s.selection->count() > 0)
             s.selection->moveFirst();
     } catch (const StoreError& e) {
         // Without its database the screen could show nothing; the learner is told why.
-        ctx().platform.message(this, e.message(), s.titleword, MessageIcon::Stop);
+        ctx().platform.message(this, Messages::of(e, langcode()), s.titleword, MessageIcon::Stop);
     }
 }
 
@@ -451,7 +452,7 @@ void PracticeScreen::mnuNivelItem_Click(int index) {
         if (index <= 2) {
             for (int i = 0; i <= 2; ++i)
                 m_c.menus.nivel[size_t(i)]->setChecked(i == index);
-            s.selection = allItems().filtered(QString::fromLatin1(kLevelFilters[index]));
+            s.selection = itemsNow(QString::fromLatin1(kLevelFilters[index]));
             if (s.selection->count() == 0) {
                 noItemsSelected();
                 return;
@@ -476,7 +477,7 @@ void PracticeScreen::mnuTopicItem_Click(int index) {
             showSequentialButtons();
             check();
             m_c.menus.topicItem[size_t(index)]->setChecked(true);
-            s.selection = allItems().filtered(TopicCatalogue::topic(index).practiceFilter);
+            s.selection = itemsNow(TopicCatalogue::topic(index).practiceFilter);
             s.selection->moveFirst();
             setCaption(label(21), TopicCatalogue::practiceTitle(index, langcode()));
             display(*s.selection);
@@ -550,21 +551,26 @@ ItemStore& PracticeScreen::dbhandle() {
 SnapshotView& PracticeScreen::selection() {
     PracticeState& s = state();
     if (!s.selection)
-        throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("No items are selected."));
+        throw StoreError(StoreError::Kind::NoCurrentRow, StoreError::Reason::NothingSelected);
     return *s.selection;
 }
 
-// Every item of the open database in ascending sorrend2, copied once: a level or a topic
-// is cut from it. The items cannot change while this screen is open (the screens that
-// write them are closed meanwhile), and a fresh copy is taken each time the screen opens.
-const SnapshotView& PracticeScreen::allItems() {
+// The items of the open database that meet `criteria`, in ascending sorrend2, as the table holds
+// them now: the reshuffle and the Database screen may have changed them while this screen was
+// open, with the hub brought back beside it. They are cut from a copy of every item, which is
+// taken afresh whenever the file has changed since it was made (its change stamp tells), so a
+// choice on an unchanged file costs no reading of the whole table.
+std::unique_ptr<SnapshotView> PracticeScreen::itemsNow(const QString& criteria) {
     PracticeState& s = state();
     ItemStore& db = dbhandle();
-    if (!s.allItems || s.allItemsPath != db.path()) {
+    // Read before the copy: a change landing meanwhile makes the next choice copy again.
+    const qint64 stamp = db.changeStamp();
+    if (!s.allItems || s.allItemsPath != db.path() || s.allItemsStamp != stamp) {
         s.allItems = db.sortedCopy(QStringLiteral("Test1"), QStringLiteral("sorrend2"));
         s.allItemsPath = db.path();
+        s.allItemsStamp = stamp;
     }
-    return *s.allItems;
+    return s.allItems->filtered(criteria);
 }
 
 } // namespace lexora

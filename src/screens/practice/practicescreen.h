@@ -5,6 +5,7 @@
 #include "screens/practice/practicecontrols.h"
 
 #include <initializer_list>
+#include <memory>
 
 class QLabel;
 
@@ -73,7 +74,7 @@ private:
     PracticeState& state();
     ItemStore& dbhandle();
     SnapshotView& selection();
-    const SnapshotView& allItems();
+    std::unique_ptr<SnapshotView> itemsNow(const QString& criteria);
     int langcode();
 
     PracticeControls m_c;

@@ -14,8 +14,9 @@ namespace lexora {
 // seqmode, dbhandle, selection and titleword afresh and leaves the others alone.
 struct PracticeState {
     std::optional<ItemStore> dbhandle;       // the item database, opened when the screen loads
-    std::unique_ptr<SnapshotView> allItems;  // every item of dbhandle in ascending sorrend2
+    std::unique_ptr<SnapshotView> allItems;  // every item of dbhandle in ascending sorrend2, while unchanged
     QString allItemsPath;                    // the file allItems was copied from
+    qint64 allItemsStamp = 0;                // the file's change stamp when allItems was copied
     std::unique_ptr<SnapshotView> selection; // the items sequential mode walks
     int seqmode = 0;                         // 0 = random mode, 1 = sequential mode
     QString startcrit;                       // criterion of the starting point chosen last

@@ -7,6 +7,7 @@
 #include "screens/test/faileditemsstate.h"
 #include "screens/test/failedtable.h"
 #include "text/captions.h"
+#include "text/messages.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -41,22 +42,6 @@ QString taskWord(int langcode) {
         return QStringLiteral("Erreurs");
     default:
         return QString();
-    }
-}
-
-// Told when the failed-items table has lost its first row and is therefore left as it is.
-QString missingPlaceholderText(int langcode) {
-    switch (langcode) {
-    case LangCode::Hungarian:
-        return QStringLiteral("A hibás válaszok táblájából hiányzik az első sor, ezért a program nem törölt belőle "
-                              "semmit.");
-    case LangCode::Spanish:
-        return QStringLiteral("Falta la primera fila de la tabla de respuestas erróneas; por eso no se ha borrado "
-                              "nada.");
-    case LangCode::French:
-        return QStringLiteral("La première ligne de la table des erreurs manque ; rien n'a donc été effacé.");
-    default:
-        return QStringLiteral("The table of failed items has lost its first row, so nothing was deleted from it.");
     }
 }
 
@@ -375,9 +360,10 @@ void FailedItemsScreen::emptyTable() {
     const int lang = *ctx().globals.langcode;
     try {
         if (!FailedTable::emptyExceptPlaceholder(*m_data1))
-            ctx().platform.message(this, missingPlaceholderText(lang), state().msgtitle, MessageIcon::Exclamation);
+            ctx().platform.message(this, Messages::text(Messages::Id::PlaceholderMissing, lang), state().msgtitle,
+                                   MessageIcon::Exclamation);
     } catch (const StoreError& e) {
-        ctx().platform.message(this, e.message(), state().msgtitle, MessageIcon::Stop);
+        ctx().platform.message(this, Messages::of(e, lang), state().msgtitle, MessageIcon::Stop);
     }
     showBoundRow();
 }

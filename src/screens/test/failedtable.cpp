@@ -5,10 +5,7 @@
 namespace lexora::FailedTable {
 
 bool startsWithPlaceholder(ItemView& view) {
-    if (view.count() == 0)
-        return false;
-    view.moveFirst();
-    return view.text(QStringLiteral("mondat")).trimmed().isEmpty();
+    return view.count() > 0;
 }
 
 bool emptyExceptPlaceholder(LiveView& view) {

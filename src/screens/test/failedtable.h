@@ -9,13 +9,12 @@ class LiveView;
 // deleted; the failed items follow it in the order they were stored.
 namespace FailedTable {
 
-// Whether the first row of the view is the placeholder. A stored failed item always has
-// its sentence; the placeholder has none. An empty table has no placeholder either.
+// Whether the view has its placeholder: the first row is the placeholder whatever it holds
+// (a database may ship one with texts in it). Only an empty table lacks it.
 bool startsWithPlaceholder(ItemView& view);
 
-// Deletes every row after the placeholder and leaves the view past its last row. A table
-// whose first row is not the placeholder is left untouched (false): deleting "all but the
-// first row" there would throw away failed items and keep one at random.
+// Deletes every row after the first and leaves the view past its last row. An empty table
+// has no placeholder to keep and nothing to delete (false).
 bool emptyExceptPlaceholder(LiveView& view);
 
 } // namespace FailedTable

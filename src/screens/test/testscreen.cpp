@@ -351,7 +351,7 @@ void TestScreen::rand() {
     }
     // Items renumbered or deleted since the highest number was read may leave none to draw.
     if (!hasItemNumberUpTo(*st.drawtable, st.maxno))
-        throw StoreError(StoreError::Kind::NoCurrentRow, QStringLiteral("There is no item number to draw."));
+        throw StoreError(StoreError::Kind::NoCurrentRow, StoreError::Reason::NoNumberToDraw);
     do {
         ctx().platform.reseedRandom();
         const double r = ctx().platform.random();

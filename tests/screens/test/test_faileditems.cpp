@@ -1,5 +1,6 @@
 #include "app/window.h"
 #include "data/itemview.h"
+#include "text/captions.h"
 
 #include "ui/programfixture.h"
 
@@ -233,20 +234,45 @@ private slots:
         QVERIFY(!isKeptOnTop(f.screen(ScreenId::Test)));
     }
 
-    void aTableWithoutItsPlaceholderIsKept() {
+    // The first row is the placeholder whatever it holds: a file that ships one with texts
+    // in it still has its failed items emptied, by the review's Close and by the Test's Close.
+    void aPlaceholderWithTextsIsKeptAndTheRestEmptied() {
+        for (const bool fromTest : {false, true}) {
+            ProgramFixture f;
+            f.prepare();
+            store(f.database().path(), {failed(1, "A", "C"), failed(2, "0", "B")});
+            LiveView::open(f.database().path(), QStringLiteral("hiba1"))->deleteCurrent(); // the empty one
+            f.show(ScreenId::Test);
+            Review review(f);
+            review.open();
+            if (fromTest)
+                f.child<QPushButton>(ScreenId::Test, QStringLiteral("Command6"))->click();
+            else
+                review.click("Command6");
+            ProgramFixture::settle();
+            QVERIFY(!f.screens().isLoaded(ScreenId::FailedItems));
+            const auto rows = f.database().failedRows();
+            QCOMPARE(rows.size(), size_t(1));
+            QCOMPARE(rows[0][1], QString("Sentence 1 ......"));
+            QVERIFY(f.platform().messages.empty());
+        }
+    }
+
+    void anEmptyTableHasNoPlaceholderAndIsTold() {
         ProgramFixture f;
-        f.prepare();
-        store(f.database().path(), {failed(1, "A", "C"), failed(2, "0", "B")});
-        LiveView::open(f.database().path(), QStringLiteral("hiba1"))->deleteCurrent(); // the placeholder
+        f.prepare(LangCode::Hungarian);
+        LiveView::open(f.database().path(), QStringLiteral("hiba1"))->deleteCurrent();
         Review review(f);
         review.open();
         review.click("Command6");
         ProgramFixture::settle();
         QVERIFY(!f.screens().isLoaded(ScreenId::FailedItems)); // the review goes on and closes
-        QCOMPARE(f.database().failedRows().size(), size_t(2));
+        QVERIFY(f.database().failedRows().empty());
         QCOMPARE(f.platform().messages.size(), size_t(1)); // told once, not again at unload
         QCOMPARE(f.platform().messages[0].icon, MessageIcon::Exclamation);
-        QCOMPARE(f.platform().messages[0].title, QString("Failed items"));
+        QCOMPARE(f.platform().messages[0].text,
+                 QString::fromUtf8("A hibás válaszok táblájából hiányzik az első sor, ezért a program nem törölt "
+                                   "belőle semmit."));
     }
 
     void aReadOnlyTableIsReportedAndKept() {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace lexora {
+
+class StoreError;
+
+// The program's own messages, beside the caption catalogue: what it tells about a database
+// that is missing or unusable, a refused edit, a failed reshuffle, an unexpected failure.
+// Each is kept in English, Hungarian, Spanish and French; the working language picks one.
+namespace Messages {
+
+enum class Id {
+    UnexpectedError,      // detail
+    UnexpectedErrorBare,  // -
+    NoDatabaseChosen,     // -
+    DatabaseMissing,      // file name, folder
+    NotAnItemDatabase,    // file name, folder
+    ReshuffleFailed,      // -
+    PlaceholderMissing,   // -
+    NoFreeRecordNumber,   // highest record number
+};
+
+// The message `id` for working-language offset `langcode` (English for any other offset),
+// with %1, %2 ... replaced by `args`.
+QString text(Id id, int langcode, const QStringList& args = {});
+
+// What went wrong in the store, in the working language.
+QString of(const StoreError& error, int langcode);
+
+// Replaces %1 to %9 in `pattern` by `args` in one pass, so that an argument holding "%1"
+// (a path may) stays as it is.
+QString fill(const QString& pattern, const QStringList& args);
+
+} // namespace Messages
+
+} // namespace lexora
