@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <sys/stat.h>
+#include <time.h>
 
 #include <map>
 #include <mutex>
@@ -48,6 +49,17 @@ std::optional<Identity> identityOf(const QString& canonical) {
     return Identity{*file, stampOf(canonical + QStringLiteral("-wal"))};
 }
 
+// File times advance in ticks of the system clock (a few milliseconds). A file changed within
+// the tick it was checked in could be changed again in that same tick, keeping its identity;
+// it is remembered only once it is older than any tick.
+bool oldEnoughToRemember(const Stamp& file) {
+    constexpr long long kTickNs = 50'000'000;
+    struct timespec now {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    const long long age = (now.tv_sec - file.changedSec) * 1'000'000'000LL + (now.tv_nsec - file.changedNsec);
+    return age > kTickNs;
+}
+
 std::mutex sealsLock;
 std::map<QString, Identity> sound; // canonical path -> identity when last found sound
 
@@ -70,7 +82,8 @@ void QuickCheck::ensure(SqliteDb& db) {
                          QStringLiteral("%1 is not an item database (it is damaged: %2).").arg(db.path(), verdict));
 
     // Taken after the check, which may have rolled back a journal left by a crash.
-    if (const auto after = canonical.isEmpty() ? std::nullopt : identityOf(canonical)) {
+    const auto after = canonical.isEmpty() ? std::nullopt : identityOf(canonical);
+    if (after && oldEnoughToRemember(after->file) && (!after->log || oldEnoughToRemember(*after->log))) {
         std::lock_guard<std::mutex> lock(sealsLock);
         sound[canonical] = *after;
     }
@@ -78,6 +91,8 @@ void QuickCheck::ensure(SqliteDb& db) {
 
 // Between the write and this look another program could change the file too; that is the
 // same as a change made while the file is open, which no check at opening could see either.
+// The file is remembered however young its change: the next opening of a file this program
+// writes (a failed item stored, then the next item drawn) should not pay for the check.
 void QuickCheck::rememberAsSound(const QString& path) {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     if (canonical.isEmpty())
