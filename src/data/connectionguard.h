@@ -18,8 +18,7 @@ public:
     ConnectionGuard& operator=(const ConnectionGuard&) = delete;
     // Lives as long as its connection, which is closed first.
 
-    // Starts the clock for the statement about to run; the engine is interrupted once it runs
-    // past the bound.
+    // A statement is about to run: the engine is interrupted once it runs past the bound.
     void startStatement();
     // True when the last statement was stopped for running too long.
     bool timedOut() const { return m_timedOut; }
@@ -34,6 +33,7 @@ private:
 
     sqlite3* m_db;
     std::chrono::steady_clock::time_point m_deadline;
+    bool m_clockRunning = false; // the deadline is set at the first call back of a statement
     bool m_timedOut = false;
 };
 
