@@ -114,6 +114,7 @@ std::shared_ptr<SqliteDb> SqliteDb::open(const QString& path, bool create) {
     // scan over all items cheap. They are not read through a memory map: a file that another
     // program shortens while it is open (a copy made over it) would end the process there.
     // Set once the tables are known, as it reads them: on a locked file it would wait too.
+    db->startStatement();
     sqlite3_exec(handle, "PRAGMA cache_size = -32000;", nullptr, nullptr, nullptr);
     return db;
 }
