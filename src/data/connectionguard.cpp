@@ -34,18 +34,18 @@ void ConnectionGuard::lowerLimits() {
         int value;
     };
     static const Limit limits[] = {
-        {SQLITE_LIMIT_LENGTH, 1000000},         // one text, or one whole row, in bytes
-        {SQLITE_LIMIT_SQL_LENGTH, 100000},      // one statement, also each in the file's schema
-        {SQLITE_LIMIT_COLUMN, 100},             // columns of a table, an index or a result
-        {SQLITE_LIMIT_EXPR_DEPTH, 100},         // nesting of an expression
-        {SQLITE_LIMIT_COMPOUND_SELECT, 2},      // parts of a UNION
-        {SQLITE_LIMIT_VDBE_OP, 25000},          // size of one compiled statement
-        {SQLITE_LIMIT_FUNCTION_ARG, 8},         // arguments of a function
-        {SQLITE_LIMIT_ATTACHED, 0},             // no other database beside the item file
+        {SQLITE_LIMIT_LENGTH, 1000000},          // one text, or one whole row, in bytes
+        {SQLITE_LIMIT_SQL_LENGTH, 100000},       // one statement, also each in the file's schema
+        {SQLITE_LIMIT_COLUMN, 100},              // columns of a table, an index or a result
+        {SQLITE_LIMIT_EXPR_DEPTH, 100},          // nesting of an expression
+        {SQLITE_LIMIT_COMPOUND_SELECT, 2},       // parts of a UNION
+        {SQLITE_LIMIT_VDBE_OP, 25000},           // size of one compiled statement
+        {SQLITE_LIMIT_FUNCTION_ARG, 8},          // arguments of a function
+        {SQLITE_LIMIT_ATTACHED, 0},              // no other database beside the item file
         {SQLITE_LIMIT_LIKE_PATTERN_LENGTH, 100}, // a LIKE pattern
-        {SQLITE_LIMIT_VARIABLE_NUMBER, 100},    // values bound to one statement
-        {SQLITE_LIMIT_TRIGGER_DEPTH, 1},        // triggers are refused anyway
-        {SQLITE_LIMIT_WORKER_THREADS, 0},       // sorting stays in this thread
+        {SQLITE_LIMIT_VARIABLE_NUMBER, 100},     // values bound to one statement
+        {SQLITE_LIMIT_TRIGGER_DEPTH, 1},         // triggers are refused anyway
+        {SQLITE_LIMIT_WORKER_THREADS, 0},        // sorting stays in this thread
     };
     for (const Limit& limit : limits)
         sqlite3_limit(m_db, limit.id, limit.value);

@@ -52,7 +52,8 @@ void checkTable(SqliteDb& db, const SchemaObject& table) {
     Statement columns = db.prepare("SELECT name FROM pragma_table_xinfo(?) WHERE hidden IN (2, 3)");
     columns.bind(1, table.name);
     if (columns.step())
-        refuse(db, QStringLiteral("generated column \"%1\" of table \"%2\"").arg(columns.column(0).toString(), table.name));
+        refuse(db,
+               QStringLiteral("generated column \"%1\" of table \"%2\"").arg(columns.column(0).toString(), table.name));
     if (isItemTable(table.name) && hasKeyword(table.sql, QLatin1String("WITHOUT")))
         refuse(db, QStringLiteral("table \"%1\" without row numbers (WITHOUT ROWID)").arg(table.name));
 }

@@ -68,8 +68,10 @@ void addPlantedRows() {
         << "ALTER TABLE test1 RENAME TO items; CREATE VIEW test1 AS SELECT items.* FROM items, (WITH RECURSIVE "
            "n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 100000000) SELECT count(*) FROM n);"
         << "view \"test1\"";
-    QTest::addRow("view beside the tables") << "CREATE VIEW recent AS SELECT * FROM hiba1;" << "view \"recent\"";
-    QTest::addRow("virtual table") << "CREATE VIRTUAL TABLE notes USING fts5(line);" << "virtual table \"notes\"";
+    QTest::addRow("view beside the tables") << "CREATE VIEW recent AS SELECT * FROM hiba1;"
+                                            << "view \"recent\"";
+    QTest::addRow("virtual table") << "CREATE VIRTUAL TABLE notes USING fts5(line);"
+                                   << "virtual table \"notes\"";
     QTest::addRow("CHECK constraint on an item column")
         << "ALTER TABLE test1 ADD COLUMN mark INTEGER CHECK (mark IS NULL OR mark > 0);"
         << "CHECK constraint on table \"test1\"";
@@ -81,8 +83,8 @@ void addPlantedRows() {
     QTest::addRow("stored generated column")
         << "CREATE TABLE sums (a INTEGER, b INTEGER GENERATED ALWAYS AS (a + 1) STORED);"
         << "generated column \"b\" of table \"sums\"";
-    QTest::addRow("index on an expression")
-        << "CREATE INDEX lower_sentence ON test1 (lower(mondat));" << "index \"lower_sentence\" on test1";
+    QTest::addRow("index on an expression") << "CREATE INDEX lower_sentence ON test1 (lower(mondat));"
+                                            << "index \"lower_sentence\" on test1";
     QTest::addRow("partial index") << "CREATE INDEX upper_levels ON hiba1 (hiba) WHERE hiba > '1';"
                                    << "index \"upper_levels\" on hiba1";
     QTest::addRow("item table without row numbers")
