@@ -235,8 +235,8 @@ void SqliteDb::fail(int rc, const QString& what) const {
     // back what the statement wrote (and its whole transaction, for a write).
     if (primary == SQLITE_INTERRUPT && m_guard->timedOut())
         throw StoreError(StoreError::Kind::Io,
-                         QStringLiteral("The database file %1 is faulty: reading it took longer than %2 seconds, so "
-                                        "it was stopped. Nothing has been changed.")
+                         QStringLiteral("The database file %1 is faulty: a query on it ran longer than %2 seconds "
+                                        "and was stopped. Nothing has been changed.")
                              .arg(m_path)
                              .arg(double(ConnectionGuard::timeBound().count()) / 1000.0));
     if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
