@@ -1,6 +1,9 @@
 #include "data/sqlitedb.h"
 
+#include "data/connectionguard.h"
+#include "data/quickcheck.h"
 #include "data/schema.h"
+#include "data/schemacheck.h"
 #include "data/storeerror.h"
 
 #include <QFileInfo>
@@ -31,11 +34,14 @@ void Statement::bind(int index, const QVariant& value) {
 }
 
 bool Statement::step() {
+    m_db.startStatement();
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW)
         return true;
-    if (rc == SQLITE_DONE)
+    if (rc == SQLITE_DONE) {
+        m_db.statementDone();
         return false;
+    }
     m_db.fail(rc, StoreError::Step::readWrite);
 }
 
@@ -99,38 +105,31 @@ std::shared_ptr<SqliteDb> SqliteDb::open(const QString& path, bool create) {
     sqlite3_extended_result_codes(handle, 1);
     sqlite3_busy_timeout(handle, 2000);
     std::shared_ptr<SqliteDb> db(new SqliteDb(handle, path));
+    // Sizes of cells are checked as pages are read, and no page is read through a memory map:
+    // the engine's advice for files of unknown origin.
+    db->exec("PRAGMA cell_size_check = ON; PRAGMA mmap_size = 0;");
     if (!create)
         db->checkItemDatabase();
     // The item files are small enough to be kept in the connection's cache, which makes a
     // scan over all items cheap. They are not read through a memory map: a file that another
     // program shortens while it is open (a copy made over it) would end the process there.
     // Set once the tables are known, as it reads them: on a locked file it would wait too.
+    db->startStatement();
     sqlite3_exec(handle, "PRAGMA cache_size = -32000;", nullptr, nullptr, nullptr);
     return db;
 }
 
-// A file that is not a database, or a database without the item tables, is
-// refused at once, before any screen relies on it.
+SqliteDb::SqliteDb(sqlite3* db, QString path)
+    : m_db(db), m_path(std::move(path)), m_guard(std::make_unique<ConnectionGuard>(db)) {}
+
+// A file that is damaged, is not a database, lacks the item tables or holds anything
+// besides data is refused at once, before any screen relies on it. The integrity check
+// comes first, before anything else in the file is read.
 void SqliteDb::checkItemDatabase() {
     try {
-        for (const TableDef* table : {&itemTable(), &failedTable()}) {
-            Statement info = prepare("SELECT name FROM pragma_table_info(?)");
-            info.bind(1, table->name);
-            std::vector<QString> present;
-            while (info.step())
-                present.push_back(info.column(0).toString());
-            for (const FieldDef& field : table->fields) {
-                bool found = false;
-                for (const QString& name : present)
-                    found = found || name.compare(field.name, Qt::CaseInsensitive) == 0;
-                if (!found)
-                    throw present.empty() ? StoreError(StoreError::Kind::NotADatabase,
-                                                       StoreError::Reason::TableMissing, {m_path, table->name})
-                                          : StoreError(StoreError::Kind::NotADatabase,
-                                                       StoreError::Reason::FieldMissing,
-                                                       {m_path, table->name, field.name});
-            }
-        }
+        QuickCheck::ensure(*this);
+        checkSchemaObjects(*this);
+        checkItemFields();
     } catch (const StoreError& e) {
         // A file another program holds locked may well be an item database.
         if (e.kind() == StoreError::Kind::NotADatabase || e.kind() == StoreError::Kind::Busy)
@@ -139,6 +138,44 @@ void SqliteDb::checkItemDatabase() {
         throw StoreError(StoreError::Kind::NotADatabase, StoreError::Reason::NotItemDatabase,
                          {m_path, e.details().value(e.details().size() - 1)});
     }
+    m_checked = true;
+    m_notedChanges = sqlite3_total_changes(m_db);
+}
+
+void SqliteDb::checkItemFields() {
+    for (const TableDef* table : {&itemTable(), &failedTable()}) {
+        Statement info = prepare("SELECT name FROM pragma_table_info(?)");
+        info.bind(1, table->name);
+        std::vector<QString> present;
+        while (info.step())
+            present.push_back(info.column(0).toString());
+        for (const FieldDef& field : table->fields) {
+            bool found = false;
+            for (const QString& name : present)
+                found = found || name.compare(field.name, Qt::CaseInsensitive) == 0;
+            if (!found)
+                throw present.empty() ? StoreError(StoreError::Kind::NotADatabase, StoreError::Reason::TableMissing,
+                                                   {m_path, table->name})
+                                      : StoreError(StoreError::Kind::NotADatabase, StoreError::Reason::FieldMissing,
+                                                   {m_path, table->name, field.name});
+        }
+    }
+}
+
+void SqliteDb::startStatement() {
+    m_guard->startStatement();
+}
+
+// Once this program has written a file it found sound, the file is remembered as sound as
+// it now is, so that the next opening does not check it through again.
+void SqliteDb::statementDone() {
+    if (!m_checked || !sqlite3_get_autocommit(m_db))
+        return;
+    const int changes = sqlite3_total_changes(m_db);
+    if (changes == m_notedChanges)
+        return;
+    m_notedChanges = changes;
+    QuickCheck::rememberAsSound(m_path);
 }
 
 SqliteDb::~SqliteDb() {
@@ -150,6 +187,7 @@ SqliteDb::~SqliteDb() {
 Statement SqliteDb::prepare(const std::string& sql) {
     auto it = m_cache.find(sql);
     if (it == m_cache.end()) {
+        startStatement(); // preparing reads the schema, which may run long on a hostile file
         sqlite3_stmt* stmt = nullptr;
         const int rc = sqlite3_prepare_v2(m_db, sql.c_str(), int(sql.size()), &stmt, nullptr);
         if (rc != SQLITE_OK)
@@ -161,10 +199,12 @@ Statement SqliteDb::prepare(const std::string& sql) {
 
 void SqliteDb::exec(const char* sql) {
     char* message = nullptr;
+    startStatement();
     const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, &message);
     sqlite3_free(message);
     if (rc != SQLITE_OK)
         fail(rc, StoreError::Step::command);
+    statementDone();
 }
 
 qint64 SqliteDb::lastInsertRowid() const {
@@ -191,6 +231,10 @@ bool SqliteDb::readOnly() const {
 void SqliteDb::fail(int rc, const char* step) const {
     const QString detail = QString::fromUtf8(sqlite3_errmsg(m_db));
     const int primary = rc & 0xff;
+    // The one place a statement stopped for running too long is told. The engine has taken
+    // back what the statement wrote (and its whole transaction, for a write).
+    if (primary == SQLITE_INTERRUPT && m_guard->timedOut())
+        throw StoreError(StoreError::Kind::Io, StoreError::Reason::TookTooLong, {m_path});
     if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
         throw StoreError(StoreError::Kind::DuplicateKey, StoreError::Reason::ValueTaken, {detail});
     if (rc == SQLITE_READONLY_DBMOVED)

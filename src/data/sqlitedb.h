@@ -13,6 +13,7 @@ struct sqlite3_stmt;
 
 namespace lexora {
 
+class ConnectionGuard;
 class SqliteDb;
 
 // A prepared statement borrowed from the connection's cache; it is reset when the
@@ -56,13 +57,21 @@ public:
     [[noreturn]] void fail(int rc, const char* step) const;
 
 private:
+    friend class Statement;
     static bool markedReadOnly(const QFileInfo& file);
-    SqliteDb(sqlite3* db, QString path) : m_db(db), m_path(std::move(path)) {}
+    SqliteDb(sqlite3* db, QString path);
     void checkItemDatabase();
+    void checkItemFields();
+    // Called as a statement starts and after one has finished.
+    void startStatement();
+    void statementDone();
 
     sqlite3* m_db;
     QString m_path;
+    std::unique_ptr<ConnectionGuard> m_guard;
     std::map<std::string, sqlite3_stmt*> m_cache;
+    bool m_checked = false; // the file was found sound and of the item schema at opening
+    int m_notedChanges = 0; // rows written when the file was last remembered as sound
 };
 
 // Runs a batch of writes as one transaction: all of them or none.

@@ -35,6 +35,7 @@ public:
         TableMissing,       // path, table
         FieldMissing,       // path, table, field
         NotItemDatabase,    // path, engine's description
+        Damaged,            // path, the integrity check's verdict
         ForeignObject,      // path, object: the file holds something an item database has not
         MovedOrDeleted,     // path
         FileReadOnly,       // path

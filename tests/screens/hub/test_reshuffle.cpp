@@ -3,6 +3,7 @@
 #include "data/sqlitedb.h"
 #include "screens/hub/reshuffle.h"
 
+#include "core/rawsql.h"
 #include "ui/programfixture.h"
 
 #include <QLabel>
@@ -135,16 +136,21 @@ private slots:
     // and the rows written before it are taken back.
     void refusedWriteRollsBackEarlierRows() {
         TempDatabase db({makeItem(1, 100), makeItem(2, 200), makeItem(3, 300)});
-        SqliteDb::open(db.path())->exec("CREATE TRIGGER refuse BEFORE UPDATE ON test1 WHEN NEW.sorrend2 = 7 "
-                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END");
         ScriptedPlatform platform;
         platform.queueDraws({draw(50), draw(7)});
         auto view = LiveView::open(db.path(), QStringLiteral("test1"));
+        // Another program plants the refusal while the file is open (a file that holds it
+        // already is not opened at all).
+        rawSql(db.path(), "CREATE TRIGGER refuse BEFORE UPDATE ON test1 WHEN NEW.sorrend2 = 7 "
+                          "BEGIN SELECT RAISE(ABORT, 'refused'); END");
         const Reshuffle::Result result = Reshuffle(*view, platform).run();
         QCOMPARE(int(result.outcome), int(Reshuffle::Outcome::Failed));
+        QVERIFY2(result.problem.contains("refused"), qPrintable(result.problem));
         QCOMPARE(platform.drawsLeft(), size_t(0)); // no walk after a refusal
+        rawSql(db.path(), "DROP TRIGGER refuse");
         QCOMPARE(sequence(db), (std::map<int, int>{{1, 100}, {2, 200}, {3, 300}}));
-        QVERIFY(view->hasCurrent()); // the view is open again and usable
+        view->refresh(); // the view is usable again once the file is
+        QVERIFY(view->hasCurrent());
         QCOMPARE(view->text("sorrend2"), QString("100"));
     }
 

@@ -1,0 +1,19 @@
+#include "rawsql.h"
+
+#include <QtGlobal>
+
+#include <sqlite3.h>
+
+namespace lexora::testing {
+
+void rawSql(const QString& path, const char* sql) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+        qFatal("rawSql: %s cannot be opened", qPrintable(path));
+    char* message = nullptr;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK)
+        qFatal("rawSql: %s", message);
+    sqlite3_close(db);
+}
+
+} // namespace lexora::testing

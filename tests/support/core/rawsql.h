@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace lexora::testing {
+
+// Runs statements on a database file through a plain connection of the engine, as another
+// program would: none of the program's own settings or checks apply. For planting objects
+// and damage the program itself refuses to make. Fails the process when a statement fails.
+void rawSql(const QString& path, const char* sql);
+
+} // namespace lexora::testing
