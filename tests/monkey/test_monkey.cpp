@@ -358,6 +358,14 @@ public:
         fileBoxes.push_back({title, filter, suggested, true});
         return QString();
     }
+    std::optional<WorksheetDialogAnswer> chooseWorksheet(QWidget*, const WorksheetDialogSetup& setup) override {
+        worksheetDialogs.push_back(setup);
+        return std::nullopt;
+    }
+    bool print(QWidget*, const QString& title, const std::function<void(QPagedPaintDevice&)>&) override {
+        printTitles << title;
+        return false;
+    }
 
 private:
     Monkey& m_monkey;

@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 #include "app/screen.h"
+#include "screens/database/deleteundo.h"
 
 #include <QString>
 
@@ -79,6 +80,8 @@ private:
     void mnuTest_Click();
     void mnuFonts_Click();
     void mnuTopicItem_Click(int index);
+    void mnuWorksheet_Click();
+    void mnuUndoDelete_Click();
 
     // Steps shared by the handlers
     enum class Move { First, Previous, Next, Last };
@@ -124,9 +127,13 @@ private:
     QAction* m_mnuTest = nullptr;
     QMenu* m_mnuOptions = nullptr;
     QAction* m_mnuFonts = nullptr;
+    QAction* m_mnuWorksheet = nullptr;
+    QAction* m_mnuUndoDelete = nullptr; // also Ctrl+Z
     QMenu* m_mnuTopic = nullptr;
     std::array<QAction*, 23> m_mnuTopicItem{};
 
+    // The items deleted since the window opened, to be brought back.
+    DeleteUndo m_deleted;
     // The font dialog keeps what it showed last while the window is open.
     FontChoice m_fontDialog;
     // The last attempt to leave failed because the file refused the item.
