@@ -30,6 +30,7 @@ struct WorksheetDialogSetup {
     QString languageLabel;
     QString saveButton;
     QString printButton;
+    QString cancelButton;
     QStringList selections; // every level, each level, each topic
     QStringList languages;
     int count = 20;

@@ -34,6 +34,8 @@ std::optional<WorksheetDialogAnswer> runWorksheetDialog(QWidget* parent, const W
     QPushButton* save = buttons->addButton(setup.saveButton, QDialogButtonBox::AcceptRole);
     QPushButton* print = buttons->addButton(setup.printButton, QDialogButtonBox::AcceptRole);
     save->setDefault(true);
+    if (!setup.cancelButton.isEmpty())
+        buttons->button(QDialogButtonBox::Cancel)->setText(setup.cancelButton);
     bool toPrinter = false;
     QObject::connect(print, &QPushButton::clicked, &dialog, [&toPrinter] { toPrinter = true; });
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -6,6 +6,7 @@
 #include "worksheet/worksheettexts.h"
 
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <random>
 #include <stdexcept>
@@ -102,18 +103,22 @@ Worksheet makeWorksheet(const QString& path, const WorksheetRequest& request) {
     if (selection->count() == 0)
         return sheet;
 
-    std::vector<WorksheetItem> walked;
-    walked.reserve(size_t(selection->count()));
-    // A walk needs only its first `count` items; a draw needs them all to draw from.
-    const size_t wanted = request.seed ? size_t(selection->count()) : size_t(request.count);
-    for (selection->moveFirst(); !selection->eof() && walked.size() < wanted; selection->moveNext())
-        walked.push_back(readItem(*selection));
-
     if (request.seed) {
-        for (int pos : drawPositions(int(walked.size()), request.count, *request.seed))
-            sheet.items.push_back(walked[size_t(pos)]);
+        // Only the drawn items are read: walking past the others costs nothing.
+        const std::vector<int> drawn = drawPositions(selection->count(), request.count, *request.seed);
+        std::map<int, WorksheetItem> read;
+        for (int pos : drawn)
+            read[pos];
+        int pos = 0;
+        for (selection->moveFirst(); !selection->eof(); selection->moveNext(), ++pos)
+            if (auto it = read.find(pos); it != read.end())
+                it->second = readItem(*selection);
+        for (int p : drawn)
+            sheet.items.push_back(read[p]);
     } else {
-        sheet.items = std::move(walked);
+        for (selection->moveFirst(); !selection->eof() && int(sheet.items.size()) < request.count;
+             selection->moveNext())
+            sheet.items.push_back(readItem(*selection));
     }
     return sheet;
 }

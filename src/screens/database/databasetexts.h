@@ -36,6 +36,7 @@ inline constexpr Translated languageLabel{"Language of the headings:", "A címek
 inline constexpr Translated saveButton{"Save as PDF...", "Mentés PDF-be...", "Guardar como PDF...",
                                        "Enregistrer en PDF..."};
 inline constexpr Translated printButton{"Print...", "Nyomtatás...", "Imprimir...", "Imprimer..."};
+inline constexpr Translated cancelButton{"Cancel", "Mégse", "Cancelar", "Annuler"};
 inline constexpr Translated pdfFilter{"PDF files (*.pdf)", "PDF-fájlok (*.pdf)", "Archivos PDF (*.pdf)",
                                       "Fichiers PDF (*.pdf)"};
 inline constexpr Translated suggestedFile{"worksheet.pdf", "feladatlap.pdf", "hoja-de-ejercicios.pdf",

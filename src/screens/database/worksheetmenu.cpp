@@ -66,6 +66,7 @@ void printWorksheet(AppContext& context, QWidget* window, const QString& title, 
     setup.languageLabel = languageLabel.in(lang);
     setup.saveButton = saveButton.in(lang);
     setup.printButton = printButton.in(lang);
+    setup.cancelButton = cancelButton.in(lang);
     setup.selections = selectionChoices(lang);
     setup.languages = {QStringLiteral("English"), QStringLiteral("Magyar"), QStringLiteral("Español"),
                        QStringLiteral("Français")};
