@@ -15,8 +15,8 @@
 
 #include <algorithm>
 #include <functional>
-#include <vector>
 #include <stdexcept>
+#include <vector>
 
 namespace lexora {
 
@@ -51,8 +51,7 @@ struct Block {
 class Layout {
 public:
     explicit Layout(QPagedPaintDevice& device)
-        : m_device(device), m_width(device.width()), m_height(device.height()),
-          m_mm(device.logicalDpiY() / 25.4) {}
+        : m_device(device), m_width(device.width()), m_height(device.height()), m_mm(device.logicalDpiY() / 25.4) {}
 
     qreal mm(qreal millimetres) const { return millimetres * m_mm; }
     qreal width() const { return m_width; }
@@ -113,7 +112,8 @@ private:
         const qreal lineHeight = m_l.metrics(m_l.lineFont).height();
         const qreal gap = m_l.mm(2);
         Block block;
-        block.height = titleHeight + gap + subjectHeight + gap + (withNameLine ? lineHeight + m_l.mm(4) : 0) + m_l.mm(6);
+        block.height =
+            titleHeight + gap + subjectHeight + gap + (withNameLine ? lineHeight + m_l.mm(4) : 0) + m_l.mm(6);
         block.paint = [=](QPainter& p, qreal top) {
             qreal y = top;
             p.setFont(m_l.titleFont);
@@ -218,8 +218,8 @@ private:
         const qreal letterLeft = m_numberWidth;
         const qreal textLeft = letterLeft + m_l.advance(m_l.numberFont, QStringLiteral("MM"));
         const qreal textWidth = m_l.width() - textLeft;
-        const qreal height = std::max(m_l.wrappedHeight(m_l.sentenceFont, textWidth, it.felelet1),
-                                      m_l.metrics(m_l.numberFont).height());
+        const qreal height =
+            std::max(m_l.wrappedHeight(m_l.sentenceFont, textWidth, it.felelet1), m_l.metrics(m_l.numberFont).height());
         Block block;
         block.height = height + m_l.mm(2);
         const qreal shift = baselineShift(m_l.numberFont, m_l.sentenceFont);
@@ -242,8 +242,7 @@ private:
 
 // Places the blocks on pages: a block that does not fit below the last one starts the next page.
 // A block taller than a whole page still gets a page of its own, so placing always ends.
-std::vector<std::vector<std::pair<const Block*, qreal>>> paginate(const std::vector<Block>& blocks,
-                                                                  qreal bodyHeight) {
+std::vector<std::vector<std::pair<const Block*, qreal>>> paginate(const std::vector<Block>& blocks, qreal bodyHeight) {
     std::vector<std::vector<std::pair<const Block*, qreal>>> pages(1);
     qreal y = 0;
     for (const Block& block : blocks) {
@@ -295,7 +294,8 @@ int WorksheetWriter::writePdf(const QString& path) const {
             QStringLiteral("%1 is a database file; a worksheet never replaces it").arg(path).toStdString());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error(QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()).toStdString());
     int pages = 0;
     {
         QPdfWriter writer(&file);
@@ -307,7 +307,8 @@ int WorksheetWriter::writePdf(const QString& path) const {
         pages = paint(writer);
     } // the writer finishes the document when it goes
     if (!file.commit())
-        throw std::runtime_error(QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()).toStdString());
     return pages;
 }
 

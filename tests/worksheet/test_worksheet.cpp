@@ -190,7 +190,11 @@ private slots:
         QCOMPARE(failureOf([&] { makeWorksheet(db.dir() + "missing.mdb", {}); }), StoreError::Kind::NotFound);
 
         // A worksheet never takes the place of a database file.
-        const QByteArray before = [&] { QFile f(db.path()); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray before = [&] {
+            QFile f(db.path());
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
         const Worksheet sheet = makeWorksheet(db.path(), {});
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, WorksheetWriter(sheet).writePdf(db.path()));
         QFile file(db.path());

@@ -39,7 +39,8 @@ qint64 wholeNumber(const QString& option, const QString& text) {
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);
     if (!ok)
-        throw std::invalid_argument(QStringLiteral("%1 needs a whole number, not \"%2\"").arg(option, text).toStdString());
+        throw std::invalid_argument(
+            QStringLiteral("%1 needs a whole number, not \"%2\"").arg(option, text).toStdString());
     return value;
 }
 
@@ -57,10 +58,8 @@ struct Parsed {
 };
 
 Parsed parse(QStringList args) {
-    static const std::map<QString, int> languages = {{"en", LangCode::English},
-                                                     {"hu", LangCode::Hungarian},
-                                                     {"es", LangCode::Spanish},
-                                                     {"fr", LangCode::French}};
+    static const std::map<QString, int> languages = {
+        {"en", LangCode::English}, {"hu", LangCode::Hungarian}, {"es", LangCode::Spanish}, {"fr", LangCode::French}};
     Parsed parsed;
     QStringList files;
     while (!args.isEmpty()) {

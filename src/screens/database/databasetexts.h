@@ -28,11 +28,11 @@ inline constexpr Translated placeTaken{
 // The worksheet dialog and what follows it.
 inline constexpr Translated worksheetTitle{"Print worksheet", "Feladatlap nyomtatása", "Imprimir hoja de ejercicios",
                                            "Imprimer une fiche d'exercices"};
-inline constexpr Translated countLabel{"Number of items:", "Feladatok száma:", "Número de ejercicios:",
-                                       "Nombre d'exercices :"};
+inline constexpr Translated countLabel{
+    "Number of items:", "Feladatok száma:", "Número de ejercicios:", "Nombre d'exercices :"};
 inline constexpr Translated selectionLabel{"Items from:", "Feladatok köre:", "Ejercicios de:", "Exercices de :"};
-inline constexpr Translated languageLabel{"Language of the headings:", "A címek nyelve:", "Idioma de los títulos:",
-                                          "Langue des titres :"};
+inline constexpr Translated languageLabel{
+    "Language of the headings:", "A címek nyelve:", "Idioma de los títulos:", "Langue des titres :"};
 inline constexpr Translated saveButton{"Save as PDF...", "Mentés PDF-be...", "Guardar como PDF...",
                                        "Enregistrer en PDF..."};
 inline constexpr Translated printButton{"Print...", "Nyomtatás...", "Imprimir...", "Imprimer..."};
@@ -45,9 +45,8 @@ inline constexpr Translated noItems{"No item matches this choice; no worksheet w
                                     "Ennek a választásnak egy feladat sem felel meg; feladatlap nem készült.",
                                     "Ningún ejercicio corresponde a esta elección; no se hizo ninguna hoja.",
                                     "Aucun exercice ne correspond à ce choix ; aucune fiche n'a été faite."};
-inline constexpr Translated notWritten{"The worksheet could not be written: %1",
-                                       "A feladatlapot nem sikerült kiírni: %1",
-                                       "No se pudo escribir la hoja de ejercicios: %1",
-                                       "La fiche d'exercices n'a pas pu être écrite : %1"};
+inline constexpr Translated notWritten{
+    "The worksheet could not be written: %1", "A feladatlapot nem sikerült kiírni: %1",
+    "No se pudo escribir la hoja de ejercicios: %1", "La fiche d'exercices n'a pas pu être écrite : %1"};
 
 } // namespace lexora::databasetext

@@ -17,7 +17,7 @@ std::optional<int> freeValue(LiveView& byIndex, int wanted) {
     for (int step = 0; step <= kIntegerMax - kIntegerMin; ++step) {
         int candidate = wanted + step;
         if (candidate > kIntegerMax)
-            candidate -= kIntegerMax;               // round to 1 (item numbers start there)
+            candidate -= kIntegerMax; // round to 1 (item numbers start there)
         if (step > 0 && candidate == wanted)
             break;
         byIndex.seek(candidate);
