@@ -3,8 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
+class QPagedPaintDevice;
 class QWidget;
 
 namespace lexora {
@@ -18,6 +20,30 @@ struct FontChoice {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
+};
+
+// What the worksheet dialog offers (texts in the working language) and what it shows chosen at first.
+struct WorksheetDialogSetup {
+    QString title;
+    QString countLabel;
+    QString selectionLabel;
+    QString languageLabel;
+    QString saveButton;
+    QString printButton;
+    QString cancelButton;
+    QStringList selections; // every level, each level, each topic
+    QStringList languages;
+    int count = 20;
+    int selection = 0;
+    int language = 0;
+};
+
+// What the teacher chose in the worksheet dialog.
+struct WorksheetDialogAnswer {
+    int count = 20;
+    int selection = 0; // index into WorksheetDialogSetup::selections
+    int language = 0;  // index into WorksheetDialogSetup::languages
+    bool print = false; // to the printer rather than into a PDF file
 };
 
 // The program's one seam to the desktop: boxes, beep, random numbers and the end of
@@ -48,6 +74,15 @@ public:
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& suggestedName) = 0;
+
+    // The worksheet dialog: how many items, from which level or topic, in which language, and
+    // whether to save or to print; nothing when it was cancelled.
+    virtual std::optional<WorksheetDialogAnswer> chooseWorksheet(QWidget* parent,
+                                                                 const WorksheetDialogSetup& setup) = 0;
+    // The system print dialog; once a printer is chosen, `paint` draws the document on it.
+    // False when the dialog was cancelled.
+    virtual bool print(QWidget* parent, const QString& title,
+                       const std::function<void(QPagedPaintDevice&)>& paint) = 0;
 
     // Re-seeds the random source from the clock. Its running state goes on, so two
     // draws within one clock tick still differ.

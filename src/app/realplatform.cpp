@@ -1,6 +1,7 @@
 #include "app/realplatform.h"
 
 #include "app/window.h"
+#include "app/worksheetdialog.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -9,6 +10,8 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include <cstdlib>
 
@@ -83,6 +86,24 @@ QString RealPlatform::openFileName(QWidget* parent, const QString& title, const 
 QString RealPlatform::saveFileName(QWidget* parent, const QString& title, const QString& filter,
                                    const QString& suggestedName) {
     return QFileDialog::getSaveFileName(parent, title, QDir::home().filePath(suggestedName), filter);
+}
+
+std::optional<WorksheetDialogAnswer> RealPlatform::chooseWorksheet(QWidget* parent,
+                                                                   const WorksheetDialogSetup& setup) {
+    return runWorksheetDialog(parent, setup);
+}
+
+bool RealPlatform::print(QWidget* parent, const QString& title,
+                         const std::function<void(QPagedPaintDevice&)>& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(title);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(title);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    paint(printer);
+    return true;
 }
 
 // splitmix64: the clock is mixed into a state that keeps running, so a re-seed within

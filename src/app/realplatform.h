@@ -20,6 +20,9 @@ public:
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& suggestedName) override;
+    std::optional<WorksheetDialogAnswer> chooseWorksheet(QWidget* parent, const WorksheetDialogSetup& setup) override;
+    bool print(QWidget* parent, const QString& title,
+               const std::function<void(QPagedPaintDevice&)>& paint) override;
     void reseedRandom() override;
     double random() override;
     void endProcess() override;

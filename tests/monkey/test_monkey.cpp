@@ -13,6 +13,7 @@
 #include "app/screen.h"
 #include "data/itembank.h"
 #include "data/sqlitedb.h"
+#include "screens/database/databasetexts.h"
 #include "text/captions.h"
 #include "text/messages.h"
 
@@ -381,6 +382,14 @@ public:
     QString saveFileName(QWidget*, const QString& title, const QString& filter, const QString& suggested) override {
         fileBoxes.push_back({title, filter, suggested, true});
         return QString();
+    }
+    std::optional<WorksheetDialogAnswer> chooseWorksheet(QWidget*, const WorksheetDialogSetup& setup) override {
+        worksheetDialogs.push_back(setup);
+        return std::nullopt;
+    }
+    bool print(QWidget*, const QString& title, const std::function<void(QPagedPaintDevice&)>&) override {
+        printTitles << title;
+        return false;
     }
 
 private:
@@ -1011,8 +1020,32 @@ private:
         }
     }
 
+    // Undo delete: nothing to bring back, or a number taken meanwhile (one line per number).
+    static bool isUndoMessage(const QString& text) {
+        for (int lang : {LangCode::English, LangCode::Hungarian, LangCode::Spanish, LangCode::French}) {
+            if (text == databasetext::nothingToUndo.in(lang))
+                return true;
+            bool allNotices = true;
+            for (const QString& line : text.split('\n')) {
+                bool notice = false;
+                for (const Translated* t : {&databasetext::numberTaken, &databasetext::placeTaken}) {
+                    // The numbers stand where the text has %1 and %2.
+                    QString pattern = QRegularExpression::escape(t->in(lang).arg("NUMBER", "NUMBER"));
+                    pattern.replace(QLatin1String("NUMBER"), QLatin1String("-?\\d+"));
+                    notice = notice || QRegularExpression('^' + pattern + '$').match(line).hasMatch();
+                }
+                allNotices = allNotices && notice;
+            }
+            if (allNotices)
+                return true;
+        }
+        return false;
+    }
+
     bool isOwnMessage(const QString& text, const QString& title) const {
         if (catalogueTexts().contains(text))
+            return true;
+        if (isUndoMessage(text))
             return true;
         // The About window's disc tells what the program is.
         if (title == QLatin1String("Mi ez?") && text.startsWith(QLatin1String("A Lexora English")))

@@ -52,6 +52,10 @@ public:
     }
     QString openFileName(QWidget*, const QString&, const QString&) override { return QString(); }
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return QString(); }
+    std::optional<WorksheetDialogAnswer> chooseWorksheet(QWidget*, const WorksheetDialogSetup&) override {
+        return std::nullopt;
+    }
+    bool print(QWidget*, const QString&, const std::function<void(QPagedPaintDevice&)>&) override { return false; }
     void reseedRandom() override {
         ++m_row;
         if (m_row == 1)

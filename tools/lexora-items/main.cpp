@@ -4,6 +4,7 @@
 #include "data/itembank.h"
 #include "data/storeerror.h"
 #include "exchangecommands.h"
+#include "worksheetcommand.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -31,6 +32,8 @@ int usage() {
              "  lexora-items build BANK.tsv DATABASE      create a new database file from a bank\n"
              "  lexora-items import BANK.tsv DATABASE     replace the items of an existing database\n"
              "  lexora-items export DATABASE BANK.tsv     write the items of a database as a bank\n"
+             "  lexora-items worksheet [--level N] [--topic K] [--from SORREND2] [--count N] [--seed S]\n"
+             "                         [--lang en|hu|es|fr] DATABASE OUT.pdf   a worksheet with its answer key\n"
           << exchangeUsage();
     return 2;
 }
@@ -92,6 +95,8 @@ int build(const QString& bankPath, const QString& database, bool replaceItems) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && QByteArray(argv[1]) == "worksheet")
+        return worksheetCommand(argc, argv);
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())

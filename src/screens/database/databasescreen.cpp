@@ -7,9 +7,11 @@
 #include "data/storeerror.h"
 #include "data/topics.h"
 #include "screens/database/databasestate.h"
+#include "screens/database/databasetexts.h"
 #include "screens/database/fieldbinder.h"
 #include "screens/database/itemexchangemenu.h"
 #include "data/schema.h"
+#include "screens/database/worksheetmenu.h"
 #include "text/captions.h"
 #include "text/messages.h"
 
@@ -241,6 +243,11 @@ void DatabaseScreen::buildMenus() {
     m_exchange = std::make_unique<ItemExchangeMenu>(ctx(), this, m_mnuOptions);
     connect(m_exchange->exportEntry(), &QAction::triggered, this, &DatabaseScreen::mnuExportItems_Click);
     connect(m_exchange->importEntry(), &QAction::triggered, this, &DatabaseScreen::mnuImportItems_Click);
+    m_mnuWorksheet = entry(m_mnuOptions, "mnuWorksheet");
+    connect(m_mnuWorksheet, &QAction::triggered, this, &DatabaseScreen::mnuWorksheet_Click);
+    m_mnuUndoDelete = entry(m_mnuOptions, "mnuUndoDelete");
+    m_mnuUndoDelete->setShortcut(QKeySequence::Undo);
+    connect(m_mnuUndoDelete, &QAction::triggered, this, &DatabaseScreen::mnuUndoDelete_Click);
 
     m_mnuTopic = menu(nullptr, "mnuTopic");
     for (int n = 0; n < TopicCatalogue::count; ++n) {
@@ -330,6 +337,9 @@ void DatabaseScreen::language() {
     set(m_mnuFonts, 40);
     m_exchange->language();
     set(m_mnuTopic, 41);
+    const int lang = ctx().globals.langcode.value_or(LangCode::English);
+    setCaption(m_mnuWorksheet, databasetext::printWorksheet.in(lang));
+    setCaption(m_mnuUndoDelete, databasetext::undoDelete.in(lang));
     for (int n = 0; n < TopicCatalogue::count; ++n)
         set(m_mnuTopicItem[size_t(n)], TopicCatalogue::topic(n).captionKey);
 
@@ -634,7 +644,9 @@ void DatabaseScreen::Command4_Click() {
             return;
         // Opened afresh for the write, as saveItem does; a fault of the file is told by the handler trap.
         m_data->reconnect();
+        DeleteUndo::Fields deleted = DeleteUndo::fieldsOf(*m_data);
         m_data->deleteCurrent();
+        m_deleted.remember(std::move(deleted));
         // The item has gone, and with it whatever was typed into its boxes.
         m_binder->markSaved();
         if (!m_data->bof())
@@ -658,6 +670,37 @@ void DatabaseScreen::mnuTopicItem_Click(int index) {
         saveItem(); // with whatever was typed into the item's boxes
         m_binder->show();
         data();
+    });
+}
+
+// Brings back the item deleted last; it becomes the item on display.
+void DatabaseScreen::mnuUndoDelete_Click() {
+    handler([this] {
+        const int lang = ctx().globals.langcode.value_or(LangCode::English);
+        if (m_deleted.empty()) {
+            ctx().platform.message(this, databasetext::nothingToUndo.in(lang), state().titleword,
+                                   MessageIcon::Information);
+            return;
+        }
+        // What is typed into the item on display, and a new item still pending, is written first.
+        savePendingNewItem();
+        m_data->reconnect();
+        const QStringList notices = m_deleted.restoreLast(*m_data, lang);
+        m_binder->show();
+        data();
+        if (!notices.isEmpty())
+            ctx().platform.message(this, notices.join(QLatin1Char('\n')), state().titleword,
+                                   MessageIcon::Information);
+    });
+}
+
+void DatabaseScreen::mnuWorksheet_Click() {
+    handler([this] {
+        // The sheet is read from the file, so what is typed into the item on display is written first.
+        savePendingNewItem();
+        const bool onItem = m_data->hasCurrent();
+        printWorksheet(ctx(), this, state().titleword, onItem ? m_data->text("kulcs1") : QString(),
+                       onItem ? m_data->text("kulcs2") : QString());
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 #include "app/screen.h"
+#include "screens/database/deleteundo.h"
 
 #include <QString>
 
@@ -82,6 +83,8 @@ private:
     void mnuTopicItem_Click(int index);
     void mnuExportItems_Click();
     void mnuImportItems_Click();
+    void mnuWorksheet_Click();
+    void mnuUndoDelete_Click();
 
     // Steps shared by the handlers
     enum class Move { First, Previous, Next, Last };
@@ -128,10 +131,14 @@ private:
     QAction* m_mnuTest = nullptr;
     QMenu* m_mnuOptions = nullptr;
     QAction* m_mnuFonts = nullptr;
+    QAction* m_mnuWorksheet = nullptr;
+    QAction* m_mnuUndoDelete = nullptr; // also Ctrl+Z
     QMenu* m_mnuTopic = nullptr;
     std::array<QAction*, 23> m_mnuTopicItem{};
     std::unique_ptr<ItemExchangeMenu> m_exchange; // Export items..., Import items...
 
+    // The items deleted since the window opened, to be brought back.
+    DeleteUndo m_deleted;
     // The font dialog keeps what it showed last while the window is open.
     FontChoice m_fontDialog;
     // The last attempt to leave failed because the file refused the item.

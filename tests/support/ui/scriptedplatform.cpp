@@ -1,6 +1,8 @@
 #include "scriptedplatform.h"
 
 #include <QAccessible>
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QWidget>
 
 #include <QStringList>
@@ -88,6 +90,31 @@ QString ScriptedPlatform::saveFileName(QWidget*, const QString& title, const QSt
     const QString answer = m_fileNames.front();
     m_fileNames.pop_front();
     return answer;
+}
+
+std::optional<WorksheetDialogAnswer> ScriptedPlatform::chooseWorksheet(QWidget*, const WorksheetDialogSetup& setup) {
+    worksheetDialogs.push_back(setup);
+    if (m_worksheets.empty())
+        qFatal("The worksheet dialog \"%s\" was shown with no scripted answer", qPrintable(setup.title));
+    const auto answer = m_worksheets.front();
+    m_worksheets.pop_front();
+    return answer;
+}
+
+bool ScriptedPlatform::print(QWidget*, const QString& title, const std::function<void(QPagedPaintDevice&)>& paint) {
+    printTitles << title;
+    if (m_prints.empty())
+        qFatal("The print dialog \"%s\" was shown with no scripted answer", qPrintable(title));
+    const bool confirmed = m_prints.front();
+    m_prints.pop_front();
+    if (confirmed) {
+        // A PDF stands in for the printer, so a test can read what would have been printed.
+        QBuffer buffer(&printedPdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        paint(writer);
+    }
+    return confirmed;
 }
 
 double ScriptedPlatform::random() {

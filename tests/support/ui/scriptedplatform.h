@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,10 @@ public:
     void answerChoice(std::optional<int> index) { m_choices.push_back(index); }
     // The path a file box gives back; the empty text stands for Cancel.
     void answerFileName(const QString& path) { m_fileNames.push_back(path); }
+    // The worksheet dialog's answer, nothing for Cancel.
+    void answerWorksheet(const std::optional<WorksheetDialogAnswer>& answer) { m_worksheets.push_back(answer); }
+    // Whether the print dialog is confirmed; a confirmed one paints into a PDF kept in printedPdf.
+    void answerPrint(bool confirmed) { m_prints.push_back(confirmed); }
     // Draws given as numbers in [0, 1); drawValue(n, max) gives the draw that yields n in 1..max.
     void queueDraws(std::initializer_list<double> draws) { m_draws.insert(m_draws.end(), draws); }
     static double drawFor(int value, int max) { return (value - 1 + 0.5) / max; }
@@ -62,6 +67,9 @@ public:
         bool save = false;
     };
     std::vector<FileBox> fileBoxes;
+    std::vector<WorksheetDialogSetup> worksheetDialogs;
+    QStringList printTitles;
+    QByteArray printedPdf;
     int beeps = 0;
     QStringList announcements;
     int reseeds = 0;
@@ -81,6 +89,9 @@ public:
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& suggestedName) override;
+    std::optional<WorksheetDialogAnswer> chooseWorksheet(QWidget* parent, const WorksheetDialogSetup& setup) override;
+    bool print(QWidget* parent, const QString& title,
+               const std::function<void(QPagedPaintDevice&)>& paint) override;
     void reseedRandom() override { ++reseeds; }
     double random() override;
     void endProcess() override;
@@ -95,6 +106,8 @@ private:
     std::deque<std::optional<int>> m_choices;
     std::deque<QString> m_fileNames;
     std::deque<double> m_draws;
+    std::deque<std::optional<WorksheetDialogAnswer>> m_worksheets;
+    std::deque<bool> m_prints;
 };
 
 } // namespace lexora::testing

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "text/translated.h"
+
+namespace lexora::databasetext {
+
+// Options menu entries added beside Fonts.
+inline constexpr Translated printWorksheet{"&Print worksheet...", "Feladatlap &nyomtatása...",
+                                           "&Imprimir hoja de ejercicios...", "&Imprimer une fiche d'exercices..."};
+inline constexpr Translated undoDelete{"&Undo delete", "Törlés &visszavonása", "&Deshacer eliminación",
+                                       "&Annuler la suppression"};
+
+// Undo of Delete.
+inline constexpr Translated nothingToUndo{"No deleted item to bring back.", "Nincs visszahozható törölt feladat.",
+                                          "No hay ningún ejercicio eliminado que recuperar.",
+                                          "Aucun exercice supprimé à rétablir."};
+inline constexpr Translated numberTaken{
+    "Item number %1 has been taken by another item meanwhile; the item comes back as number %2.",
+    "A(z) %1. sorszámot közben egy másik feladat kapta meg; a feladat %2. sorszámmal kerül vissza.",
+    "Otro ejercicio ha tomado entretanto el número %1; el ejercicio vuelve con el número %2.",
+    "Le numéro %1 a été pris entre-temps par un autre exercice ; l'exercice revient avec le numéro %2."};
+inline constexpr Translated placeTaken{
+    "Place %1 of the sequence has been taken by another item meanwhile; the item comes back at place %2.",
+    "A sorrend %1. helyét közben egy másik feladat kapta meg; a feladat a %2. helyre kerül vissza.",
+    "Otro ejercicio ha tomado entretanto el puesto %1 de la secuencia; el ejercicio vuelve al puesto %2.",
+    "La place %1 de la séquence a été prise entre-temps par un autre exercice ; l'exercice revient à la place %2."};
+
+// The worksheet dialog and what follows it.
+inline constexpr Translated worksheetTitle{"Print worksheet", "Feladatlap nyomtatása", "Imprimir hoja de ejercicios",
+                                           "Imprimer une fiche d'exercices"};
+inline constexpr Translated countLabel{
+    "Number of items:", "Feladatok száma:", "Número de ejercicios:", "Nombre d'exercices :"};
+inline constexpr Translated selectionLabel{"Items from:", "Feladatok köre:", "Ejercicios de:", "Exercices de :"};
+inline constexpr Translated languageLabel{
+    "Language of the headings:", "A címek nyelve:", "Idioma de los títulos:", "Langue des titres :"};
+inline constexpr Translated saveButton{"Save as PDF...", "Mentés PDF-be...", "Guardar como PDF...",
+                                       "Enregistrer en PDF..."};
+inline constexpr Translated printButton{"Print...", "Nyomtatás...", "Imprimir...", "Imprimer..."};
+inline constexpr Translated cancelButton{"Cancel", "Mégse", "Cancelar", "Annuler"};
+inline constexpr Translated pdfFilter{"PDF files (*.pdf)", "PDF-fájlok (*.pdf)", "Archivos PDF (*.pdf)",
+                                      "Fichiers PDF (*.pdf)"};
+inline constexpr Translated suggestedFile{"worksheet.pdf", "feladatlap.pdf", "hoja-de-ejercicios.pdf",
+                                          "fiche-d-exercices.pdf"};
+inline constexpr Translated noItems{"No item matches this choice; no worksheet was made.",
+                                    "Ennek a választásnak egy feladat sem felel meg; feladatlap nem készült.",
+                                    "Ningún ejercicio corresponde a esta elección; no se hizo ninguna hoja.",
+                                    "Aucun exercice ne correspond à ce choix ; aucune fiche n'a été faite."};
+inline constexpr Translated notWritten{
+    "The worksheet could not be written: %1", "A feladatlapot nem sikerült kiírni: %1",
+    "No se pudo escribir la hoja de ejercicios: %1", "La fiche d'exercices n'a pas pu être écrite : %1"};
+
+} // namespace lexora::databasetext

@@ -1,0 +1,107 @@
+#include "screens/database/worksheetmenu.h"
+
+#include "app/appcontext.h"
+#include "data/topics.h"
+#include "screens/database/databasetexts.h"
+#include "text/captions.h"
+#include "worksheet/worksheet.h"
+#include "worksheet/worksheettexts.h"
+#include "worksheet/worksheetwriter.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <iterator>
+
+#include <optional>
+#include <stdexcept>
+
+namespace lexora {
+
+namespace {
+
+constexpr int kLanguages[] = {LangCode::English, LangCode::Hungarian, LangCode::Spanish, LangCode::French};
+constexpr int kFirstTopicChoice = 4; // after every level and the three levels
+
+QStringList selectionChoices(int langcode) {
+    QStringList choices{worksheettext::allLevels.in(langcode)};
+    for (int level = 1; level <= 3; ++level)
+        choices << worksheettext::level.in(langcode).arg(level);
+    for (int n = 0; n < TopicCatalogue::count; ++n)
+        choices << CaptionCatalogue::caption(TopicCatalogue::topic(n).captionKey, langcode).remove(QLatin1Char('&'));
+    return choices;
+}
+
+// The choice of the item's own topic, or every level when its keys name none.
+int initialSelection(const QString& kulcs1, const QString& kulcs2) {
+    const std::optional<int> key = TopicCatalogue::nameKey(kulcs1, kulcs2);
+    for (int n = 0; key && n < TopicCatalogue::count; ++n)
+        if (TopicCatalogue::topic(n).captionKey == *key)
+            return kFirstTopicChoice + n;
+    return 0;
+}
+
+WorksheetRequest requestFor(const WorksheetDialogAnswer& answer) {
+    WorksheetRequest request;
+    request.count = answer.count;
+    if (answer.selection >= kFirstTopicChoice)
+        request.topic = answer.selection - kFirstTopicChoice;
+    else if (answer.selection > 0)
+        request.level = answer.selection;
+    if (answer.language >= 0 && answer.language < int(std::size(kLanguages)))
+        request.langcode = kLanguages[answer.language];
+    return request;
+}
+
+} // namespace
+
+void printWorksheet(AppContext& context, QWidget* window, const QString& title, const QString& kulcs1,
+                    const QString& kulcs2) {
+    using namespace databasetext;
+    const int lang = context.globals.langcode.value_or(LangCode::English);
+    WorksheetDialogSetup setup;
+    setup.title = worksheetTitle.in(lang);
+    setup.countLabel = countLabel.in(lang);
+    setup.selectionLabel = selectionLabel.in(lang);
+    setup.languageLabel = languageLabel.in(lang);
+    setup.saveButton = saveButton.in(lang);
+    setup.printButton = printButton.in(lang);
+    setup.cancelButton = cancelButton.in(lang);
+    setup.selections = selectionChoices(lang);
+    setup.languages = {QStringLiteral("English"), QStringLiteral("Magyar"), QStringLiteral("Español"),
+                       QStringLiteral("Français")};
+    setup.selection = initialSelection(kulcs1, kulcs2);
+    for (int i = 0; i < int(std::size(kLanguages)); ++i)
+        if (kLanguages[i] == lang)
+            setup.language = i;
+
+    Platform& platform = context.platform;
+    const std::optional<WorksheetDialogAnswer> answer = platform.chooseWorksheet(window, setup);
+    if (!answer)
+        return;
+    WorksheetRequest request = requestFor(*answer);
+    request.count = std::clamp(request.count, 1, kMaxWorksheetItems);
+    const Worksheet sheet = makeWorksheet(context.globals.dbpath, request);
+    if (sheet.items.empty()) {
+        platform.message(window, noItems.in(lang), title, MessageIcon::Exclamation);
+        return;
+    }
+    const WorksheetWriter writer(sheet);
+    try {
+        if (answer->print) {
+            platform.print(window, setup.title, [&writer](QPagedPaintDevice& device) { writer.paint(device); });
+            return;
+        }
+        QString path = platform.saveFileName(window, setup.title, pdfFilter.in(lang), suggestedFile.in(lang));
+        if (path.isEmpty())
+            return;
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".pdf");
+        writer.writePdf(path);
+    } catch (const std::runtime_error& e) {
+        platform.message(window, notWritten.in(lang).arg(QString::fromStdString(e.what())), title,
+                         MessageIcon::Exclamation);
+    }
+}
+
+} // namespace lexora

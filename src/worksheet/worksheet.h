@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace lexora {
+
+// What a worksheet is made of: the items Practice would bring for a level, a topic or a starting
+// point, walked in sequence order (or drawn at random, reproducibly, with a seed), at most `count`
+// of them, and the working language of its headings.
+struct WorksheetRequest {
+    std::optional<int> level; // 1 to 3; none = every level
+    std::optional<int> topic; // entry of the Topic menu, 0 to 22; a topic replaces a level
+    std::optional<int> from;  // starting point: items whose sorrend2 lies above this value
+    int count = 20;
+    std::optional<quint32> seed; // draw the items at random from the selection
+    int langcode = 16;           // English
+};
+
+struct WorksheetItem {
+    int sorszam = 0;
+    int sorrend2 = 0;
+    QString mondat;
+    QString a, b, c, d;
+    QString felelet1; // the filled sentence
+    QString felelet2; // the letter of the right answer
+};
+
+struct Worksheet {
+    int langcode = 16;
+    QString subject; // the level, topic or starting point the items come from, in the working language
+    std::vector<WorksheetItem> items;
+};
+
+// The largest worksheet: more items than this make a booklet nobody prints.
+constexpr int kMaxWorksheetItems = 1000;
+
+// Reads the items of a worksheet from the item database at `path`. Throws StoreError when the
+// file cannot be read, and std::invalid_argument for a request out of range (the message says
+// which value). A selection without items gives a worksheet without items.
+Worksheet makeWorksheet(const QString& path, const WorksheetRequest& request);
+
+// The selection's subject line in the working language, as the worksheet's heading shows it.
+QString worksheetSubject(const WorksheetRequest& request);
+
+} // namespace lexora

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QPagedPaintDevice;
+
+namespace lexora {
+
+struct Worksheet;
+
+// Lays a worksheet out on pages: a heading with the title, the subject and lines for the learner's
+// name and the date; the items numbered, each sentence with its gap and the answers A to D, an item
+// never split across two pages; then, from a fresh page, the answer key (number, letter, filled
+// sentence). Every page carries its number at the foot.
+class WorksheetWriter {
+public:
+    explicit WorksheetWriter(const Worksheet& sheet) : m_sheet(sheet) {}
+
+    // Paints on the pages of `device` (a PDF writer or a printer) in its page size and margins.
+    // Returns the number of pages painted.
+    int paint(QPagedPaintDevice& device) const;
+    // Writes an A4 PDF file with the Liberation fonts embedded. The file is replaced only once the
+    // whole document has been written; throws std::runtime_error with a readable message when the
+    // file cannot be written.
+    // Returns the number of pages.
+    int writePdf(const QString& path) const;
+
+private:
+    const Worksheet& m_sheet;
+};
+
+} // namespace lexora

@@ -1,0 +1,139 @@
+// Options > Print worksheet... on the Database screen, driven through the scripted platform.
+
+#include "text/captions.h"
+
+#include "ui/programfixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace lexora;
+using namespace lexora::testing;
+
+namespace {
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class Form1 {
+public:
+    explicit Form1(ProgramFixture& fixture, int langcode = LangCode::English) : f(fixture) {
+        f.prepare(langcode);
+        f.show(ScreenId::Database);
+        QTest::mouseClick(f.child<QPushButton>(ScreenId::Database, "Command10"), Qt::LeftButton);
+    }
+    void printWorksheet() { f.child<QAction>(ScreenId::Database, "mnuWorksheet")->trigger(); }
+    ProgramFixture& f;
+};
+
+WorksheetDialogAnswer answer(int count, int selection, int language = 0, bool print = false) {
+    return WorksheetDialogAnswer{count, selection, language, print};
+}
+
+} // namespace
+
+class TestWorksheetMenu : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { ProgramFixture::settle(); }
+
+    void theDialogOffersLevelsAndTopicsInTheWorkingLanguage() {
+        ProgramFixture f;
+        Form1 w(f, LangCode::Hungarian);
+        QCOMPARE(f.child<QAction>(ScreenId::Database, "mnuWorksheet")->text(),
+                 QString::fromUtf8("Feladatlap &nyomtatása..."));
+        f.platform().answerWorksheet(std::nullopt);
+        w.printWorksheet();
+        QCOMPARE(f.platform().worksheetDialogs.size(), size_t(1));
+        const WorksheetDialogSetup& setup = f.platform().worksheetDialogs[0];
+        QCOMPARE(setup.selections.size(), 4 + 23);
+        QCOMPARE(setup.selections[2], QString::fromUtf8("2. szint"));
+        QVERIFY(!setup.selections[4].contains('&'));
+        QCOMPARE(setup.languages[setup.language], QString("Magyar"));
+        // It starts on the topic of the item on display: item 1 has keys 1 and a, entry 1.
+        QCOMPARE(setup.selection, 4 + 1);
+        // Cancelled: no file box, nothing written.
+        QVERIFY(f.platform().fileBoxes.empty());
+        QVERIFY(f.platform().messages.empty());
+    }
+
+    void savesTheChosenItemsAsAPdf() {
+        ProgramFixture f;
+        Form1 w(f);
+        const QString pdf = f.database().dir() + "sheet";
+        f.platform().answerWorksheet(answer(3, 2, 2)); // level 2, Spanish headings
+        f.platform().answerFileName(pdf);
+        w.printWorksheet();
+        QVERIFY2(f.platform().messages.empty(), qPrintable(f.platform().messageTexts().join('\n')));
+        QCOMPARE(f.platform().fileBoxes.size(), size_t(1));
+        QVERIFY(f.platform().fileBoxes[0].save);
+        QVERIFY(f.platform().fileBoxes[0].filter.contains("*.pdf"));
+        QVERIFY(contentsOf(pdf + ".pdf").startsWith("%PDF")); // the suffix is added
+    }
+
+    void printsThroughThePrintDialog() {
+        ProgramFixture f;
+        Form1 w(f);
+        f.platform().answerWorksheet(answer(5, 0, 0, true));
+        f.platform().answerPrint(false);
+        w.printWorksheet();
+        QVERIFY(f.platform().printedPdf.isEmpty());
+        f.platform().answerWorksheet(answer(5, 0, 0, true));
+        f.platform().answerPrint(true);
+        w.printWorksheet();
+        QVERIFY(f.platform().printedPdf.startsWith("%PDF"));
+        QCOMPARE(f.platform().printTitles.size(), 2);
+        QVERIFY(f.platform().fileBoxes.empty());
+    }
+
+    void anEmptyChoiceAndAnUnwritableFileAreTold() {
+        ProgramFixture f;
+        Form1 w(f);
+        // Topic 2 (keys 1 and b) has no item in the fixture.
+        f.platform().answerWorksheet(answer(20, 4 + 2));
+        w.printWorksheet();
+        QCOMPARE(f.platform().messageTexts(), QStringList{"No item matches this choice; no worksheet was made."});
+        QVERIFY(f.platform().fileBoxes.empty());
+
+        // The item database itself chosen as the PDF: refused, the file stays a database.
+        const QByteArray before = contentsOf(f.database().path());
+        f.platform().answerWorksheet(answer(20, 0));
+        f.platform().answerFileName(f.database().path());
+        w.printWorksheet();
+        QCOMPARE(f.platform().messages.size(), size_t(2));
+        QVERIFY(f.platform().messages[1].text.startsWith("The worksheet could not be written"));
+        QCOMPARE(contentsOf(f.database().path()), before);
+
+        // A folder that does not exist.
+        f.platform().answerWorksheet(answer(20, 0));
+        f.platform().answerFileName(f.database().dir() + "no/such/folder/sheet.pdf");
+        w.printWorksheet();
+        QCOMPARE(f.platform().messages.size(), size_t(3));
+    }
+
+    void whatIsTypedIsOnTheSheet() {
+        ProgramFixture f;
+        Form1 w(f);
+        QLineEdit* answerD = f.child<QLineEdit>(ScreenId::Database, "Text7");
+        answerD->setText("freshly typed");
+        emit answerD->textEdited("freshly typed");
+        f.platform().answerWorksheet(answer(1, 0));
+        f.platform().answerFileName(f.database().dir() + "sheet.pdf");
+        w.printWorksheet();
+        QVERIFY(f.platform().messages.empty());
+        // Written into the item before the sheet was read.
+        bool stored = false;
+        for (const QStringList& row : f.database().items().items)
+            stored = stored || row[8] == "freshly typed";
+        QVERIFY(stored);
+    }
+};
+
+QTEST_MAIN(TestWorksheetMenu)
+#include "test_worksheetmenu.moc"
