@@ -131,8 +131,10 @@ void SqliteDb::checkItemDatabase() {
         checkSchemaObjects(*this);
         checkItemFields();
     } catch (const StoreError& e) {
-        // A file another program holds locked may well be an item database.
-        if (e.kind() == StoreError::Kind::NotADatabase || e.kind() == StoreError::Kind::Busy)
+        // A file another program holds locked may well be an item database; a check that
+        // ran too long is told as such.
+        if (e.kind() == StoreError::Kind::NotADatabase || e.kind() == StoreError::Kind::Busy ||
+            e.reason() == StoreError::Reason::TookTooLong)
             throw;
         // The engine's own words say what it met instead of the tables.
         throw StoreError(StoreError::Kind::NotADatabase, StoreError::Reason::NotItemDatabase,

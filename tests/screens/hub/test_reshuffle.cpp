@@ -145,7 +145,8 @@ private slots:
                           "BEGIN SELECT RAISE(ABORT, 'refused'); END");
         const Reshuffle::Result result = Reshuffle(*view, platform).run();
         QCOMPARE(int(result.outcome), int(Reshuffle::Outcome::Failed));
-        QVERIFY2(result.problem.contains("refused"), qPrintable(result.problem));
+        QVERIFY(result.problem.has_value());
+        QVERIFY2(result.problem->message().contains("refused"), qPrintable(result.problem->message()));
         QCOMPARE(platform.drawsLeft(), size_t(0)); // no walk after a refusal
         rawSql(db.path(), "DROP TRIGGER refuse");
         QCOMPARE(sequence(db), (std::map<int, int>{{1, 100}, {2, 200}, {3, 300}}));
