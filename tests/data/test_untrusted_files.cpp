@@ -22,11 +22,6 @@ using namespace lexora::testing;
 
 namespace {
 
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The message of the StoreError `f` raises, with its kind; an empty message when none.
 template <typename F> std::pair<StoreError::Kind, QString> errorOf(F&& f) {
     try {

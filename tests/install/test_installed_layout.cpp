@@ -24,11 +24,6 @@ using namespace lexora::testing;
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void writeFile(const QString& path, const QByteArray& data) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -111,9 +106,9 @@ private slots:
         QCOMPARE(folder.dir, tree.places.userDir);
         QCOMPARE(folder.copied, QStringList({"en_data1.mdb", "enpool1d.mdb", "en_data3.mdb"}));
         QVERIFY(folder.failures.empty());
-        QCOMPARE(contents(tree.user("en_data2.mdb")), QByteArray("the user's own file"));
+        QCOMPARE(contentsOf(tree.user("en_data2.mdb")), QByteArray("the user's own file"));
         for (const QString& file : folder.copied) {
-            QCOMPARE(contents(tree.user(file)), contents(tree.shipped(file)));
+            QCOMPARE(contentsOf(tree.user(file)), contentsOf(tree.shipped(file)));
             QVERIFY(QFileInfo(tree.user(file)).permissions() & QFile::WriteOwner);
         }
         QCOMPARE(entries(tree.places.userDir),
@@ -162,7 +157,7 @@ private slots:
         writeFile(dir.filePath("source"), "shipped");
         writeFile(dir.filePath("target"), "already here");
         QVERIFY(copyIntoPlace(dir.filePath("source"), dir.filePath("target")).isEmpty());
-        QCOMPARE(contents(dir.filePath("target")), QByteArray("already here"));
+        QCOMPARE(contentsOf(dir.filePath("target")), QByteArray("already here"));
         QCOMPARE(entries(dir.path()), QStringList({"source", "target"}));
         QVERIFY(!copyIntoPlace(dir.filePath("missing"), dir.filePath("other")).isEmpty());
         QVERIFY(!copyIntoPlace(dir.filePath("source"), dir.filePath("no/such/folder/x")).isEmpty());
@@ -190,7 +185,7 @@ private slots:
     // one; the next start uses the user's copy as it was left.
     void testRunWritesTheUsersCopyOnly() {
         InstalledTree tree;
-        const QByteArray shipped = contents(tree.shipped("en_data1.mdb"));
+        const QByteArray shipped = contentsOf(tree.shipped("en_data1.mdb"));
         ScriptedPlatform* platform = nullptr;
         auto program = startProgram(ProgramFolder::prepare(tree.places), platform);
         QCOMPARE(hubNotice(*program), QString());
@@ -213,14 +208,14 @@ private slots:
         };
         const int failed = failedItems();
         QVERIFY2(failed >= 2, qPrintable(QString::number(failed))); // the placeholder and the item
-        QCOMPARE(contents(tree.shipped("en_data1.mdb")), shipped);
+        QCOMPARE(contentsOf(tree.shipped("en_data1.mdb")), shipped);
 
         const ProgramFolder again = ProgramFolder::prepare(tree.places);
         QVERIFY(again.copied.isEmpty());
         program = startProgram(again, platform);
         QCOMPARE(hubNotice(*program), QString());
         QCOMPARE(failedItems(), failed);
-        QVERIFY(contents(tree.user("en_data1.mdb")) != shipped);
+        QVERIFY(contentsOf(tree.user("en_data1.mdb")) != shipped);
     }
 };
 

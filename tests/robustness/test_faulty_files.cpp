@@ -53,11 +53,6 @@ QStringList reasonWords(Fault fault) {
     }
 }
 
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Rewrites a file in place (the same file, as a program copying over it does), or makes it anew.
 void writeInPlace(const QString& path, const QByteArray& bytes) {
     QFile file(path);

@@ -15,11 +15,6 @@ using namespace lexora::testing;
 
 namespace {
 
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class Form1 {
 public:
     explicit Form1(ProgramFixture& fixture, int langcode = LangCode::English) : f(fixture) {

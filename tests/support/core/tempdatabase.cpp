@@ -73,4 +73,9 @@ QStringList makeItem(int sorszam, int sorrend2, int szint, const QString& kulcs1
             kulcs2};
 }
 
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace lexora::testing

@@ -36,6 +36,9 @@ private:
 QStringList makeItem(int sorszam, int sorrend2, int szint = 1, const QString& kulcs1 = QStringLiteral("1"),
                      const QString& kulcs2 = QStringLiteral("0"), const QString& felelet2 = QStringLiteral("A"));
 
+// The bytes of a file, to prove it unchanged; empty when it cannot be read.
+QByteArray contentsOf(const QString& path);
+
 // Reads a fixture bank from tests/fixtures.
 ItemBank fixtureBank(const QString& fixture = QStringLiteral("items.tsv"));
 
