@@ -462,9 +462,9 @@ struct SnapshotView::Data {
         return const_cast<Data*>(this)->rowsRead.emplace(index, std::move(row)).first->second;
     }
 
-    // Reads the given columns for every row in one pass, in the copy's own order where the
-    // table still has it, by row key otherwise.
-    void load(const std::vector<int>& wanted) {
+    // Reads the given columns for every row in one pass, in the given order (the copy's own
+    // by default) where the table still has it, by row key otherwise.
+    void load(const std::vector<int>& wanted, const std::string& passOrder = std::string()) {
         const std::vector<int> cols = missing(wanted);
         if (cols.empty() || !db)
             return;
@@ -473,7 +473,7 @@ struct SnapshotView::Data {
         std::vector<std::vector<QVariant>> values(cols.size(), std::vector<QVariant>(keys.size()));
         std::vector<bool> seen(keys.size());
         std::unordered_map<qint64, size_t> indexOf;
-        Statement read = db->prepare(select(cols) + " ORDER BY " + orderBy);
+        Statement read = db->prepare(select(cols) + " ORDER BY " + (passOrder.empty() ? orderBy : passOrder));
         size_t next = 0;
         while (read.step()) {
             const qint64 key = read.columnInt(0);
@@ -510,7 +510,10 @@ struct SnapshotView::Data {
     void completeAll() {
         std::vector<int> all(table->fields.size());
         std::iota(all.begin(), all.end(), 0);
-        load(all);
+        // In the table's own order the engine reads every field from the table itself. In the
+        // copy's order it may take some from a covering index, which in a damaged file can
+        // disagree with the table that the copy's single rows are read from.
+        load(all, "rowid");
         rowsRead.clear();
         db.reset();
     }
