@@ -60,6 +60,7 @@ public:
         NothingSelected,    // -
         NoNumberToDraw,     // -
         NoFreePlace,        // item number
+        NoFreeValue,        // field: every value a unique field can hold is taken
         BankUnreadable,     // path
         CannotWrite,        // path
         UnclosedBracket,    // -

@@ -1,3 +1,4 @@
+#include "console.h"
 #include "exchangecommands.h"
 
 #include "data/storeerror.h"
@@ -12,15 +13,8 @@ namespace lexora {
 
 namespace {
 
-QTextStream& out() {
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-QTextStream& err() {
-    static QTextStream stream(stderr);
-    return stream;
-}
+using console::err;
+using console::out;
 
 // The options and the two paths of an exchange command.
 struct Arguments {

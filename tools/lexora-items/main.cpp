@@ -3,6 +3,7 @@
 
 #include "data/itembank.h"
 #include "data/storeerror.h"
+#include "console.h"
 #include "exchangecommands.h"
 #include "worksheetcommand.h"
 
@@ -16,15 +17,8 @@ using namespace lexora;
 
 namespace {
 
-QTextStream& out() {
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-QTextStream& err() {
-    static QTextStream stream(stderr);
-    return stream;
-}
+using console::err;
+using console::out;
 
 int usage() {
     err() << "usage:\n"

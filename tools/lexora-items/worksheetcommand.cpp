@@ -1,5 +1,7 @@
 #include "worksheetcommand.h"
 
+#include "console.h"
+
 #include "data/storeerror.h"
 #include "text/captions.h"
 #include "worksheet/worksheet.h"
@@ -16,13 +18,8 @@ using namespace lexora;
 
 namespace {
 
-QTextStream& errors() {
-    static QTextStream stream(stderr);
-    return stream;
-}
-
 int worksheetUsage(const QString& problem) {
-    errors() << "lexora-items worksheet: " << problem << "\n"
+    console::err() << "lexora-items worksheet: " << problem << "\n"
              << "usage: lexora-items worksheet [--level N] [--topic K] [--from SORREND2] [--count N] [--seed S]\n"
                 "                             [--lang en|hu|es|fr] DATABASE OUT.pdf\n"
                 "  --level N      items of level 1, 2 or 3\n"
@@ -107,7 +104,6 @@ int worksheetCommand(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QTextStream out(stdout);
     Parsed parsed;
     try {
         parsed = parse(app.arguments().mid(2));
@@ -117,20 +113,20 @@ int worksheetCommand(int argc, char** argv) {
     try {
         const Worksheet sheet = makeWorksheet(parsed.database, parsed.request);
         if (sheet.items.empty()) {
-            errors() << parsed.database << ": no item matches (" << sheet.subject << "); nothing written\n";
+            console::err() << parsed.database << ": no item matches (" << sheet.subject << "); nothing written\n";
             return 1;
         }
         const int pages = WorksheetWriter(sheet).writePdf(parsed.output);
-        out << parsed.output << ": " << sheet.items.size() << " items, " << pages << " pages\n";
+        console::out() << parsed.output << ": " << sheet.items.size() << " items, " << pages << " pages\n";
         if (int(sheet.items.size()) < parsed.request.count)
-            errors() << "only " << sheet.items.size() << " items match; the sheet has all of them\n";
+            console::err() << "only " << sheet.items.size() << " items match; the sheet has all of them\n";
         return 0;
     } catch (const StoreError& e) {
-        errors() << e.message() << '\n';
+        console::err() << e.message() << '\n';
     } catch (const std::invalid_argument& e) {
         return worksheetUsage(QString::fromStdString(e.what()));
     } catch (const std::exception& e) {
-        errors() << e.what() << '\n';
+        console::err() << e.what() << '\n';
     }
     return 1;
 }

@@ -57,9 +57,8 @@ QStringList DeleteUndo::restoreLast(LiveView& view, int langcode) {
         byIndex->setIndex(QString::fromLatin1(unique.field));
         const std::optional<int> free = freeValue(*byIndex, value.toInt());
         if (!free)
-            throw StoreError(StoreError::Kind::DuplicateKey,
-                             QStringLiteral("Every value of %1 is taken; the item cannot come back.")
-                                 .arg(QString::fromLatin1(unique.field)));
+            throw StoreError(StoreError::Kind::DuplicateKey, StoreError::Reason::NoFreeValue,
+                             {QString::fromLatin1(unique.field)});
         if (*free != value.toInt()) {
             notices << unique.notice.in(langcode).arg(value.toInt()).arg(*free);
             value = *free;
