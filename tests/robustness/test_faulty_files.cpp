@@ -10,6 +10,7 @@
 #include "data/sqlitedb.h"
 #include "screens/test/intervaltimer.h"
 
+#include "ui/freshboxes.h"
 #include "ui/programfixture.h"
 
 #include <QAction>
@@ -236,22 +237,6 @@ int highestNumber() {
 double drawOf(int number) {
     return ScriptedPlatform::drawFor(number, highestNumber());
 }
-
-// The boxes shown since the last look.
-class Boxes {
-public:
-    explicit Boxes(ProgramFixture& f) : m_f(f) {}
-    std::vector<ScriptedPlatform::Message> fresh() {
-        const auto& all = m_f.platform().messages;
-        std::vector<ScriptedPlatform::Message> out(all.begin() + qsizetype(m_seen), all.end());
-        m_seen = all.size();
-        return out;
-    }
-
-private:
-    ProgramFixture& m_f;
-    size_t m_seen = 0;
-};
 
 // One box at most from an action, none when `expected` is false; a box has the screen's word
 // in its title and names the file and the reason.

@@ -8,6 +8,7 @@
 #include "data/itembank.h"
 
 #include "core/rawsql.h"
+#include "ui/freshboxes.h"
 #include "ui/programfixture.h"
 
 #include <QAction>
@@ -46,22 +47,6 @@ double drawOf(int number) {
         highest = std::max(highest, item[0].toInt());
     return ScriptedPlatform::drawFor(number, highest);
 }
-
-// The boxes shown since the last look.
-class Boxes {
-public:
-    explicit Boxes(ProgramFixture& f) : m_f(f) {}
-    std::vector<ScriptedPlatform::Message> fresh() {
-        const auto& all = m_f.platform().messages;
-        std::vector<ScriptedPlatform::Message> out(all.begin() + qsizetype(m_seen), all.end());
-        m_seen = all.size();
-        return out;
-    }
-
-private:
-    ProgramFixture& m_f;
-    size_t m_seen = 0;
-};
 
 // Exactly one box came, naming the file and holding `words`.
 void checkOneBox(Boxes& boxes, const QString& words) {
