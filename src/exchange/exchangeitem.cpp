@@ -1,5 +1,7 @@
 #include "exchange/exchangeitem.h"
 
+#include "text/messages.h"
+
 #include "data/itembank.h"
 
 namespace lexora {
@@ -87,6 +89,14 @@ QString ExchangeItem::filledIn() const {
 
 bool ExchangeItem::hasGap() const {
     return sentence.contains(kGap);
+}
+
+ExchangeError::ExchangeError(const Translated& text, QStringList details)
+    : std::runtime_error(Messages::fill(text.in(LangCode::English), details).toStdString()), m_text(text),
+      m_details(std::move(details)) {}
+
+QString ExchangeError::in(int langcode) const {
+    return Messages::fill(m_text.in(langcode), m_details);
 }
 
 } // namespace lexora

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "text/captions.h"
+#include "text/translated.h"
+
 #include <array>
 #include <optional>
 #include <stdexcept>
@@ -20,13 +23,18 @@ QString exchangeFormatName(ExchangeFormat format);
 QString exchangeFormatSuffix(ExchangeFormat format);
 
 // A file that cannot be read or written as a whole; nothing has been changed when it is thrown.
+// It carries its text in the four working languages (exchangetexts.h) and the details to fill in.
 class ExchangeError : public std::runtime_error {
 public:
-    explicit ExchangeError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
-    QString message() const { return m_message; }
+    ExchangeError(const Translated& text, QStringList details);
+    // The text in English, for the item tool.
+    QString message() const { return in(LangCode::English); }
+    // The text in the working language with offset `langcode`.
+    QString in(int langcode) const;
 
 private:
-    QString m_message;
+    Translated m_text;
+    QStringList m_details;
 };
 
 // One gapped sentence with four answers, as it travels between an item database and a question file.

@@ -1,5 +1,6 @@
 #include "exchange/itemexchange.h"
 
+#include "exchange/exchangetexts.h"
 #include "data/itembank.h"
 #include "data/itemview.h"
 #include "data/schema.h"
@@ -44,10 +45,7 @@ std::vector<int> freeSorrend2(SqliteDb& db, int count) {
             break;
     }
     if (int(free.size()) < count)
-        throw ExchangeError(QStringLiteral("The database has only %1 free order numbers (sorrend2) for %2 items; "
-                                           "nothing was imported.")
-                                .arg(free.size())
-                                .arg(count));
+        throw ExchangeError(exchangetext::tooFewPlaces, {QString::number(free.size()), QString::number(count)});
     std::shuffle(free.begin(), free.end(), *QRandomGenerator::global());
     free.resize(size_t(count));
     return free;
@@ -121,9 +119,7 @@ ImportSummary ItemExchange::store(const ReadResult& read, const QString& databas
     auto db = SqliteDb::open(database);
     if (count == 0) {
         if (replace)
-            throw ExchangeError(QStringLiteral("The file holds no question that can be an item, so the items of %1 "
-                                               "were not replaced.")
-                                    .arg(database));
+            throw ExchangeError(exchangetext::nothingToReplaceWith, {database});
         return summary;
     }
     SnapshotView::completeCopiesOf(database);
@@ -132,12 +128,9 @@ ImportSummary ItemExchange::store(const ReadResult& read, const QString& databas
         db->exec("DELETE FROM test1");
     const int highest = highestNumber(*db);
     if (count > kIntegerMax - highest)
-        throw ExchangeError(QStringLiteral("The file holds %1 items, but item numbers end at %2 and the highest in "
-                                           "the database is %3, which leaves room for %4. Nothing was imported.")
-                                .arg(count)
-                                .arg(kIntegerMax)
-                                .arg(highest)
-                                .arg(kIntegerMax - highest));
+        throw ExchangeError(exchangetext::noRoomForNumbers, {QString::number(count), QString::number(kIntegerMax),
+                                                             QString::number(highest),
+                                                             QString::number(kIntegerMax - highest)});
     const std::vector<int> orders = freeSorrend2(*db, count);
     std::vector<QStringList> rows;
     rows.reserve(size_t(count));

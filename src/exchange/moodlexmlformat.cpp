@@ -1,5 +1,6 @@
 #include "exchange/moodlexmlformat.h"
 
+#include "exchange/exchangetexts.h"
 #include "exchange/categorypath.h"
 #include "exchange/questiontext.h"
 
@@ -180,8 +181,7 @@ ReadResult MoodleXmlFormat::read(const QByteArray& bytes, const QString& path) {
             continue;
         if (!sawQuiz) {
             if (xml.name() != QLatin1String("quiz"))
-                throw ExchangeError(QStringLiteral("%1 is not a question file: its outermost element is <%2>, not <quiz>.")
-                                        .arg(path, xml.name().toString()));
+                throw ExchangeError(exchangetext::notQuiz, {path, xml.name().toString()});
             sawQuiz = true;
             continue;
         }
@@ -199,12 +199,10 @@ ReadResult MoodleXmlFormat::read(const QByteArray& bytes, const QString& path) {
                 {q.line, QStringLiteral("a question of type \"%1\", not a multiple-choice one").arg(q.type)});
     }
     if (xml.hasError())
-        throw ExchangeError(QStringLiteral("%1 cannot be read as XML: %2 (line %3, column %4).")
-                                .arg(path, xml.errorString())
-                                .arg(xml.lineNumber())
-                                .arg(xml.columnNumber()));
+        throw ExchangeError(exchangetext::badXml, {path, xml.errorString(), QString::number(xml.lineNumber()),
+                                                   QString::number(xml.columnNumber())});
     if (!sawQuiz)
-        throw ExchangeError(QStringLiteral("%1 holds no <quiz> element.").arg(path));
+        throw ExchangeError(exchangetext::noQuiz, {path});
     return result;
 }
 

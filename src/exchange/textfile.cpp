@@ -1,5 +1,6 @@
 #include "exchange/textfile.h"
 
+#include "exchange/exchangetexts.h"
 #include "exchange/exchangeitem.h"
 
 #include <QFile>
@@ -56,15 +57,13 @@ qsizetype firstBadUtf8(const QByteArray& bytes) {
 QByteArray TextFile::readBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ExchangeError(QStringLiteral("%1 cannot be read: %2.").arg(path, file.errorString()));
+        throw ExchangeError(exchangetext::cannotRead, {path, file.errorString()});
     if (file.size() > kMaxBytes)
-        throw ExchangeError(QStringLiteral("%1 is %2 MB; question files of up to %3 MB can be read.")
-                                .arg(path)
-                                .arg(double(file.size()) / (1024 * 1024), 0, 'f', 1)
-                                .arg(kMaxBytes / (1024 * 1024)));
+        throw ExchangeError(exchangetext::tooLarge, {path, QString::number(double(file.size()) / (1024 * 1024), 'f', 1),
+                                                     QString::number(kMaxBytes / (1024 * 1024))});
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw ExchangeError(QStringLiteral("%1 cannot be read: %2.").arg(path, file.errorString()));
+        throw ExchangeError(exchangetext::cannotRead, {path, file.errorString()});
     return bytes;
 }
 
@@ -73,17 +72,14 @@ QString TextFile::decode(const QByteArray& bytes, const QString& path) {
         QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
         QString text = decoder.decode(bytes.mid(2));
         if (decoder.hasError() || text.contains(QChar(0)))
-            throw ExchangeError(QStringLiteral("%1 is not well-formed UTF-16 text.").arg(path));
+            throw ExchangeError(exchangetext::badUtf16, {path});
         return text;
     }
     const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     const qsizetype bad = firstBadUtf8(body);
     if (bad >= 0) {
         const int line = int(body.left(bad).count('\n')) + 1;
-        throw ExchangeError(QStringLiteral("%1 is not UTF-8 text (line %2 holds a byte that is not); save it as "
-                                           "UTF-8 and try again.")
-                                .arg(path)
-                                .arg(line));
+        throw ExchangeError(exchangetext::notUtf8, {path, QString::number(line)});
     }
     return QString::fromUtf8(body);
 }
@@ -91,9 +87,9 @@ QString TextFile::decode(const QByteArray& bytes, const QString& path) {
 void TextFile::write(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw ExchangeError(QStringLiteral("%1 cannot be written: %2.").arg(path, file.errorString()));
+        throw ExchangeError(exchangetext::cannotWrite, {path, file.errorString()});
     if (file.write(bytes) != bytes.size() || !file.commit())
-        throw ExchangeError(QStringLiteral("%1 cannot be written: %2.").arg(path, file.errorString()));
+        throw ExchangeError(exchangetext::cannotWrite, {path, file.errorString()});
 }
 
 } // namespace lexora

@@ -1,5 +1,6 @@
 #include "screens/database/itemexchangemenu.h"
 
+#include "text/messages.h"
 #include "app/appcontext.h"
 #include "app/window.h"
 #include "data/storeerror.h"
@@ -140,9 +141,9 @@ void ItemExchangeMenu::exportItems(const QString& title) {
         const ExportSummary summary = ItemExchange::exportItems(database, file, *format, langcode());
         m_ctx.platform.message(m_window, exportReport(summary, file), title, MessageIcon::Information);
     } catch (const ExchangeError& e) {
-        fail(e.message() + QLatin1Char('\n') + kNothingWritten.in(langcode()), title);
+        fail(e.in(langcode()) + QLatin1Char('\n') + kNothingWritten.in(langcode()), title);
     } catch (const StoreError& e) {
-        fail(e.message() + QLatin1Char('\n') + kNothingWritten.in(langcode()), title);
+        fail(Messages::of(e, langcode()) + QLatin1Char('\n') + kNothingWritten.in(langcode()), title);
     }
 }
 
@@ -165,9 +166,9 @@ bool ItemExchangeMenu::importItems(const QString& title) {
         m_ctx.platform.message(m_window, importReport(summary), title, MessageIcon::Information);
         return summary.imported > 0;
     } catch (const ExchangeError& e) {
-        fail(e.message() + QLatin1Char('\n') + kNothingChanged.in(langcode()), title);
+        fail(e.in(langcode()) + QLatin1Char('\n') + kNothingChanged.in(langcode()), title);
     } catch (const StoreError& e) {
-        fail(e.message() + QLatin1Char('\n') + kNothingChanged.in(langcode()), title);
+        fail(Messages::of(e, langcode()) + QLatin1Char('\n') + kNothingChanged.in(langcode()), title);
     }
     return false;
 }

@@ -148,7 +148,8 @@ private slots:
         const auto before = f.database().items().items;
         form.importFrom(Xml, writeFile(dir, "bad.xml", "<?xml version=\"1.0\"?>\n<quiz><question>\n"), Replace);
         QCOMPARE(f.database().items().items, before);
-        QVERIFY(form.lastMessage().contains("bad.xml cannot be read as XML"));
+        // Told in the working language, like the rest of the box.
+        QVERIFY(form.lastMessage().startsWith("No se puede leer ") && form.lastMessage().contains("bad.xml como XML"));
         QVERIFY(form.lastMessage().endsWith("La base de datos no ha cambiado."));
         QCOMPARE(f.platform().messages.back().icon, MessageIcon::Exclamation);
     }
