@@ -387,6 +387,10 @@ public:
         worksheetDialogs.push_back(setup);
         return std::nullopt;
     }
+    std::optional<ReasonDialogAnswer> editReason(QWidget*, const ReasonDialogSetup& setup) override {
+        reasonDialogs.push_back(setup);
+        return std::nullopt;
+    }
     bool print(QWidget*, const QString& title, const std::function<void(QPagedPaintDevice&)>&) override {
         printTitles << title;
         return false;

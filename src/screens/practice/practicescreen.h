@@ -11,6 +11,7 @@ class QLabel;
 
 namespace lexora {
 
+class ItemExplainer;
 class ItemStore;
 class ItemView;
 class SnapshotView;
@@ -58,6 +59,7 @@ private:
     void oke();
     void display(const ItemView& view, bool withLevel = true);
     void clearChoice();
+    void explain();
     void so(SnapshotView& selection);
     void szam();
     void keresa();
@@ -78,6 +80,7 @@ private:
     int langcode();
 
     PracticeControls m_c;
+    ItemExplainer* m_explainer = nullptr;
 };
 
 } // namespace lexora
