@@ -38,8 +38,8 @@ std::unique_ptr<Transaction> beginTransaction(const LiveView& view) {
 std::optional<std::pair<QString, QString>> topicKeysOfSentence(const LiveView& anyView, const QString& sentence) {
     if (!anyView.database())
         return std::nullopt;
-    Statement query = anyView.database()->prepare("SELECT kulcs1, kulcs2 FROM test1 WHERE mondat = ? ORDER BY rowid LIMIT 1");
-    query.bind(1, sentence);
+    Statement query = anyView.database()->prepare("SELECT kulcs1, kulcs2 FROM test1 WHERE trim(mondat) = ? ORDER BY rowid LIMIT 1");
+    query.bind(1, sentence.trimmed());
     if (!query.step())
         return std::nullopt;
     return std::make_pair(query.column(0).toString(), query.column(1).toString());
