@@ -10,6 +10,7 @@
 #include "screens/practice/practicecaptions.h"
 #include "screens/practice/practicestate.h"
 #include "text/captions.h"
+#include "text/topictitles.h"
 #include "text/messages.h"
 
 #include <QAction>
@@ -497,7 +498,7 @@ void PracticeScreen::mnuTopicItem_Click(int index) {
             m_c.menus.topicItem[size_t(index)]->setChecked(true);
             s.selection = itemsNow(TopicCatalogue::topic(index).practiceFilter);
             s.selection->moveFirst();
-            setCaption(label(21), TopicCatalogue::practiceTitle(index, langcode()));
+            setCaption(label(21), topicPracticeTitle(index, langcode()));
             display(*s.selection);
             szam();
         } catch (const StoreError& e) {
