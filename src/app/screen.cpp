@@ -69,9 +69,24 @@ Screen::~Screen() {
 }
 
 void Screen::setClientSizeTwips(int width, int height) {
-    m_canvas->setFixedSize(twips(width), twips(height));
+    m_clientSize = QSize(twips(width), twips(height));
+    m_canvas->setFixedSize(m_clientSize);
+    fitToClientArea();
+}
+
+// The window is the client area and the menu bar above it. Menus get their captions from the
+// screen's language routine after the size was first set, and a menu bar of empty captions is
+// lower than one with texts: the height is taken again whenever the window is shown.
+void Screen::fitToClientArea() {
+    if (m_clientSize.isEmpty())
+        return;
     const int menuHeight = menuWidget() ? menuBar()->sizeHint().height() : 0;
-    setFixedSize(twips(width), twips(height) + menuHeight);
+    setFixedSize(m_clientSize.width(), m_clientSize.height() + menuHeight);
+}
+
+void Screen::showEvent(QShowEvent* event) {
+    fitToClientArea();
+    QMainWindow::showEvent(event);
 }
 
 bool Screen::previewKey(QKeyEvent* event) {

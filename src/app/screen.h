@@ -3,6 +3,7 @@
 #include "app/screenid.h"
 
 #include <QMainWindow>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -43,6 +44,7 @@ protected:
     AppContext& ctx() { return m_ctx; }
     // Sizes the client area (below the menu bar) in twips.
     void setClientSizeTwips(int width, int height);
+    void fitToClientArea();
 
     // Keys seen before any control; return true to swallow the key.
     virtual bool formKeyPress(QKeyEvent* event);
@@ -57,6 +59,7 @@ protected:
     void reportingHandler(const std::function<void()>& body);
 
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     friend class KeyPreviewFilter;
@@ -67,6 +70,7 @@ private:
     AppContext& m_ctx;
     ScreenId m_id;
     QWidget* m_canvas;
+    QSize m_clientSize; // fixed size of the client area, once set
     QPushButton* m_defaultButton = nullptr;
     QObject* m_keyFilter = nullptr;
 };

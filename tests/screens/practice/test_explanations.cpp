@@ -141,8 +141,10 @@ private slots:
         QCOMPARE(shownReason(f, ScreenId::Practice), QString());
         p.click(1);
         QCOMPARE(shownReason(f, ScreenId::Practice), bank.reasonOf(1).inLanguage(hungarian));
-        // The area never covers a control of the screen.
+        // The area lies wholly inside the window and never covers a control of the screen.
         const QRect area = explanation(f, ScreenId::Practice)->geometry();
+        QVERIFY(p.screen->canvas()->rect().contains(area));
+        QVERIFY(p.screen->rect().contains(p.screen->canvas()->geometry()));
         for (QWidget* control : p.screen->canvas()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             QVERIFY2(control == explanation(f, ScreenId::Practice) || !control->geometry().intersects(area),
                      qPrintable(control->objectName()));
