@@ -15,7 +15,7 @@
 
 namespace lexora::bench {
 
-void makeLargeDatabase(const QString& path, int count) {
+void makeLargeDatabase(const QString& path, int count, bool withReasons) {
     static const char* words[] = {"river", "teacher", "often", "yesterday", "quickly", "garden", "letter",
                                   "station", "because", "travel", "morning", "friend", "window", "answer"};
     QRandomGenerator rng(42);
@@ -33,6 +33,17 @@ void makeLargeDatabase(const QString& path, int count) {
                               QString::number(1 + i % 3), sentence.trimmed(), "has been", "was", "is being",
                               "had", sentence.trimmed().replace(kGap, "was"), letter, topic.kulcs1,
                               topic.kulcs2.value_or("0")});
+        if (withReasons)
+            bank.reasons.push_back(
+                {QStringLiteral("Item %1: the answer is %2 because the sentence tells of one finished event at a "
+                                "stated time in the past, which the other three forms cannot say.")
+                     .arg(i)
+                     .arg(letter),
+                 QStringLiteral("%1. feladat: a megoldás %2, mert a mondat egy befejezett, megnevezett múltbeli "
+                                "időpontban történt eseményről szól, amit a másik három alak nem fejez ki.")
+                     .arg(i)
+                     .arg(letter),
+                 false});
     }
     bank.createDatabase(path);
 }

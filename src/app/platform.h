@@ -28,6 +28,7 @@ struct WorksheetDialogSetup {
     QString countLabel;
     QString selectionLabel;
     QString languageLabel;
+    QString explainLabel; // the check box that puts each item's reason into the answer key
     QString saveButton;
     QString printButton;
     QString cancelButton;
@@ -36,6 +37,7 @@ struct WorksheetDialogSetup {
     int count = 20;
     int selection = 0;
     int language = 0;
+    bool explain = false;
 };
 
 // What the teacher chose in the worksheet dialog.
@@ -44,6 +46,7 @@ struct WorksheetDialogAnswer {
     int selection = 0; // index into WorksheetDialogSetup::selections
     int language = 0;  // index into WorksheetDialogSetup::languages
     bool print = false; // to the printer rather than into a PDF file
+    bool explain = false; // each item's reason under its line of the answer key
 };
 
 // What the reason dialog of the Database screen shows (texts in the working language).

@@ -1,5 +1,6 @@
 #include "app/worksheetdialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -24,11 +25,15 @@ std::optional<WorksheetDialogAnswer> runWorksheetDialog(QWidget* parent, const W
     auto* language = new QComboBox(&dialog);
     language->addItems(setup.languages);
     language->setCurrentIndex(setup.language);
+    auto* explain = new QCheckBox(setup.explainLabel, &dialog);
+    explain->setObjectName(QStringLiteral("explainCheck"));
+    explain->setChecked(setup.explain);
 
     auto* form = new QFormLayout;
     form->addRow(setup.countLabel, count);
     form->addRow(setup.selectionLabel, selection);
     form->addRow(setup.languageLabel, language);
+    form->addRow(explain);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
     QPushButton* save = buttons->addButton(setup.saveButton, QDialogButtonBox::AcceptRole);
@@ -47,7 +52,8 @@ std::optional<WorksheetDialogAnswer> runWorksheetDialog(QWidget* parent, const W
 
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return WorksheetDialogAnswer{count->value(), selection->currentIndex(), language->currentIndex(), toPrinter};
+    return WorksheetDialogAnswer{count->value(), selection->currentIndex(), language->currentIndex(), toPrinter,
+                                 explain->isChecked()};
 }
 
 } // namespace lexora

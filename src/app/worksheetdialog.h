@@ -4,7 +4,8 @@
 
 namespace lexora {
 
-// The real worksheet dialog: a number box, the level or topic, the language, and Save or Print.
+// The real worksheet dialog: a number box, the level or topic, the language, whether the key explains
+// the answers, and Save or Print.
 std::optional<WorksheetDialogAnswer> runWorksheetDialog(QWidget* parent, const WorksheetDialogSetup& setup);
 
 } // namespace lexora

@@ -1,6 +1,8 @@
 #include "worksheet/worksheet.h"
 
+#include "data/itemfingerprint.h"
 #include "data/itemstore.h"
+#include "data/reasons.h"
 #include "data/topics.h"
 #include "text/captions.h"
 #include "worksheet/worksheettexts.h"
@@ -72,6 +74,19 @@ std::vector<int> drawPositions(int size, int count, quint32 seed) {
     return positions;
 }
 
+// Puts each item's reason, in the sheet's language, beside it. A reason that cannot be found
+// leaves the key line as it is without one.
+void addReasons(Worksheet& sheet, const ItemStore& store, const ReasonLookup& lookup) {
+    const ReasonTable own = store.reasons();
+    const bool hungarian = sheet.langcode == LangCode::Hungarian;
+    for (WorksheetItem& item : sheet.items) {
+        const QString fingerprint =
+            itemFingerprint(ItemContent{item.mondat, item.a, item.b, item.c, item.d, item.felelet2});
+        const Reason reason = lookup ? lookup(own, fingerprint) : own.find(fingerprint).value_or(Reason{});
+        item.reason = reason.inLanguage(hungarian).trimmed();
+    }
+}
+
 } // namespace
 
 QString worksheetSubject(const WorksheetRequest& request) {
@@ -87,7 +102,7 @@ QString worksheetSubject(const WorksheetRequest& request) {
     return subject;
 }
 
-Worksheet makeWorksheet(const QString& path, const WorksheetRequest& request) {
+Worksheet makeWorksheet(const QString& path, const WorksheetRequest& request, const ReasonLookup& lookup) {
     checkRequest(request);
     Worksheet sheet;
     sheet.langcode = request.langcode;
@@ -120,6 +135,8 @@ Worksheet makeWorksheet(const QString& path, const WorksheetRequest& request) {
              selection->moveNext())
             sheet.items.push_back(readItem(*selection));
     }
+    if (request.explain)
+        addReasons(sheet, store, lookup);
     return sheet;
 }
 

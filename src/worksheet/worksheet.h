@@ -2,10 +2,14 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 namespace lexora {
+
+struct Reason;
+class ReasonTable;
 
 // What a worksheet is made of: the items Practice would bring for a level, a topic or a starting
 // point, walked in sequence order (or drawn at random, reproducibly, with a seed), at most `count`
@@ -17,6 +21,7 @@ struct WorksheetRequest {
     int count = 20;
     std::optional<quint32> seed; // draw the items at random from the selection
     int langcode = 16;           // English
+    bool explain = false;        // each item's reason under its line of the answer key
 };
 
 struct WorksheetItem {
@@ -26,6 +31,7 @@ struct WorksheetItem {
     QString a, b, c, d;
     QString felelet1; // the filled sentence
     QString felelet2; // the letter of the right answer
+    QString reason;   // why that answer is right, in the sheet's language; empty when not asked or none
 };
 
 struct Worksheet {
@@ -37,10 +43,16 @@ struct Worksheet {
 // The largest worksheet: more items than this make a booklet nobody prints.
 constexpr int kMaxWorksheetItems = 1000;
 
-// Reads the items of a worksheet from the item database at `path`. Throws StoreError when the
-// file cannot be read, and std::invalid_argument for a request out of range (the message says
-// which value). A selection without items gives a worksheet without items.
-Worksheet makeWorksheet(const QString& path, const WorksheetRequest& request);
+// Finds the reason for an item's fingerprint, given the reasons of the item's own file. Without one
+// a worksheet reads only the file's own table; the Database screen passes one that also asks the
+// installed copy of a shipped bank, as Practice does.
+using ReasonLookup = std::function<Reason(const ReasonTable& own, const QString& fingerprint)>;
+
+// Reads the items of a worksheet from the item database at `path`, with their reasons when the
+// request asks to explain. Throws StoreError when the file cannot be read, and
+// std::invalid_argument for a request out of range (the message says which value). A selection
+// without items gives a worksheet without items.
+Worksheet makeWorksheet(const QString& path, const WorksheetRequest& request, const ReasonLookup& lookup = {});
 
 // The selection's subject line in the working language, as the worksheet's heading shows it.
 QString worksheetSubject(const WorksheetRequest& request);

@@ -76,6 +76,7 @@ public:
     const QFont letterFont = sheetFont(false, 10, true);
     const QFont sentenceFont = sheetFont(true, 12);
     const QFont answerFont = sheetFont(true, 11.5);
+    const QFont reasonFont = sheetFont(false, 10);
     const QFont footerFont = sheetFont(false, 9);
 
 private:
@@ -214,14 +215,18 @@ private:
         return block;
     }
 
+    // Number, letter and filled sentence; below them, when the sheet explains, the item's reason.
+    // Line and reason are one block, so a reason never stands on a page apart from its line.
     Block keyLine(int number, const WorksheetItem& it) {
         const qreal letterLeft = m_numberWidth;
         const qreal textLeft = letterLeft + m_l.advance(m_l.numberFont, QStringLiteral("MM"));
         const qreal textWidth = m_l.width() - textLeft;
         const qreal height =
             std::max(m_l.wrappedHeight(m_l.sentenceFont, textWidth, it.felelet1), m_l.metrics(m_l.numberFont).height());
+        const qreal reasonGap = m_l.mm(0.8);
+        const qreal reasonHeight = it.reason.isEmpty() ? 0 : m_l.wrappedHeight(m_l.reasonFont, textWidth, it.reason);
         Block block;
-        block.height = height + m_l.mm(2);
+        block.height = height + (it.reason.isEmpty() ? 0 : reasonGap + reasonHeight) + m_l.mm(2);
         const qreal shift = baselineShift(m_l.numberFont, m_l.sentenceFont);
         block.paint = [=](QPainter& p, qreal top) {
             p.setFont(m_l.numberFont);
@@ -231,6 +236,11 @@ private:
                        it.felelet2);
             p.setFont(m_l.sentenceFont);
             p.drawText(QRectF(textLeft, top, textWidth, height), Qt::TextWordWrap, it.felelet1);
+            if (!it.reason.isEmpty()) {
+                p.setFont(m_l.reasonFont);
+                p.drawText(QRectF(textLeft, top + height + reasonGap, textWidth, reasonHeight), Qt::TextWordWrap,
+                           it.reason);
+            }
         };
         return block;
     }

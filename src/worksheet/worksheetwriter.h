@@ -11,7 +11,8 @@ struct Worksheet;
 // Lays a worksheet out on pages: a heading with the title, the subject and lines for the learner's
 // name and the date; the items numbered, each sentence with its gap and the answers A to D, an item
 // never split across two pages; then, from a fresh page, the answer key (number, letter, filled
-// sentence). Every page carries its number at the foot.
+// sentence, and the item's reason below when the sheet has one). Every page carries its number at
+// the foot.
 class WorksheetWriter {
 public:
     explicit WorksheetWriter(const Worksheet& sheet) : m_sheet(sheet) {}

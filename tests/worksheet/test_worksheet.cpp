@@ -1,7 +1,10 @@
 // Worksheets: which items they hold, and what the PDF written by `lexora-items worksheet` says,
 // read back with the poppler tools.
 
+#include "data/itemfingerprint.h"
+#include "data/itemstore.h"
 #include "data/storeerror.h"
+#include "text/captions.h"
 #include "worksheet/worksheet.h"
 #include "worksheet/worksheetwriter.h"
 
@@ -15,6 +18,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -73,17 +77,21 @@ std::optional<QStringList> pdfPages(const QString& pdf) {
     return pages;
 }
 
-// Text with page footers removed and every run of white space made one blank.
+// Text with page footers (in English, Hungarian or Spanish) removed and every run of white space
+// made one blank.
 QString flat(const QString& text) {
-    static const QRegularExpression footer(QStringLiteral("Page \\d+ of \\d+"));
+    static const QRegularExpression footer(
+        QStringLiteral("Page \\d+ of \\d+|\\d+\\. oldal / \\d+|Página \\d+ de \\d+"));
     return QString(text).remove(footer).simplified();
 }
 
-// The answer key read back from the text of its pages: item number -> (letter, filled sentence).
-std::map<int, std::pair<QString, QString>> readKey(const QString& keyText) {
+// The answer key read back from the text of its pages: item number -> (letter, what follows the
+// letter up to the next number: the filled sentence, and the reason when the key explains).
+std::map<int, std::pair<QString, QString>> readKey(const QString& keyText,
+                                                   const QString& heading = QStringLiteral("Answer key")) {
     static const QRegularExpression line(QStringLiteral("(\\d+)\\. ([ABCD]) (.*?)(?= \\d+\\. [ABCD] |$)"));
     std::map<int, std::pair<QString, QString>> key;
-    auto it = line.globalMatch(flat(keyText).section(QStringLiteral("Answer key"), 1));
+    auto it = line.globalMatch(flat(keyText).section(heading, 1));
     while (it.hasNext()) {
         const auto m = it.next();
         key[m.captured(1).toInt()] = {m.captured(2), m.captured(3)};
@@ -92,14 +100,33 @@ std::map<int, std::pair<QString, QString>> readKey(const QString& keyText) {
 }
 
 // The part of the pages before the answer key, and the key's part.
-std::pair<QString, QString> sheetAndKey(const QStringList& pages) {
+std::pair<QString, QString> sheetAndKey(const QStringList& pages, const QString& heading = QStringLiteral("Answer key")) {
     QString sheet, key;
     bool inKey = false;
     for (const QString& page : pages) {
-        inKey = inKey || page.contains(QStringLiteral("Answer key"));
+        inKey = inKey || page.contains(heading);
         (inKey ? key : sheet) += page + '\n';
     }
     return {sheet, key};
+}
+
+// A database of `bank`, its reasons included, as en_data1.mdb in `dir`.
+QString databaseOf(const ItemBank& bank, const QTemporaryDir& dir) {
+    const QString path = dir.filePath(QStringLiteral("en_data1.mdb"));
+    bank.createDatabase(path);
+    return path;
+}
+
+// Text as compared with what pdftotext reads: it drops a hyphen where a line breaks after one.
+QString withoutHyphens(const QString& text) {
+    return QString(text).remove(QLatin1Char('-'));
+}
+
+QStringList reasonsOf(const Worksheet& sheet) {
+    QStringList out;
+    for (const WorksheetItem& item : sheet.items)
+        out << item.reason;
+    return out;
 }
 
 // An item's sentence is on the sheet when every piece around its gap is.
@@ -275,8 +302,8 @@ private slots:
         QVERIFY(pages->back().contains(QString::fromUtf8("Megoldókulcs")) || pages->join("").contains("Megold"));
     }
 
-    void noItemIsSplitAcrossPages() {
-        std::vector<QStringList> items;
+    void noItemNorKeyLineWithItsReasonIsSplitAcrossPages() {
+        ItemBank bank;
         for (int n = 1; n <= 45; ++n) {
             QStringList row = makeItem(n, n);
             row[Mondat] = QStringLiteral("Sentence %1 that is rather long, so that it takes more than one line on "
@@ -285,30 +312,131 @@ private slots:
                               .arg(n);
             row[D] = QStringLiteral("lastanswer%1 is long enough to need a row of its own on the sheet").arg(n);
             row[Felelet1] = QStringLiteral("Filled %1.").arg(n);
-            items.push_back(row);
+            bank.items.push_back(row);
+            // Every fourth item has no reason and keeps its key line alone.
+            const QString reason = QStringLiteral("Opening%1 of a reason long enough to wrap: the answer is right "
+                                                  "because the sentence tells of a finished event at a stated time "
+                                                  "in the past, which the other three forms cannot say. Closing%1")
+                                       .arg(n);
+            bank.reasons.push_back(n % 4 == 0 ? Reason{} : Reason{reason, reason, false});
         }
-        TempDatabase db(items);
-        const QString pdf = db.dir() + "sheet.pdf";
-        QCOMPARE(runTool({"worksheet", "--count", "45", db.path(), pdf}).exitCode, 0);
+        QTemporaryDir dir;
+        const QString database = databaseOf(bank, dir);
+        const QString pdf = dir.filePath("sheet.pdf");
+        QCOMPARE(runTool({"worksheet", "--explain", "--count", "45", database, pdf}).exitCode, 0);
         const auto pages = pdfPages(pdf);
         if (!pages)
             QSKIP("pdftotext is not installed (scripts/bootstrap installs it)");
-        QVERIFY(pages->size() >= 4);
-        static const QRegularExpression starts(QStringLiteral("Sentence (\\d+) "));
-        static const QRegularExpression ends(QStringLiteral("lastanswer(\\d+) "));
-        std::set<int> everyItem;
+        QVERIFY(pages->size() >= 6);
+        const auto numbers = [](const char* pattern, const QString& page) {
+            std::set<int> found;
+            for (auto it = QRegularExpression(QLatin1String(pattern)).globalMatch(flat(page)); it.hasNext();)
+                found.insert(it.next().captured(1).toInt());
+            return found;
+        };
+        std::set<int> everyItem, everyKeyLine;
         for (const QString& page : *pages) {
-            std::set<int> begun, ended;
-            for (auto it = starts.globalMatch(flat(page)); it.hasNext();)
-                begun.insert(it.next().captured(1).toInt());
-            for (auto it = ends.globalMatch(flat(page)); it.hasNext();)
-                ended.insert(it.next().captured(1).toInt());
-            QCOMPARE(begun, ended);
-            if (page.contains("Answer key"))
-                QVERIFY(begun.empty());
+            const std::set<int> begun = numbers("Sentence (\\d+) ", page);
+            QCOMPARE(numbers("lastanswer(\\d+) ", page), begun);
+            QVERIFY(begun.empty() || !page.contains("Answer key"));
             everyItem.insert(begun.begin(), begun.end());
+
+            const std::set<int> keyLines = numbers("Filled (\\d+)\\.", page);
+            std::set<int> explained;
+            std::copy_if(keyLines.begin(), keyLines.end(), std::inserter(explained, explained.end()),
+                         [](int n) { return n % 4 != 0; });
+            QCOMPARE(numbers("Opening(\\d+) ", page), explained);
+            QCOMPARE(numbers("Closing(\\d+)", page), explained);
+            everyKeyLine.insert(keyLines.begin(), keyLines.end());
         }
         QCOMPARE(int(everyItem.size()), 45);
+        QCOMPARE(int(everyKeyLine.size()), 45);
+    }
+
+    void theSheetHoldsReasonsOnlyWhenAskedAndAsksTheLookupGiven() {
+        ItemBank bank;
+        bank.items = {makeItem(1, 10), makeItem(2, 20), makeItem(3, 30)};
+        bank.reasons = {{"Because of one.", "Az egy miatt."}, {}, {"Because of three.", "A három miatt."}};
+        QTemporaryDir dir;
+        const QString path = databaseOf(bank, dir);
+        WorksheetRequest request;
+        QCOMPARE(reasonsOf(makeWorksheet(path, request)), (QStringList{"", "", ""}));
+        request.explain = true;
+        request.langcode = LangCode::Hungarian;
+        QCOMPARE(reasonsOf(makeWorksheet(path, request)),
+                 (QStringList{"Az egy miatt.", "", QString::fromUtf8("A három miatt.")}));
+
+        // A lookup handed in (the Database screen's, which also asks the installed bank) answers
+        // for every item, asked with the item's own table and fingerprint.
+        request.seed = 5;
+        QStringList asked;
+        const ReasonLookup lookup = [&](const ReasonTable& own, const QString& fingerprint) {
+            asked << fingerprint;
+            return own.find(fingerprint).value_or(Reason{"From the installed bank.", "", false});
+        };
+        request.langcode = LangCode::English;
+        const Worksheet drawn = makeWorksheet(path, request, lookup);
+        QCOMPARE(int(asked.size()), 3);
+        for (int i = 0; i < 3; ++i) {
+            const WorksheetItem& item = drawn.items[size_t(i)];
+            QCOMPARE(asked[i], itemFingerprint(ItemContent{item.mondat, item.a, item.b, item.c, item.d, item.felelet2}));
+            QCOMPARE(item.reason, item.sorszam == 2 ? QString("From the installed bank.")
+                                                    : bank.reasonOf(size_t(item.sorszam - 1)).english);
+        }
+    }
+
+    void theKeyOfTheToolExplainsInTheSheetsLanguage_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<bool>("hungarian");
+        QTest::addRow("English") << QStringList{"--lang", "en", "--explain"} << "Answer key" << false;
+        QTest::addRow("Hungarian") << QStringList{"--explain", "--lang", "hu"} << QString::fromUtf8("Megoldókulcs")
+                                   << true;
+        QTest::addRow("Spanish: English reasons") << QStringList{"--lang", "es", "--explain"} << "Soluciones" << false;
+        QTest::addRow("not asked") << QStringList{"--lang", "en"} << "Answer key" << false;
+    }
+    void theKeyOfTheToolExplainsInTheSheetsLanguage() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, heading);
+        QFETCH(bool, hungarian);
+        const bool explain = options.contains("--explain");
+        const ItemBank bank = shippedBank();
+        QCOMPARE(bank.reasons.size(), bank.items.size());
+        QTemporaryDir dir;
+        const QString database = databaseOf(bank, dir);
+        const QString pdf = dir.filePath("sheet.pdf");
+        const Run run = runTool(QStringList{"worksheet", "--seed", "11", "--count", "25"} + options +
+                                QStringList{database, pdf});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        const auto pages = pdfPages(pdf);
+        if (!pages)
+            QSKIP("pdftotext is not installed (scripts/bootstrap installs it)");
+        const auto [sheet, keyText] = sheetAndKey(*pages, heading);
+        const auto key = readKey(keyText, heading);
+        QCOMPARE(int(key.size()), 25);
+
+        // Each key line is the filled sentence of an item, followed by that item's reason.
+        for (const auto& [number, line] : key) {
+            bool matches = false;
+            for (size_t i = 0; i < bank.items.size() && !matches; ++i) {
+                const QString filled = bank.items[i][Felelet1].simplified();
+                const QString reason = bank.reasonOf(i).inLanguage(hungarian).simplified();
+                matches = withoutHyphens(line.second) == withoutHyphens(explain ? filled + ' ' + reason : filled);
+            }
+            QVERIFY2(matches, qPrintable(QStringLiteral("%1. %2").arg(number).arg(line.second)));
+        }
+        // Reasons stand in the key only, and only when asked for.
+        const QString sheetText = withoutHyphens(flat(sheet));
+        const QString keyFlat = withoutHyphens(flat(keyText));
+        int inKey = 0;
+        for (const Reason& reason : bank.reasons) {
+            for (const QString& text :
+                 {withoutHyphens(reason.english.simplified()), withoutHyphens(reason.hungarian.simplified())}) {
+                QVERIFY2(!sheetText.contains(text), qPrintable(text));
+                inKey += keyFlat.contains(text) ? 1 : 0;
+            }
+        }
+        QCOMPARE(inKey, explain ? 25 : 0);
     }
 
     void theToolRefusesBadInputAndWritesNothing() {

@@ -29,7 +29,8 @@ int usage() {
              "  lexora-items import BANK.tsv DATABASE     replace the items of an existing database\n"
              "  lexora-items export DATABASE BANK.tsv     write the items of a database as a bank\n"
              "  lexora-items worksheet [--level N] [--topic K] [--from SORREND2] [--count N] [--seed S]\n"
-             "                         [--lang en|hu|es|fr] DATABASE OUT.pdf   a worksheet with its answer key\n"
+             "                         [--lang en|hu|es|fr] [--explain] DATABASE OUT.pdf\n"
+             "                                            a worksheet with its answer key\n"
           << exchangeUsage();
     return 2;
 }

@@ -21,13 +21,15 @@ namespace {
 int worksheetUsage(const QString& problem) {
     console::err() << "lexora-items worksheet: " << problem << "\n"
              << "usage: lexora-items worksheet [--level N] [--topic K] [--from SORREND2] [--count N] [--seed S]\n"
-                "                             [--lang en|hu|es|fr] DATABASE OUT.pdf\n"
+                "                             [--lang en|hu|es|fr] [--explain] DATABASE OUT.pdf\n"
                 "  --level N      items of level 1, 2 or 3\n"
                 "  --topic K      items of a topic: the Topic menu's entry K, counted from 0 (0 to 22)\n"
                 "  --from N       starting point: items whose sorrend2 lies above N\n"
                 "  --count N      how many items (default 20, at most 1000)\n"
                 "  --seed S       draw the items at random from the selection; the same S gives the same sheet\n"
-                "  --lang L       language of the headings (default en)\n";
+                "  --lang L       language of the headings (default en)\n"
+                "  --explain      each item's reason under its line of the answer key (in Hungarian for\n"
+                "                 --lang hu, in English otherwise)\n";
     return 2;
 }
 
@@ -63,6 +65,10 @@ Parsed parse(QStringList args) {
         const QString arg = args.takeFirst();
         if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
             files << arg;
+            continue;
+        }
+        if (arg == "--explain") { // the one option without a value
+            parsed.request.explain = true;
             continue;
         }
         if (args.isEmpty())

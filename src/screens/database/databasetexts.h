@@ -33,6 +33,9 @@ inline constexpr Translated countLabel{
 inline constexpr Translated selectionLabel{"Items from:", "Feladatok köre:", "Ejercicios de:", "Exercices de :"};
 inline constexpr Translated languageLabel{
     "Language of the headings:", "A címek nyelve:", "Idioma de los títulos:", "Langue des titres :"};
+inline constexpr Translated explainLabel{"Explain the answers in the key", "Indoklás a megoldókulcsban",
+                                        "Explicar las respuestas en la clave",
+                                        "Expliquer les réponses dans le corrigé"};
 inline constexpr Translated saveButton{"Save as PDF...", "Mentés PDF-be...", "Guardar como PDF...",
                                        "Enregistrer en PDF..."};
 inline constexpr Translated printButton{"Print...", "Nyomtatás...", "Imprimir...", "Imprimer..."};

@@ -50,6 +50,7 @@ WorksheetRequest requestFor(const WorksheetDialogAnswer& answer) {
         request.level = answer.selection;
     if (answer.language >= 0 && answer.language < int(std::size(kLanguages)))
         request.langcode = kLanguages[answer.language];
+    request.explain = answer.explain;
     return request;
 }
 
@@ -64,6 +65,7 @@ void printWorksheet(AppContext& context, QWidget* window, const QString& title, 
     setup.countLabel = countLabel.in(lang);
     setup.selectionLabel = selectionLabel.in(lang);
     setup.languageLabel = languageLabel.in(lang);
+    setup.explainLabel = explainLabel.in(lang);
     setup.saveButton = saveButton.in(lang);
     setup.printButton = printButton.in(lang);
     setup.cancelButton = cancelButton.in(lang);
@@ -81,7 +83,13 @@ void printWorksheet(AppContext& context, QWidget* window, const QString& title, 
         return;
     WorksheetRequest request = requestFor(*answer);
     request.count = std::clamp(request.count, 1, kMaxWorksheetItems);
-    const Worksheet sheet = makeWorksheet(context.globals.dbpath, request);
+    // The reasons as Practice finds them: a learner's copy made before reasons existed is
+    // explained from the installed bank.
+    Explanations& explanations = context.explanations;
+    const Worksheet sheet =
+        makeWorksheet(context.globals.dbpath, request, [&explanations](const ReasonTable& own, const QString& fingerprint) {
+            return explanations.find(own, fingerprint);
+        });
     if (sheet.items.empty()) {
         platform.message(window, noItems.in(lang), title, MessageIcon::Exclamation);
         return;

@@ -7,7 +7,10 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace lexora;
@@ -26,8 +29,16 @@ public:
     ProgramFixture& f;
 };
 
-WorksheetDialogAnswer answer(int count, int selection, int language = 0, bool print = false) {
-    return WorksheetDialogAnswer{count, selection, language, print};
+WorksheetDialogAnswer answer(int count, int selection, int language = 0, bool print = false, bool explain = false) {
+    return WorksheetDialogAnswer{count, selection, language, print, explain};
+}
+
+// The text of a PDF file, its pages one after the other.
+QString pdfText(const QString& pdf) {
+    QProcess process;
+    process.start("pdftotext", {"-enc", "UTF-8", pdf, "-"});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
 } // namespace
@@ -51,6 +62,8 @@ private slots:
         QCOMPARE(setup.selections[2], QString::fromUtf8("2. szint"));
         QVERIFY(!setup.selections[4].contains('&'));
         QCOMPARE(setup.languages[setup.language], QString("Magyar"));
+        QCOMPARE(setup.explainLabel, QString::fromUtf8("Indoklás a megoldókulcsban"));
+        QVERIFY(!setup.explain);
         // It starts on the topic of the item on display: item 1 has keys 1 and a, entry 1.
         QCOMPARE(setup.selection, 4 + 1);
         // Cancelled: no file box, nothing written.
@@ -85,6 +98,36 @@ private slots:
         QVERIFY(f.platform().printedPdf.startsWith("%PDF"));
         QCOMPARE(f.platform().printTitles.size(), 2);
         QVERIFY(f.platform().fileBoxes.empty());
+    }
+
+    void anExplainedKeyTakesTheReasonsOfAnOlderCopyFromTheInstalledBank() {
+        ProgramFixture f;
+        Form1 w(f);
+        // The learner's copy has no reasons; the installed copy of the same bank has.
+        QTemporaryDir installed;
+        ItemBank bank = fixtureBank();
+        bank.reasons.resize(bank.items.size());
+        for (size_t i = 0; i < bank.items.size(); ++i)
+            bank.reasons[i] = {QStringLiteral("Installed reason %1.").arg(i + 1),
+                               QStringLiteral("Telepített indoklás %1.").arg(i + 1), false};
+        bank.createDatabase(installed.filePath("en_data1.mdb"));
+        f.program().context().explanations.setShippedDir(installed.path());
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext is not installed (scripts/bootstrap installs it)");
+
+        const QString pdf = f.database().dir() + "sheet.pdf";
+        f.platform().answerWorksheet(answer(3, 0, 1, false, true)); // Hungarian headings, explained
+        f.platform().answerFileName(pdf);
+        w.printWorksheet();
+        QVERIFY2(f.platform().messages.empty(), qPrintable(f.platform().messageTexts().join('\n')));
+        const QString text = pdfText(pdf);
+        QCOMPARE(text.count(QString::fromUtf8("Telepített indoklás")), 3);
+        QVERIFY(!text.contains("Installed reason"));
+
+        f.platform().answerWorksheet(answer(3, 0, 1));
+        f.platform().answerFileName(pdf);
+        w.printWorksheet();
+        QVERIFY(!pdfText(pdf).contains(QString::fromUtf8("indoklás")));
     }
 
     void anEmptyChoiceAndAnUnwritableFileAreTold() {
