@@ -76,17 +76,21 @@ void Screen::setClientSizeTwips(int width, int height) {
 
 // The window is the client area and the menu bar above it. Menus get their captions from the
 // screen's language routine after the size was first set, and a menu bar of empty captions is
-// lower than one with texts: the height is taken again whenever the window is shown.
+// lower than one with texts: the height is taken again whenever the window is about to show.
 void Screen::fitToClientArea() {
     if (m_clientSize.isEmpty())
         return;
     const int menuHeight = menuWidget() ? menuBar()->sizeHint().height() : 0;
-    setFixedSize(m_clientSize.width(), m_clientSize.height() + menuHeight);
+    const QSize whole(m_clientSize.width(), m_clientSize.height() + menuHeight);
+    if (minimumSize() != whole || maximumSize() != whole)
+        setFixedSize(whole);
 }
 
-void Screen::showEvent(QShowEvent* event) {
-    fitToClientArea();
-    QMainWindow::showEvent(event);
+void Screen::setVisible(bool visible) {
+    // Before the window exists on the screen, so the window system gets the size it will keep.
+    if (visible)
+        fitToClientArea();
+    QMainWindow::setVisible(visible);
 }
 
 bool Screen::previewKey(QKeyEvent* event) {

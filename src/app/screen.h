@@ -59,7 +59,7 @@ protected:
     void reportingHandler(const std::function<void()>& body);
 
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void setVisible(bool visible) override;
 
 private:
     friend class KeyPreviewFilter;
