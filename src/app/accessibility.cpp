@@ -20,15 +20,15 @@ const char* const kLetterProperty = "spokenLetter";
 // Indexed by Spoken; "%1" stands for the letter of an answer.
 const Translated kNames[] = {
     {"Sentence", "Mondat", "Oración", "Phrase"},
-    {"Answer %1", "%1 válasz", "Respuesta %1", "Réponse %1"},
-    {"Choose answer %1", "%1 válasz kiválasztása", "Elegir la respuesta %1", "Choisir la réponse %1"},
+    {"Answer %1", "Válasz: %1", "Respuesta %1", "Réponse %1"},
+    {"Choose answer %1", "Válasz kiválasztása: %1", "Elegir la respuesta %1", "Choisir la réponse %1"},
     {"Right", "Helyes", "Correcto", "Juste"},
     {"Wrong", "Hibás", "Incorrecto", "Faux"},
     {"Time left", "Hátralévő idő", "Tiempo restante", "Temps restant"},
     {"Solution", "Megoldás", "Solución", "Solution"},
     {"Letter of the right answer", "A helyes válasz betűje", "Letra de la respuesta correcta",
      "Lettre de la bonne réponse"},
-    {"Item number", "Sorszám", "Número de la frase", "Numéro de la phrase"},
+    {"Item number", "Sorszám", "Número de la oración", "Numéro de la fiche"},
     {"Record number", "Rekordszám", "Número de registro", "Numéro d'enregistrement"},
     {"Level", "Szint", "Nivel", "Niveau"},
     {"Explanation", "Magyarázat", "Explicación", "Explication"},

@@ -30,6 +30,17 @@ QString text(Id id, int langcode, const QStringList& args = {});
 // What went wrong in the store, in the working language.
 QString of(const StoreError& error, int langcode);
 
+// A detail that the system or the database engine gives in English (a file not found, a
+// permission denied, a full disk, a locked database ...), told in the working language when its
+// meaning is known; any other detail is kept as it came, as the last resort.
+QString systemDetail(const QString& detail, int langcode);
+
+// A number as the working language writes it: 2.5 and 32,767 in English, 2,5 and 32 767 in
+// Hungarian and French, 2,5 and 32.767 in Spanish. Counts and sizes go through these; item
+// numbers and places stay plain, as the Database screen shows and takes them.
+QString number(qint64 value, int langcode);
+QString number(double value, int decimals, int langcode);
+
 // Replaces %1 to %9 in `pattern` by `args` in one pass, so that an argument holding "%1"
 // (a path may) stays as it is.
 QString fill(const QString& pattern, const QStringList& args);

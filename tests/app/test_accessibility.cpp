@@ -117,7 +117,7 @@ private slots:
                             << "Choose answer C"
                             << "Right"
                             << "Wrong";
-        QTest::addRow("hu") << 116 << "Mondat" << QString::fromUtf8("C válasz kiválasztása") << "Helyes"
+        QTest::addRow("hu") << 116 << "Mondat" << QString::fromUtf8("Válasz kiválasztása: C") << "Helyes"
                             << QString::fromUtf8("Hibás");
         QTest::addRow("es") << 216 << QString::fromUtf8("Oración") << "Elegir la respuesta C"
                             << "Correcto"

@@ -188,7 +188,7 @@ private slots:
         f.platform().failNext(Service::Random);
         click(f, ScreenId::Practice, "Command3");
         QCOMPARE(f.platform().messages.size(), size_t(1));
-        QVERIFY2(f.platform().messages[0].text.startsWith(QString::fromUtf8("Une erreur inattendue s'est produite : ")),
+        QVERIFY2(f.platform().messages[0].text.startsWith(QString::fromUtf8("Une erreur inattendue s'est produite\u00a0: ")),
                  qPrintable(f.platform().messages[0].text));
         QVERIFY(f.platform().messages[0].text.endsWith(QString::fromUtf8("\nLe programme continue.")));
     }

@@ -22,7 +22,7 @@ private slots:
         f.startToHub("Command6"); // Magyar
         auto* notice = f.child<QLabel>(ScreenId::Hub, "notice");
         QVERIFY(shown(notice));
-        QVERIFY2(notice->text().startsWith(QString::fromUtf8("Hiányzik a(z) „en_data1.mdb” feladatbázis. A program "
+        QVERIFY2(notice->text().startsWith(QString::fromUtf8("Hiányzik a(z) „en_data1.mdb” adatbázis. A program "
                                                              "mappájában kell lennie: ")),
                  qPrintable(notice->text()));
 
@@ -32,7 +32,7 @@ private slots:
             QString::fromUtf8("A mondatok sorrendjét nem sikerült megváltoztatni; az adatbázis változatlan maradt.")));
 
         f.child<QAction>(ScreenId::Hub, "worklang_2")->trigger(); // Français
-        QVERIFY2(notice->text().startsWith(QString::fromUtf8("La base d'exercices « en_data1.mdb » est introuvable.")),
+        QVERIFY2(notice->text().startsWith(QString::fromUtf8("La base de données «\u00a0en_data1.mdb\u00a0» est introuvable.")),
                  qPrintable(notice->text()));
     }
 
@@ -56,7 +56,7 @@ private slots:
         f.show(ScreenId::Database);
         QCOMPARE(f.platform().messages.size(), size_t(1));
         const QString text = f.platform().messages[0].text;
-        QVERIFY2(text.startsWith(QString::fromUtf8("A fájl nem feladatbázis")), qPrintable(text));
+        QVERIFY2(text.startsWith(QString::fromUtf8("A fájl nem a program adatbázisa")), qPrintable(text));
         QVERIFY(text.endsWith(f.database().path()));
     }
 };

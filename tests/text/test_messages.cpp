@@ -94,7 +94,7 @@ private slots:
             QFAIL("a letter was taken for a level");
         } catch (const StoreError& e) {
             QCOMPARE(Messages::of(e, LangCode::French),
-                     QString::fromUtf8("Le champ szint contient des nombres entiers de -32768 à 32767 ; « x » n'en est "
+                     QString::fromUtf8("Le champ szint contient des nombres entiers de -32768 à 32767\u00a0; «\u00a0x\u00a0» n'en est "
                                        "pas un."));
         }
     }

@@ -4,6 +4,7 @@
 #include "data/itembank.h"
 #include "data/storeerror.h"
 #include "data/topics.h"
+#include "text/commandline.h"
 #include "text/grammarnotes.h"
 #include "console.h"
 #include "exchangecommands.h"
@@ -22,17 +23,41 @@ namespace {
 using console::err;
 using console::out;
 
+const char* const kUsage =
+    "usage:\n"
+    "  lexora-items check [--min-per-topic N] [--spreads] [--fresh] [--reasons] [--notes] BANK.tsv...\n"
+    "  lexora-items build BANK.tsv DATABASE      create a new database file from a bank\n"
+    "  lexora-items import BANK.tsv DATABASE     replace the items of an existing database\n"
+    "  lexora-items export DATABASE BANK.tsv     write the items of a database as a bank\n"
+    "  lexora-items worksheet [--level N] [--topic K] [--from SORREND2] [--count N] [--seed S]\n"
+    "                         [--lang en|hu|es|fr] [--explain] DATABASE OUT.pdf\n"
+    "                                            a worksheet with its answer key\n";
+
+const char* const kOptions = "  lexora-items --help | -h                  print this help and exit\n"
+                             "  lexora-items --version | -v               print the version and the licence and exit\n";
+
 int usage() {
-    err() << "usage:\n"
-             "  lexora-items check [--min-per-topic N] [--spreads] [--fresh] [--reasons] [--notes] BANK.tsv...\n"
-             "  lexora-items build BANK.tsv DATABASE      create a new database file from a bank\n"
-             "  lexora-items import BANK.tsv DATABASE     replace the items of an existing database\n"
-             "  lexora-items export DATABASE BANK.tsv     write the items of a database as a bank\n"
-             "  lexora-items worksheet [--level N] [--topic K] [--from SORREND2] [--count N] [--seed S]\n"
-             "                         [--lang en|hu|es|fr] [--explain] DATABASE OUT.pdf\n"
-             "                                            a worksheet with its answer key\n"
-          << exchangeUsage();
-    return 2;
+    err() << kUsage << exchangeUsage();
+    return CommandLine::refusedStatus;
+}
+
+// Answers --help and --version, or refuses an option before the command; -1 when a command follows.
+int answerOptions(int argc, char** argv) {
+    const CommandLine line = CommandLine::read(argumentList(argc, argv), true);
+    switch (line.action()) {
+    case CommandLine::Action::Run:
+        return -1;
+    case CommandLine::Action::Help:
+        out() << kUsage << exchangeUsage() << kOptions;
+        return 0;
+    case CommandLine::Action::Version:
+        out() << "lexora-items (Lexora English) " << CommandLine::version() << '\n' << CommandLine::licence();
+        return 0;
+    case CommandLine::Action::Refuse:
+        break;
+    }
+    err() << "lexora-items: " << line.problem() << '\n';
+    return usage();
 }
 
 // Reads a bank and reports every problem as "file:line: message"; true when there is none.
@@ -108,6 +133,8 @@ int build(const QString& bankPath, const QString& database, bool replaceItems) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const int status = answerOptions(argc, argv); status >= 0)
+        return status;
     if (argc > 1 && QByteArray(argv[1]) == "worksheet")
         return worksheetCommand(argc, argv);
     QCoreApplication app(argc, argv);

@@ -6,33 +6,33 @@ namespace lexora::databasetext {
 
 // Options menu entries added beside Fonts.
 inline constexpr Translated printWorksheet{"&Print worksheet...", "Feladatlap &nyomtatása...",
-                                           "&Imprimir hoja de ejercicios...", "&Imprimer une fiche d'exercices..."};
+                                           "&Imprimir hoja de ejercicios...", "&Imprimer une feuille d'exercices..."};
 inline constexpr Translated undoDelete{"&Undo delete", "Törlés &visszavonása", "&Deshacer eliminación",
                                        "&Annuler la suppression"};
 
 // Undo of Delete.
-inline constexpr Translated nothingToUndo{"No deleted item to bring back.", "Nincs visszahozható törölt feladat.",
-                                          "No hay ningún ejercicio eliminado que recuperar.",
-                                          "Aucun exercice supprimé à rétablir."};
+inline constexpr Translated nothingToUndo{"No deleted item to bring back.", "Nincs visszahozható törölt mondat.",
+                                          "No hay ninguna oración eliminada que recuperar.",
+                                          "Aucune fiche supprimée à rétablir."};
 inline constexpr Translated numberTaken{
     "Item number %1 has been taken by another item meanwhile; the item comes back as number %2.",
-    "A(z) %1. sorszámot közben egy másik feladat kapta meg; a feladat %2. sorszámmal kerül vissza.",
-    "Otro ejercicio ha tomado entretanto el número %1; el ejercicio vuelve con el número %2.",
-    "Le numéro %1 a été pris entre-temps par un autre exercice ; l'exercice revient avec le numéro %2."};
+    "A(z) %1. sorszámot közben egy másik mondat kapta meg; a mondat a(z) %2. sorszámmal kerül vissza.",
+    "Otra oración ha tomado entretanto el número %1; la oración vuelve con el número %2.",
+    "Le numéro %1 a été pris entre-temps par une autre fiche\u00a0; la fiche revient avec le numéro %2."};
 inline constexpr Translated placeTaken{
     "Place %1 of the sequence has been taken by another item meanwhile; the item comes back at place %2.",
-    "A sorrend %1. helyét közben egy másik feladat kapta meg; a feladat a %2. helyre kerül vissza.",
-    "Otro ejercicio ha tomado entretanto el puesto %1 de la secuencia; el ejercicio vuelve al puesto %2.",
-    "La place %1 de la séquence a été prise entre-temps par un autre exercice ; l'exercice revient à la place %2."};
+    "A sorrend %1. helyét közben egy másik mondat kapta meg; a mondat a(z) %2. helyre kerül vissza.",
+    "Otra oración ha tomado entretanto el puesto %1 de la secuencia; la oración vuelve al puesto %2.",
+    "La place %1 de la séquence a été prise entre-temps par une autre fiche\u00a0; la fiche revient à la place %2."};
 
 // The worksheet dialog and what follows it.
 inline constexpr Translated worksheetTitle{"Print worksheet", "Feladatlap nyomtatása", "Imprimir hoja de ejercicios",
-                                           "Imprimer une fiche d'exercices"};
+                                           "Imprimer une feuille d'exercices"};
 inline constexpr Translated countLabel{
-    "Number of items:", "Feladatok száma:", "Número de ejercicios:", "Nombre d'exercices :"};
-inline constexpr Translated selectionLabel{"Items from:", "Feladatok köre:", "Ejercicios de:", "Exercices de :"};
+    "Number of items:", "Mondatok száma:", "Número de oraciones:", "Nombre de fiches\u00a0:"};
+inline constexpr Translated selectionLabel{"Items from:", "Mondatok köre:", "Oraciones de:", "Fiches de\u00a0:"};
 inline constexpr Translated languageLabel{
-    "Language of the headings:", "A címek nyelve:", "Idioma de los títulos:", "Langue des titres :"};
+    "Language of the headings:", "A címek nyelve:", "Idioma de los títulos:", "Langue des titres\u00a0:"};
 inline constexpr Translated explainLabel{"Explain the answers in the key", "Indoklás a megoldókulcsban",
                                         "Explicar las respuestas en la clave",
                                         "Expliquer les réponses dans le corrigé"};
@@ -43,13 +43,13 @@ inline constexpr Translated cancelButton{"Cancel", "Mégse", "Cancelar", "Annule
 inline constexpr Translated pdfFilter{"PDF files (*.pdf)", "PDF-fájlok (*.pdf)", "Archivos PDF (*.pdf)",
                                       "Fichiers PDF (*.pdf)"};
 inline constexpr Translated suggestedFile{"worksheet.pdf", "feladatlap.pdf", "hoja-de-ejercicios.pdf",
-                                          "fiche-d-exercices.pdf"};
+                                          "feuille-d-exercices.pdf"};
 inline constexpr Translated noItems{"No item matches this choice; no worksheet was made.",
-                                    "Ennek a választásnak egy feladat sem felel meg; feladatlap nem készült.",
-                                    "Ningún ejercicio corresponde a esta elección; no se hizo ninguna hoja.",
-                                    "Aucun exercice ne correspond à ce choix ; aucune fiche n'a été faite."};
+                                    "Ennek a választásnak egy mondat sem felel meg; feladatlap nem készült.",
+                                    "Ninguna oración corresponde a esta elección; no se ha hecho ninguna hoja.",
+                                    "Aucune fiche ne correspond à ce choix\u00a0; aucune feuille n'a été faite."};
 inline constexpr Translated notWritten{
     "The worksheet could not be written: %1", "A feladatlapot nem sikerült kiírni: %1",
-    "No se pudo escribir la hoja de ejercicios: %1", "La fiche d'exercices n'a pas pu être écrite : %1"};
+    "No se pudo escribir la hoja de ejercicios: %1", "La feuille d'exercices n'a pas pu être écrite\u00a0: %1"};
 
 } // namespace lexora::databasetext

@@ -38,6 +38,8 @@ private:
     std::optional<bool> chooseReplace(const QString& title);
     QString exportReport(const ExportSummary& summary, const QString& file) const;
     QString importReport(const ImportSummary& summary) const;
+    // A count in the working language's way of writing numbers.
+    QString count(size_t n) const;
     void fail(const QString& text, const QString& title);
 
     AppContext& m_ctx;

@@ -244,7 +244,9 @@ void HubScreen::showDatabaseProblem(const QString& reason) {
         text = Messages::text(Messages::Id::DatabaseMissing, lang, fileAndFolder);
         for (const ProgramFolder::CopyFailure& failure : ctx().copyFailures)
             if (failure.file == file.fileName())
-                text += QLatin1Char('\n') + copyFailedText.in(lang).arg(QDir::toNativeSeparators(failure.from), failure.reason);
+                text += QLatin1Char('\n') + Messages::fill(copyFailedText.in(lang),
+                                                              {QDir::toNativeSeparators(failure.from),
+                                                               Messages::systemDetail(failure.reason, lang)});
     } else if (reason.isEmpty())
         text = Messages::text(Messages::Id::NotAnItemDatabase, lang, fileAndFolder);
     else

@@ -85,8 +85,8 @@ private slots:
         Form1 w(f, LangCode::French);
         w.type("Text2", "deux");
         w.click("Command7");
-        QCOMPARE(w.told(), QStringList{QString::fromUtf8("Le champ szint contient des nombres entiers de -32768 à 32767 ; "
-                                                         "« deux » n'en est pas un.")});
+        QCOMPARE(w.told(), QStringList{QString::fromUtf8("Le champ szint contient des nombres entiers de -32768 à 32767\u00a0; "
+                                                         "«\u00a0deux\u00a0» n'en est pas un.")});
         QCOMPARE(firstItem(f)[Szint], QString("2"));
     }
 

@@ -130,7 +130,7 @@ private slots:
         const auto after = byNumber(f);
         Form1 again(f, LangCode::Hungarian);
         again.undo();
-        QCOMPARE(f.platform().messages.back().text, QString::fromUtf8("Nincs visszahozható törölt feladat."));
+        QCOMPARE(f.platform().messages.back().text, QString::fromUtf8("Nincs visszahozható törölt mondat."));
         QCOMPARE(f.platform().messages.back().title, QString::fromUtf8("Adatbázis"));
         QCOMPARE(byNumber(f), after);
         QCOMPARE(integrity(f), QString("ok"));

@@ -73,7 +73,7 @@ private slots:
         QTest::newRow("en") << int(LangCode::English) << "Export items..." << "Import items...";
         QTest::newRow("hu") << int(LangCode::Hungarian) << "Mondatok exportálása..." << "Mondatok importálása...";
         QTest::newRow("es") << int(LangCode::Spanish) << "Exportar oraciones..." << "Importar oraciones...";
-        QTest::newRow("fr") << int(LangCode::French) << "Exporter les phrases..." << "Importer des phrases...";
+        QTest::newRow("fr") << int(LangCode::French) << "Exporter les fiches..." << "Importer des fiches...";
     }
 
     void entriesSpeakTheWorkingLanguage() {
@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(f.database().items().items.size(), size_t(2));
         QCOMPARE(form.screen->boundView()->count(), 2);
         QCOMPARE(form.sentenceBox(), QStringLiteral("You ...... come if you are busy."));
-        QVERIFY(form.lastMessage().startsWith("Phrases mises à la place de celles de la base de données : 2 (numéros 1 à 2)."));
+        QVERIFY(form.lastMessage().startsWith(QString::fromUtf8("Fiches mises à la place de celles de la base de données\u00a0: 2 (numéros 1 à 2).")));
     }
 
     void unreadableFileIsToldAndChangesNothing() {
