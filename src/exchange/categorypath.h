@@ -20,6 +20,8 @@ public:
     struct Meaning {
         std::optional<int> topic; // index in the topic catalogue
         std::optional<int> level;
+        // The path names its topic or level in Hungarian: the file was written in Hungarian.
+        bool hungarian = false;
     };
     static Meaning read(const QString& path);
     // Topic keys and level of `meaning` given to `item`; level 1 and no topic where it names none.

@@ -87,6 +87,10 @@ QString ExchangeItem::filledIn() const {
     return filled;
 }
 
+ItemContent ExchangeItem::content() const {
+    return ItemContent{sentence, answers[0], answers[1], answers[2], answers[3], QString(QChar('A' + right))};
+}
+
 bool ExchangeItem::hasGap() const {
     return sentence.contains(kGap);
 }

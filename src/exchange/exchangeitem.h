@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "data/itemfingerprint.h"
+#include "exchange/categorypath.h"
 #include "text/captions.h"
 #include "text/translated.h"
 
@@ -45,6 +47,9 @@ struct ExchangeItem {
     int right = 0;                   // 0 to 3 for A to D
     int level = 1;                   // 1 to 3
     QString kulcs1, kulcs2;          // topic keys; empty when the item has no topic
+    // Why the right answer is right, in the language of the file (see ImportedItem); empty when
+    // the item has none. It travels as the question's general feedback.
+    QString reason;
 
     // The item of a row in the column order of the item table; nothing when its right letter is not A to D.
     static std::optional<ExchangeItem> fromRow(const QStringList& row);
@@ -52,13 +57,16 @@ struct ExchangeItem {
     QStringList toRow(int sorszam, int sorrend2) const;
     // The sentence with the right answer standing in the gap (felelet1).
     QString filledIn() const;
+    // Sentence, answers and key, as they are stored: what the item's reason belongs to.
+    ItemContent content() const;
     bool hasGap() const;
 };
 
-// A question read from a file, with the line it starts on.
+// A question read from a file, with the line it starts on and what its category says.
 struct ImportedItem {
     int line = 0;
     ExchangeItem item;
+    CategoryPath::Meaning category;
 };
 
 // Something a reader says about one question: why it was skipped, or what it kept as it was.

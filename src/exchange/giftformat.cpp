@@ -16,11 +16,14 @@ const QString kSpecial = QStringLiteral("~=#{}:\\");
 
 // ---------------------------------------------------------------- writing
 
+// The answers, and the reason as the question's general feedback after "####".
 QString answerSet(const ExchangeItem& item) {
     QString set = QStringLiteral("{");
     for (size_t i = 0; i < item.answers.size(); ++i)
         set += (i ? QStringLiteral(" ") : QString()) + (int(i) == item.right ? '=' : '~') +
                GiftFormat::escaped(item.answers[i]);
+    if (!item.reason.trimmed().isEmpty())
+        set += QStringLiteral(" ####") + GiftFormat::escaped(item.reason.trimmed());
     return set + QLatin1Char('}');
 }
 
@@ -85,15 +88,21 @@ struct Answer {
     bool partial = false; // a weight between 0 and 100: partial credit
 };
 
-// The answers of a multiple-choice set, or a reason why the set is not one.
+// The answers of a multiple-choice set and its general feedback, or a reason why the set is not one.
 struct AnswerSet {
     std::vector<Answer> answers;
+    QString feedback; // as written, escapes and format marker included
     QString problem;
 };
 
 AnswerSet readAnswers(const QString& block) {
     AnswerSet set;
-    const QString body = block.trimmed();
+    QString body = block.trimmed();
+    // The general feedback comes last, after "####"; the answers' own feedback has a single "#".
+    if (const qsizetype feedback = findUnescaped(body, QStringLiteral("####")); feedback >= 0) {
+        set.feedback = body.mid(feedback + 4).trimmed();
+        body = body.left(feedback).trimmed();
+    }
     static const QStringList truthValues{"T", "F", "TRUE", "FALSE"};
     const QString firstWord = body.section(QLatin1Char('#'), 0, 0).trimmed().toUpper();
     if (body.isEmpty()) {
@@ -151,6 +160,28 @@ AnswerSet readAnswers(const QString& block) {
     return set;
 }
 
+// A text of the file with its format marker taken off. Question texts, answers and feedback may
+// each start with one; a text without one has the format of the question text.
+struct Marked {
+    QString text;
+    bool html = false;
+};
+
+Marked withoutMarker(const QString& text, bool inheritedHtml) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.startsWith(QLatin1Char('['))) {
+        const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
+        const QString format = close > 0 ? trimmed.mid(1, close - 1).toLower() : QString();
+        if (format == "html" || format == "moodle" || format == "plain" || format == "markdown")
+            return {trimmed.mid(close + 1), format == "html" || format == "moodle"};
+    }
+    return {text, inheritedHtml};
+}
+
+QString plainText(const Marked& marked) {
+    return marked.html ? QuestionText::fromHtml(marked.text) : marked.text;
+}
+
 // One question: its lines joined, the line it starts on and the category it stands in.
 struct Chunk {
     QString text;
@@ -167,15 +198,9 @@ void readQuestion(const Chunk& chunk, ReadResult& result) {
             return skip(QStringLiteral("the question name is not closed with ::"));
         text = text.mid(close + 2).trimmed();
     }
-    bool html = false;
-    if (text.startsWith(QLatin1Char('['))) {
-        const qsizetype close = text.indexOf(QLatin1Char(']'));
-        const QString format = close > 0 ? text.mid(1, close - 1).toLower() : QString();
-        if (format == "html" || format == "moodle" || format == "plain" || format == "markdown") {
-            html = format == "html" || format == "moodle";
-            text = text.mid(close + 1);
-        }
-    }
+    const Marked question = withoutMarker(text, false);
+    text = question.text;
+    const bool html = question.html;
     const qsizetype open = findUnescaped(text, QLatin1Char('{'));
     if (open < 0)
         return skip(QStringLiteral("a description, not a question (it has no answers)"));
@@ -200,12 +225,13 @@ void readQuestion(const Chunk& chunk, ReadResult& result) {
     const QString sentence = after.trimmed().isEmpty() ? before : before + kGap + unescaped(after);
     item.sentence = html ? QuestionText::fromHtml(sentence) : sentence;
     for (size_t i = 0; i < 4; ++i) {
-        item.answers[i] = html ? QuestionText::fromHtml(set.answers[i].text) : set.answers[i].text;
+        item.answers[i] = plainText(withoutMarker(set.answers[i].text, html));
         if (set.answers[i].right)
             item.right = int(i);
     }
+    item.reason = plainText(withoutMarker(unescaped(set.feedback), html));
     CategoryPath::apply(chunk.category, item);
-    QuestionText::take(result, chunk.line, std::move(item));
+    QuestionText::take(result, chunk.line, std::move(item), chunk.category);
 }
 
 bool isComment(const QString& line) {

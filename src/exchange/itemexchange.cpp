@@ -2,7 +2,9 @@
 
 #include "exchange/exchangetexts.h"
 #include "data/itembank.h"
+#include "data/itemfingerprint.h"
 #include "data/itemview.h"
+#include "data/reasons.h"
 #include "data/schema.h"
 #include "data/sqlitedb.h"
 #include "exchange/aikenformat.h"
@@ -51,6 +53,28 @@ std::vector<int> freeSorrend2(SqliteDb& db, int count) {
     return free;
 }
 
+// The reasons read with the items, as a teacher's. A question file says nothing of its language, but
+// our exports name topic and level in the working language they were written in, and only a
+// Hungarian file carries Hungarian reasons: so a reason under a category with a Hungarian topic or
+// level ("1. szint") is Hungarian, any other English. A reason the file already has in the other
+// language stays beside it.
+void writeReasons(const std::shared_ptr<SqliteDb>& db, const Transaction& held,
+                  const std::vector<ImportedItem>& items) {
+    const ReasonTable table(db);
+    std::vector<std::pair<QString, Reason>> rows;
+    for (const ImportedItem& read : items) {
+        if (read.item.reason.isEmpty())
+            continue;
+        const QString fingerprint = itemFingerprint(read.item.content());
+        Reason reason = table.find(fingerprint).value_or(Reason{});
+        (read.category.hungarian ? reason.hungarian : reason.english) = read.item.reason;
+        reason.byTeacher = true;
+        rows.emplace_back(fingerprint, reason);
+    }
+    if (!rows.empty())
+        table.writeAll(held, rows);
+}
+
 void insertRows(SqliteDb& db, const std::vector<QStringList>& rows) {
     const TableDef& table = itemTable();
     std::string marks;
@@ -71,10 +95,14 @@ ExportSummary ItemExchange::exportItems(const QString& database, const QString& 
                                         int langcode) {
     ExportSummary summary;
     std::vector<ExchangeItem> items;
-    for (const QStringList& row : ItemBank::readDatabase(database).items) {
-        if (std::optional<ExchangeItem> item = ExchangeItem::fromRow(row))
+    const ItemBank bank = ItemBank::readDatabase(database);
+    for (size_t i = 0; i < bank.items.size(); ++i) {
+        const QStringList& row = bank.items[i];
+        if (std::optional<ExchangeItem> item = ExchangeItem::fromRow(row)) {
+            // Hungarian files carry the Hungarian reasons; English, Spanish and French ones the English.
+            item->reason = bank.reasonOf(i).inLanguage(langcode == LangCode::Hungarian);
             items.push_back(std::move(*item));
-        else
+        } else
             summary.skipped.push_back(
                 {row.value(0).toInt(), QStringLiteral("its right answer \"%1\" is not one of A, B, C, D").arg(row.value(10))});
     }
@@ -137,6 +165,7 @@ ImportSummary ItemExchange::store(const ReadResult& read, const QString& databas
     for (int i = 0; i < count; ++i)
         rows.push_back(read.items[size_t(i)].item.toRow(highest + 1 + i, orders[size_t(i)]));
     insertRows(*db, rows);
+    writeReasons(db, transaction, read.items);
     transaction.commit();
     summary.imported = count;
     summary.firstNumber = highest + 1;

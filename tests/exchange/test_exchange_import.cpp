@@ -1,4 +1,7 @@
 #include "data/itembank.h"
+#include "data/itemfingerprint.h"
+#include "data/reasons.h"
+#include "data/sqlitedb.h"
 #include "exchange/itemexchange.h"
 #include "exchange/textfile.h"
 
@@ -35,6 +38,13 @@ QString reasonAt(const std::vector<ExchangeNote>& notes, int line) {
             return note.text;
     }
     return QStringLiteral("(no note on line %1)").arg(line);
+}
+
+// The reason the database holds for the content of `row`.
+Reason reasonOf(const TempDatabase& db, const QStringList& row) {
+    const QString fingerprint =
+        itemFingerprint(ItemContent{row[Mondat], row[A], row[B], row[C], row[D], row[Felelet2]});
+    return ReasonTable(SqliteDb::open(db.path())).find(fingerprint).value_or(Reason{});
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -102,6 +112,11 @@ private slots:
         QCOMPARE(rows[3][Mondat], QStringLiteral("Which word is a verb?"));
         QCOMPARE(rows[3][Szint] + rows[3][Kulcs1] + rows[3][Kulcs2], QStringLiteral("110"));
         QCOMPARE(rows[3][Sorrend], rows[3][Sorszam]);
+        // Its general feedback, under an English category, is the teacher's English reason.
+        const Reason reason = reasonOf(db, rows[3]);
+        QCOMPARE(reason.english + '|' + reason.hungarian, QStringLiteral("Verbs name actions.|"));
+        QVERIFY(reason.byTeacher);
+        QVERIFY(reasonOf(db, rows[0]).isEmpty());
         std::set<QString> orders;
         for (const QStringList& row : db.items().items)
             orders.insert(row[Sorrend2]);
@@ -130,6 +145,9 @@ private slots:
         QCOMPARE(rows[0][Felelet1], QStringLiteral("Yesterday we went to the cinema & the café."));
         // "Igeidők használata/2. szint": the topic's Hungarian name and a Hungarian level.
         QCOMPARE(rows[0][Szint] + rows[0][Kulcs1] + rows[0][Kulcs2], QStringLiteral("21a"));
+        // ... so its general feedback is the Hungarian reason.
+        const Reason reason = reasonOf(db, rows[0]);
+        QCOMPARE(reason.english + '|' + reason.hungarian, QStringLiteral("|A yesterday múlt időt kér: went."));
         // Plain text is taken as it stands, markup-like characters included.
         QCOMPARE(rows[1][Mondat], QStringLiteral("Which word is a verb? <b> stays"));
         QCOMPARE(rows[1][Felelet2], QStringLiteral("D"));

@@ -1,4 +1,7 @@
 #include "data/itembank.h"
+#include "data/itemfingerprint.h"
+#include "data/reasons.h"
+#include "data/sqlitedb.h"
 #include "data/topics.h"
 #include "exchange/aikenformat.h"
 #include "exchange/moodlexmlformat.h"
@@ -137,6 +140,22 @@ QStringList kept(const QStringList& item, bool withCategory) {
     return fields;
 }
 
+QString fingerprintOf(const QStringList& item) {
+    return itemFingerprint(ItemContent{item[Mondat], item[A], item[B], item[C], item[D], item[Felelet2]});
+}
+
+// A reason with the characters question files give a meaning to.
+const Reason kTeacherReason{"\"Students\" = plural {many}, so it is are ~ #1 \\ & <b>, not 'is'.",
+                            u8"Többes szám: {students} = diákok, ezért ~are & <i>are</i> kell.", true};
+
+// Gives the database's first item (right answer "are") the teacher's reason and takes the second one's away.
+void writeReasons(const QString& database) {
+    const auto items = ItemBank::readDatabase(database).items;
+    const ReasonTable table(SqliteDb::open(database));
+    table.write(fingerprintOf(items[0]), kTeacherReason);
+    table.write(fingerprintOf(items[1]), Reason{});
+}
+
 } // namespace
 
 class TestExchangeTool : public QObject {
@@ -240,6 +259,76 @@ private slots:
             QCOMPARE(kept(after[i], format != "aiken"), kept(before[i], format != "aiken"));
             QCOMPARE(after[i][Sorszam].toInt(), int(i) + 1);
         }
+    }
+
+    // The reason goes out as the question's general feedback in the export's language and comes
+    // back as the teacher's reason in that language; an item without one has no feedback.
+    void reasonTravelsAsGeneralFeedback_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("lang");
+        for (const char* format : {"gift", "moodle-xml"}) {
+            for (const char* lang : {"en", "hu", "fr"})
+                QTest::addRow("%s %s", format, lang) << QString::fromLatin1(format) << QString::fromLatin1(lang);
+        }
+    }
+
+    void reasonTravelsAsGeneralFeedback() {
+        QFETCH(QString, format);
+        QFETCH(QString, lang);
+        QTemporaryDir dir;
+        const QString source = shippedCopy(dir, "en_data2", "source.mdb");
+        writeReasons(source);
+        const QString file = dir.filePath("questions");
+        QCOMPARE(tool({"export", "--format", format, "--lang", lang, source, file}).exitCode, 0);
+        const bool hungarian = lang == "hu";
+        const QString reason = kTeacherReason.inLanguage(hungarian);
+        if (format == "gift") {
+            REQUIRE_TOOL(parserInstalled(), QStringLiteral("The npm package gift-pegjs"));
+            const QJsonArray questions = choiceQuestions(parsedGift(file));
+            QCOMPARE(questions[0].toObject()["feedback"].toString(), reason);
+            QVERIFY(questions[1].toObject()["feedback"].isNull());
+        } else {
+            const QString xmllint = QStandardPaths::findExecutable("xmllint");
+            REQUIRE_TOOL(!xmllint.isEmpty(), QStringLiteral("xmllint"));
+            const auto feedback = [&](int n) {
+                return run(xmllint, {"--xpath", QStringLiteral("string((//question[@type='multichoice'])[%1]"
+                                                               "/generalfeedback/text)").arg(n), file}).out.trimmed();
+            };
+            QCOMPARE(feedback(1), "<p>" + reason.toHtmlEscaped() + "</p>");
+            QCOMPARE(feedback(2), QString());
+        }
+
+        const QString target = shippedCopy(dir, "en_data3", "target.mdb");
+        const Run imported = tool({"import", "--format", format, "--replace", file, target});
+        QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+        const auto items = ItemBank::readDatabase(target).items;
+        const ReasonTable table(SqliteDb::open(target));
+        const std::optional<Reason> back = table.find(fingerprintOf(items[0]));
+        QVERIFY(back);
+        QVERIFY(back->byTeacher);
+        QCOMPARE(back->inLanguage(hungarian), reason);
+        QCOMPARE(back->inLanguage(!hungarian), QString());
+        QVERIFY(!table.find(fingerprintOf(items[1])));
+    }
+
+    // The tab-separated bank carries both reasons of a database to another one.
+    void reasonSurvivesTheBankRoundTrip() {
+        QTemporaryDir dir;
+        const QString source = shippedCopy(dir, "en_data2", "source.mdb");
+        writeReasons(source);
+        const QString bank = dir.filePath("bank.tsv");
+        QCOMPARE(tool({"export", source, bank}).exitCode, 0);
+        const QString target = shippedCopy(dir, "en_data3", "target.mdb");
+        const Run imported = tool({"import", bank, target});
+        QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+        const auto items = ItemBank::readDatabase(target).items;
+        const ReasonTable table(SqliteDb::open(target));
+        const std::optional<Reason> back = table.find(fingerprintOf(items[0]));
+        QVERIFY(back);
+        QCOMPARE(back->english, kTeacherReason.english);
+        QCOMPARE(back->hungarian, kTeacherReason.hungarian);
+        QVERIFY(back->byTeacher);
+        QVERIFY(!table.find(fingerprintOf(items[1])));
     }
 
     void toolRefusesWhatItCannotUse() {
