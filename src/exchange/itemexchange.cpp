@@ -15,6 +15,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <map>
 #include <unordered_set>
 
 namespace lexora {
@@ -73,6 +74,30 @@ void writeReasons(const std::shared_ptr<SqliteDb>& db, const Transaction& held,
     }
     if (!rows.empty())
         table.writeAll(held, rows);
+}
+
+// The items whose content (sentence, answers and key) neither the database nor an earlier question
+// of the file has: importing a file again adds nothing. The others are noted in `duplicates`.
+std::vector<ImportedItem> withoutDuplicates(SqliteDb& db, const std::vector<ImportedItem>& read,
+                                            std::vector<ExchangeNote>& duplicates) {
+    std::map<QString, QString> seen; // fingerprint -> where that content is
+    Statement query = db.prepare("SELECT sorszam, mondat, a, b, c, d, felelet2 FROM test1");
+    while (query.step()) {
+        const ItemContent content{query.column(1).toString(), query.column(2).toString(),
+                                  query.column(3).toString(), query.column(4).toString(),
+                                  query.column(5).toString(), query.column(6).toString()};
+        seen.emplace(itemFingerprint(content), QStringLiteral("item %1 of the database").arg(query.column(0).toString()));
+    }
+    std::vector<ImportedItem> kept;
+    for (const ImportedItem& item : read) {
+        const auto [at, fresh] = seen.emplace(itemFingerprint(item.item.content()),
+                                              QStringLiteral("the question on line %1").arg(item.line));
+        if (fresh)
+            kept.push_back(item);
+        else
+            duplicates.push_back({item.line, QStringLiteral("the same as %1").arg(at->second)});
+    }
+    return kept;
 }
 
 void insertRows(SqliteDb& db, const std::vector<QStringList>& rows) {
@@ -143,9 +168,8 @@ ImportSummary ItemExchange::store(const ReadResult& read, const QString& databas
     ImportSummary summary;
     summary.skipped = read.skipped;
     summary.notes = read.notes;
-    const int count = int(read.items.size());
     auto db = SqliteDb::open(database);
-    if (count == 0) {
+    if (read.items.empty()) {
         if (replace)
             throw ExchangeError(exchangetext::nothingToReplaceWith, {database});
         return summary;
@@ -154,6 +178,13 @@ ImportSummary ItemExchange::store(const ReadResult& read, const QString& databas
     Transaction transaction(db);
     if (replace)
         db->exec("DELETE FROM test1");
+    const std::vector<ImportedItem> items = withoutDuplicates(*db, read.items, summary.duplicates);
+    const int count = int(items.size());
+    if (count == 0) {
+        if (replace)
+            throw ExchangeError(exchangetext::nothingToReplaceWith, {database});
+        return summary;
+    }
     const int highest = highestNumber(*db);
     if (count > kIntegerMax - highest)
         throw ExchangeError(exchangetext::noRoomForNumbers, {QString::number(count), QString::number(kIntegerMax),
@@ -163,9 +194,9 @@ ImportSummary ItemExchange::store(const ReadResult& read, const QString& databas
     std::vector<QStringList> rows;
     rows.reserve(size_t(count));
     for (int i = 0; i < count; ++i)
-        rows.push_back(read.items[size_t(i)].item.toRow(highest + 1 + i, orders[size_t(i)]));
+        rows.push_back(items[size_t(i)].item.toRow(highest + 1 + i, orders[size_t(i)]));
     insertRows(*db, rows);
-    writeReasons(db, transaction, read.items);
+    writeReasons(db, transaction, items);
     transaction.commit();
     summary.imported = count;
     summary.firstNumber = highest + 1;

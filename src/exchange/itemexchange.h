@@ -20,8 +20,9 @@ struct ImportSummary {
     int firstNumber = 0; // sorszam of the first item imported, 0 when none was
     int lastNumber = 0;
     bool replaced = false;
-    std::vector<ExchangeNote> skipped; // questions of the file left out, by line
-    std::vector<ExchangeNote> notes;   // questions taken with a remark, by line
+    std::vector<ExchangeNote> skipped;    // questions of the file left out, by line
+    std::vector<ExchangeNote> duplicates; // questions left out as the database already holds their item
+    std::vector<ExchangeNote> notes;      // questions taken with a remark, by line
 };
 
 // Moves items between an item database and a question file. An import is one transaction: the file
@@ -35,7 +36,9 @@ public:
     // Reads a question file; ExchangeError when it cannot be read at all.
     static ReadResult readFile(const QString& file, ExchangeFormat format);
     // Adds the items read from `file` to the existing `database`, numbered after its highest sorszam with
-    // free sorrend2 values; with `replace` they take the place of the items it holds.
+    // free sorrend2 values; with `replace` they take the place of the items it holds. A question
+    // whose sentence, answers and key an item of the database (or an earlier question) already has
+    // is left out, so importing the same file twice adds nothing the second time.
     static ImportSummary importItems(const QString& file, const QString& database, ExchangeFormat format,
                                      bool replace);
     // The storing half of importItems, for items already read.

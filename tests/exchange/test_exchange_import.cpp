@@ -184,6 +184,44 @@ private slots:
         QCOMPARE(rowsFrom(windows, 251)[0][Felelet1], QStringLiteral("First line d here."));
     }
 
+    // Importing the same file again adds nothing: each question is already an item of the database.
+    void secondImportAddsNothing_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("items");
+        QTest::newRow("gift") << "platform-export.gift" << int(ExchangeFormat::Gift) << 4;
+        QTest::newRow("xml") << "platform-export.xml" << int(ExchangeFormat::MoodleXml) << 2;
+    }
+
+    void secondImportAddsNothing() {
+        QFETCH(QString, file);
+        QFETCH(int, format);
+        QFETCH(int, items);
+        TempDatabase db(itemsUpTo250());
+        QCOMPARE(ItemExchange::importItems(fixture(file), db.path(), ExchangeFormat(format), false).imported, items);
+        const auto before = db.items().items;
+        const ImportSummary again = ItemExchange::importItems(fixture(file), db.path(), ExchangeFormat(format), false);
+        QCOMPARE(again.imported, 0);
+        QCOMPARE(again.duplicates.size(), size_t(items));
+        QVERIFY2(again.duplicates[0].text.contains("item 251"), qPrintable(again.duplicates[0].text));
+        QCOMPARE(db.items().items, before);
+        // Put in place of the items, the questions are all new again.
+        QCOMPARE(ItemExchange::importItems(fixture(file), db.path(), ExchangeFormat(format), true).imported, items);
+    }
+
+    // A question the file repeats is taken once; one that differs in the key alone is another item.
+    void repeatedQuestionIsTakenOnce() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("twice.gift");
+        writeFile(path, "She {~go =goes ~going ~gone} home.\n\nShe {~go =goes ~going ~gone} home.\n\n"
+                        "She {=go ~goes ~going ~gone} home.\n");
+        TempDatabase db(itemsUpTo250());
+        const ImportSummary s = ItemExchange::importItems(path, db.path(), ExchangeFormat::Gift, true);
+        QCOMPARE(s.imported, 2);
+        QCOMPARE(linesOf(s.duplicates), std::vector<int>{3});
+        QVERIFY2(s.duplicates[0].text.contains("line 1"), qPrintable(s.duplicates[0].text));
+    }
+
     // Files that cannot be read at all leave the database as it was, with a message that says why.
     void unreadableFilesChangeNothing() {
         QTemporaryDir dir;
@@ -225,23 +263,28 @@ private slots:
     void beyondTheItemNumbersNothingIsWritten() {
         QTemporaryDir dir;
         const QString path = dir.filePath("many.gift");
-        // About 40,000 long questions make 50 MB.
-        const QByteArray longQuestion = "She {~go =goes ~going ~gone} to school" + QByteArray(" every day").repeated(130) + ".\n\n";
+        // About 40,000 long questions, each of its own (the same one twice is one item), make 50 MB.
+        const QByteArray longTail = QByteArray(" every day").repeated(130) + ".\n\n";
         QByteArray bytes;
-        while (bytes.size() < 50 * 1024 * 1024)
-            bytes += longQuestion;
+        for (int n = 1; bytes.size() < 50 * 1024 * 1024; ++n)
+            bytes += "She {~go =goes ~going ~gone} to school " + QByteArray::number(n) + longTail;
         writeFile(path, bytes);
         expectRefused(path, ExchangeFormat::Gift, true, "item numbers end at 32767");
-        const QByteArray question = "She {~go =goes ~going ~gone} to school every day, and so does her brother.\n\n";
+        const auto questions = [](int count) {
+            QByteArray out;
+            for (int n = 1; n <= count; ++n)
+                out += "She {~go =goes ~going ~gone} to school on day " + QByteArray::number(n) + ".\n\n";
+            return out;
+        };
 
         // After number 32600 there is room for 167 items: 300 are refused whole, 167 fit.
         TempDatabase db({makeItem(1, 10), makeItem(32600, 20)});
         const QString few = dir.filePath("few.gift");
-        writeFile(few, question.repeated(300));
+        writeFile(few, questions(300));
         const auto before = db.items().items;
         QVERIFY_THROWS_EXCEPTION(ExchangeError, ItemExchange::importItems(few, db.path(), ExchangeFormat::Gift, false));
         QCOMPARE(db.items().items, before);
-        writeFile(few, question.repeated(167));
+        writeFile(few, questions(167));
         QCOMPARE(ItemExchange::importItems(few, db.path(), ExchangeFormat::Gift, false).lastNumber, 32767);
     }
 

@@ -103,11 +103,13 @@ int importQuestions(QStringList args) {
     try {
         const ImportSummary summary = ItemExchange::importItems(file, database, a->format, a->replace);
         report(file, summary.skipped, QStringLiteral("skipped"));
+        report(file, summary.duplicates, QStringLiteral("already held"));
         report(file, summary.notes, QStringLiteral("note"));
         out() << database << ": " << summary.imported << " items " << (summary.replaced ? "put in place" : "added");
         if (summary.imported > 0)
             out() << " as numbers " << summary.firstNumber << " to " << summary.lastNumber;
-        out() << ", " << summary.skipped.size() << " questions skipped\n";
+        out() << ", " << summary.skipped.size() << " questions skipped, " << summary.duplicates.size()
+              << " already in the database\n";
         return 0;
     } catch (const ExchangeError& e) {
         err() << e.message() << '\n';

@@ -53,6 +53,10 @@ const Translated kReplaced{"Items put in place of those of the database: %1 (num
                            u8"Az adatbázis mondatai helyére került mondatok: %1 (sorszám: 1–%2).",
                            u8"Oraciones que sustituyen a las de la base de datos: %1 (números 1 a %2).",
                            u8"Phrases mises à la place de celles de la base de données : %1 (numéros 1 à %2)."};
+const Translated kDuplicates{"Questions left out as the database already holds the same item: %1.",
+                             u8"Kihagyott kérdések, mert az adatbázisban már van ugyanilyen mondat: %1.",
+                             u8"Preguntas omitidas porque la base de datos ya tiene la misma oración: %1.",
+                             u8"Questions omises, car la base de données contient déjà la même fiche\u00a0: %1."};
 const Translated kNoneImported{"No item was imported.", u8"Egy mondat sem került be.",
                                u8"No se ha importado ninguna oración.", u8"Aucune phrase n'a été importée."};
 const Translated kSkipped{"Questions of the file that were skipped (%1):", u8"A fájl kimaradt kérdései (%1):",
@@ -192,6 +196,8 @@ QString ItemExchangeMenu::importReport(const ImportSummary& summary) const {
         text = kReplaced.in(langcode()).arg(summary.imported).arg(summary.lastNumber);
     else
         text = kAdded.in(langcode()).arg(summary.imported).arg(summary.firstNumber).arg(summary.lastNumber);
+    if (!summary.duplicates.empty())
+        text += QLatin1Char('\n') + kDuplicates.in(langcode()).arg(summary.duplicates.size());
     const auto list = [&](const std::vector<ExchangeNote>& notes, const Translated& heading) {
         if (notes.empty())
             return;

@@ -119,6 +119,12 @@ private slots:
                                                     "Questions of the file that were skipped (1):\n"
                                                     "line 7: a true/false question, not a multiple-choice one"));
         QVERIFY(f.platform().questions.front().choices.contains("Moodle XML"));
+
+        // The same file again: both questions are items already.
+        form.importFrom(Gift, dir.filePath("two.gift"), Add);
+        QCOMPARE(form.screen->boundView()->count(), before + 2);
+        QVERIFY(form.lastMessage().startsWith("No item was imported.\n"
+                                              "Questions left out as the database already holds the same item: 2.\n"));
     }
 
     // Replacing asks first; No leaves every item where it was, Yes puts the file's items in their place.
