@@ -87,6 +87,10 @@ QString ExchangeItem::filledIn() const {
     return filled;
 }
 
+QString ExchangeItem::questionName(const QString& bank) const {
+    return QStringLiteral("%1 %2").arg(bank).arg(number);
+}
+
 ItemContent ExchangeItem::content() const {
     return ItemContent{sentence, answers[0], answers[1], answers[2], answers[3], QString(QChar('A' + right))};
 }

@@ -57,6 +57,9 @@ struct ExchangeItem {
     QStringList toRow(int sorszam, int sorrend2) const;
     // The sentence with the right answer standing in the gap (felelet1).
     QString filledIn() const;
+    // The question's name in a file: the bank (the database file's name without its ending) and the
+    // item's number, "en_data1 15", so that questions of two banks in one category never share a name.
+    QString questionName(const QString& bank) const;
     // Sentence, answers and key, as they are stored: what the item's reason belongs to.
     ItemContent content() const;
     bool hasGap() const;

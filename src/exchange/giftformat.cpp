@@ -254,7 +254,7 @@ QString GiftFormat::escaped(const QString& text) {
     return out;
 }
 
-QString GiftFormat::write(const std::vector<ExchangeItem>& items, int langcode) {
+QString GiftFormat::write(const std::vector<ExchangeItem>& items, int langcode, const QString& bank) {
     QString out;
     out.reserve(int(items.size()) * 160);
     QString category;
@@ -265,7 +265,8 @@ QString GiftFormat::write(const std::vector<ExchangeItem>& items, int langcode) 
             out += QStringLiteral("$CATEGORY: ") + category + QStringLiteral("\n\n");
         }
         out += QStringLiteral("// item %1, level %2\n").arg(item.number).arg(item.level);
-        out += QStringLiteral("::Item %1::").arg(item.number) + questionText(item) + QStringLiteral("\n\n");
+        out += QStringLiteral("::") + escaped(item.questionName(bank)) + QStringLiteral("::") + questionText(item) +
+               QStringLiteral("\n\n");
     }
     return out;
 }

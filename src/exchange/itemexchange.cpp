@@ -12,6 +12,7 @@
 #include "exchange/moodlexmlformat.h"
 #include "exchange/textfile.h"
 
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -131,15 +132,16 @@ ExportSummary ItemExchange::exportItems(const QString& database, const QString& 
             summary.skipped.push_back(
                 {row.value(0).toInt(), QStringLiteral("its right answer \"%1\" is not one of A, B, C, D").arg(row.value(10))});
     }
+    const QString bankName = QFileInfo(database).completeBaseName();
     switch (format) {
     case ExchangeFormat::Gift:
-        TextFile::write(file, GiftFormat::write(items, langcode));
+        TextFile::write(file, GiftFormat::write(items, langcode, bankName));
         break;
     case ExchangeFormat::Aiken:
         TextFile::write(file, AikenFormat::write(items));
         break;
     case ExchangeFormat::MoodleXml:
-        TextFile::write(file, MoodleXmlFormat::write(items, langcode));
+        TextFile::write(file, MoodleXmlFormat::write(items, langcode, bankName));
         break;
     }
     summary.written = int(items.size());

@@ -29,11 +29,11 @@ void writeCategory(QXmlStreamWriter& xml, const QString& path) {
     xml.writeEndElement();
 }
 
-void writeQuestion(QXmlStreamWriter& xml, const ExchangeItem& item) {
+void writeQuestion(QXmlStreamWriter& xml, const ExchangeItem& item, const QString& bank) {
     const QString html = QStringLiteral("html");
     xml.writeStartElement(QStringLiteral("question"));
     xml.writeAttribute(QStringLiteral("type"), QStringLiteral("multichoice"));
-    writeText(xml, QStringLiteral("name"), QStringLiteral("Item %1").arg(item.number));
+    writeText(xml, QStringLiteral("name"), item.questionName(bank));
     writeText(xml, QStringLiteral("questiontext"),
               QStringLiteral("<p>%1</p>").arg(QuestionText::toHtml(item.sentence)), html);
     const QString reason = item.reason.trimmed();
@@ -158,7 +158,7 @@ void readMultichoice(const XmlQuestion& q, const CategoryPath::Meaning& category
 
 } // namespace
 
-QByteArray MoodleXmlFormat::write(const std::vector<ExchangeItem>& items, int langcode) {
+QByteArray MoodleXmlFormat::write(const std::vector<ExchangeItem>& items, int langcode, const QString& bank) {
     QByteArray out;
     out.reserve(int(items.size()) * 900);
     QXmlStreamWriter xml(&out);
@@ -173,7 +173,7 @@ QByteArray MoodleXmlFormat::write(const std::vector<ExchangeItem>& items, int la
             category = itemCategory;
             writeCategory(xml, category);
         }
-        writeQuestion(xml, item);
+        writeQuestion(xml, item, bank);
     }
     xml.writeEndElement();
     xml.writeEndDocument();

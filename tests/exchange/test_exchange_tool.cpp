@@ -176,7 +176,7 @@ private slots:
         QCOMPARE(questions.size(), 550);
         for (int i = 0; i < questions.size(); ++i)
             compareWithItem(questions[i].toObject(), items[size_t(i)]);
-        QCOMPARE(questions[0].toObject()["title"].toString(), QStringLiteral("Item 1"));
+        QCOMPARE(questions[0].toObject()["title"].toString(), QStringLiteral("en_data1 1"));
         // The first category names the first item's topic and level in Hungarian.
         QCOMPARE(parsed[0].toObject()["title"].toString(), QStringLiteral("Lexora English/Ige/1. szint"));
     }
@@ -329,6 +329,40 @@ private slots:
         QCOMPARE(back->hungarian, kTeacherReason.hungarian);
         QVERIFY(back->byTeacher);
         QVERIFY(!table.find(fingerprintOf(items[1])));
+    }
+
+    // Questions of every shipped bank exported into one category of the platform keep names of their own.
+    void questionNamesOfTwoBanksDiffer_data() {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("gift") << "gift";
+        QTest::newRow("moodle-xml") << "moodle-xml";
+    }
+
+    void questionNamesOfTwoBanksDiffer() {
+        QFETCH(QString, format);
+        if (format == "gift")
+            REQUIRE_TOOL(parserInstalled(), QStringLiteral("The npm package gift-pegjs"));
+        QTemporaryDir dir;
+        QStringList names;
+        size_t items = 0;
+        for (const QString& bank : kShippedBanks) {
+            const QString db = shippedCopy(dir, bank, bank + ".mdb");
+            const QString file = dir.filePath(bank + ".questions");
+            QCOMPARE(tool({"export", "--format", format, db, file}).exitCode, 0);
+            items += ItemBank::readDatabase(db).items.size();
+            if (format == "gift") {
+                for (const auto& q : choiceQuestions(parsedGift(file)))
+                    names << q.toObject()["title"].toString();
+            } else {
+                static const QRegularExpression name("<name>\\s*<text>([^<]*)</text>");
+                for (const auto& match : name.globalMatch(QString::fromUtf8(TextFile::readBytes(file))))
+                    names << match.captured(1);
+            }
+        }
+        QCOMPARE(size_t(names.size()), items);
+        QVERIFY(names.contains("enpool1d 1") && names.contains("en_data3 1"));
+        names.removeDuplicates();
+        QCOMPARE(size_t(names.size()), items);
     }
 
     void toolRefusesWhatItCannotUse() {
