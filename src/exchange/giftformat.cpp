@@ -14,16 +14,33 @@ namespace {
 
 const QString kSpecial = QStringLiteral("~=#{}:\\");
 
+// The format marker a text of the file begins with ("[html]", "[moodle]", "[plain]", "[markdown]",
+// in any case): its length, or 0 when it begins with none. A question text, an answer and a
+// feedback may each begin with one.
+qsizetype markerLength(const QString& text) {
+    if (!text.startsWith(QLatin1Char('[')))
+        return 0;
+    const qsizetype close = text.indexOf(QLatin1Char(']'));
+    static const QStringList formats{"html", "moodle", "plain", "markdown"};
+    return close > 0 && formats.contains(text.mid(1, close - 1).toLower()) ? close + 1 : 0;
+}
+
 // ---------------------------------------------------------------- writing
+
+// An item's text is plain text. One that begins with a format marker would lose it to the
+// marker's meaning; an explicit [plain] before it keeps it as content.
+QString guarded(const QString& text) {
+    return markerLength(text.trimmed()) > 0 ? QStringLiteral("[plain]") + text : text;
+}
 
 // The answers, and the reason as the question's general feedback after "####".
 QString answerSet(const ExchangeItem& item) {
     QString set = QStringLiteral("{");
     for (size_t i = 0; i < item.answers.size(); ++i)
         set += (i ? QStringLiteral(" ") : QString()) + (int(i) == item.right ? '=' : '~') +
-               GiftFormat::escaped(item.answers[i]);
+               guarded(GiftFormat::escaped(item.answers[i]));
     if (!item.reason.trimmed().isEmpty())
-        set += QStringLiteral(" ####") + GiftFormat::escaped(item.reason.trimmed());
+        set += QStringLiteral(" ####") + guarded(GiftFormat::escaped(item.reason.trimmed()));
     return set + QLatin1Char('}');
 }
 
@@ -169,13 +186,11 @@ struct Marked {
 
 Marked withoutMarker(const QString& text, bool inheritedHtml) {
     const QString trimmed = text.trimmed();
-    if (trimmed.startsWith(QLatin1Char('['))) {
-        const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
-        const QString format = close > 0 ? trimmed.mid(1, close - 1).toLower() : QString();
-        if (format == "html" || format == "moodle" || format == "plain" || format == "markdown")
-            return {trimmed.mid(close + 1), format == "html" || format == "moodle"};
-    }
-    return {text, inheritedHtml};
+    const qsizetype length = markerLength(trimmed);
+    if (length == 0)
+        return {text, inheritedHtml};
+    const QString format = trimmed.mid(1, length - 2).toLower();
+    return {trimmed.mid(length), format == "html" || format == "moodle"};
 }
 
 QString plainText(const Marked& marked) {
@@ -265,8 +280,8 @@ QString GiftFormat::write(const std::vector<ExchangeItem>& items, int langcode, 
             out += QStringLiteral("$CATEGORY: ") + category + QStringLiteral("\n\n");
         }
         out += QStringLiteral("// item %1, level %2\n").arg(item.number).arg(item.level);
-        out += QStringLiteral("::") + escaped(item.questionName(bank)) + QStringLiteral("::") + questionText(item) +
-               QStringLiteral("\n\n");
+        out += QStringLiteral("::") + escaped(item.questionName(bank)) + QStringLiteral("::") +
+               guarded(questionText(item)) + QStringLiteral("\n\n");
     }
     return out;
 }

@@ -4,6 +4,7 @@
 #include "data/sqlitedb.h"
 #include "data/topics.h"
 #include "exchange/aikenformat.h"
+#include "exchange/giftformat.h"
 #include "exchange/moodlexmlformat.h"
 #include "exchange/textfile.h"
 
@@ -121,7 +122,12 @@ ItemBank specialCharacters() {
          "e#f", "{g}:h\\", "", "B", "1", "d"},
         {"2", "2", "12", "3", "At the end ......", "x & y", "<p>", "1/2", "don't", "", "C", "a", "4"},
         {"3", "3", "13", "1", "...... comes first: really.", "It", "Ő", "ñ", "ç", "", "A", "", ""},
+        // Texts that begin as a format marker does, the sentence with the answers after it.
+        {"4", "4", "14", "2", "[html] <b>Bold</b> ......", "[markdown]*a*", "[moodle]", "[PLAIN] c", "[d]", "", "A",
+         "1", "d"},
     };
+    bank.reasons.resize(bank.items.size());
+    bank.reasons[3].english = QStringLiteral("[html] stays <i>text</i>.");
     for (QStringList& item : bank.items) {
         QString filled = item[Mondat];
         filled.replace(kGap, item[A + item[Felelet2][0].unicode() - 'A']);
@@ -190,9 +196,16 @@ private slots:
         const QString gift = dir.filePath("special.gift");
         QCOMPARE(tool({"export", "--format", "gift", db, gift}).exitCode, 0);
         const QJsonArray questions = choiceQuestions(parsedGift(gift));
-        QCOMPARE(questions.size(), 3);
-        for (int i = 0; i < 3; ++i)
+        QCOMPARE(questions.size(), 4);
+        for (int i = 0; i < 4; ++i)
             compareWithItem(questions[i].toObject(), bank.items[size_t(i)]);
+        QCOMPARE(questions[3].toObject()["feedback"].toString(), bank.reasons[3].english);
+        // Our own reader takes the same texts back.
+        const ReadResult back = GiftFormat::read(TextFile::read(gift));
+        QCOMPARE(back.items.size(), size_t(4));
+        for (size_t i = 0; i < 4; ++i)
+            QCOMPARE(kept(back.items[i].item.toRow(0, 0), true), kept(bank.items[i], true));
+        QCOMPARE(back.items[3].item.reason, bank.reasons[3].english);
     }
 
     void xmlExportIsValidAndReadsBack() {
