@@ -115,6 +115,18 @@ void insertRows(SqliteDb& db, const std::vector<QStringList>& rows) {
     }
 }
 
+// Takes out of `items` those an Aiken file cannot hold, each noted in `unsafe` by its number.
+void leaveOutUnsafe(std::vector<ExchangeItem>& items, std::vector<ExchangeNote>& unsafe) {
+    std::vector<ExchangeItem> kept;
+    for (ExchangeItem& item : items) {
+        if (const std::optional<QString> problem = AikenFormat::problem(item))
+            unsafe.push_back({item.number, *problem});
+        else
+            kept.push_back(std::move(item));
+    }
+    items = std::move(kept);
+}
+
 } // namespace
 
 ExportSummary ItemExchange::exportItems(const QString& database, const QString& file, ExchangeFormat format,
@@ -132,6 +144,8 @@ ExportSummary ItemExchange::exportItems(const QString& database, const QString& 
             summary.skipped.push_back(
                 {row.value(0).toInt(), QStringLiteral("its right answer \"%1\" is not one of A, B, C, D").arg(row.value(10))});
     }
+    if (format == ExchangeFormat::Aiken)
+        leaveOutUnsafe(items, summary.unsafe);
     const QString bankName = QFileInfo(database).completeBaseName();
     switch (format) {
     case ExchangeFormat::Gift:

@@ -12,6 +12,7 @@ namespace lexora {
 struct ExportSummary {
     int written = 0;
     std::vector<ExchangeNote> skipped; // items that cannot be questions; `line` is the item's number
+    std::vector<ExchangeNote> unsafe;  // items left out of an Aiken file as they would break it (the same)
 };
 
 // What an import did.

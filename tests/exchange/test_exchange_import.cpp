@@ -222,6 +222,49 @@ private slots:
         QVERIFY2(s.duplicates[0].text.contains("line 1"), qPrintable(s.duplicates[0].text));
     }
 
+    // An Aiken file stands one part of a question on a line, and a line's beginning tells its kind: an
+    // item whose lines would be read as another kind is left out and reported, never written.
+    void aikenLeavesOutWhatWouldBreakTheFile_data() {
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("answerD");
+        QTest::addColumn<QString>("problem"); // empty: the item is written
+        QTest::newRow("answer line A)") << "A) first ......" << "d" << "answer line";
+        QTest::newRow("answer line b.") << "b. second ......" << "d" << "answer line";
+        QTest::newRow("after blanks") << "  C.\n......" << "d" << "answer line";
+        QTest::newRow("ANSWER line") << "ANSWER: ...... is it?" << "d" << "ANSWER line";
+        QTest::newRow("answer line, lower case") << "answer :......" << "d" << "ANSWER line";
+        QTest::newRow("one character") << "x" << "d" << "shorter";
+        QTest::newRow("empty answer") << "She ...... home." << " " << "answer D is empty";
+        QTest::newRow("letter inside") << "Plan A. is ...... ANSWER: yes" << "d" << "";
+        QTest::newRow("answer looks like a line") << "She ...... home." << "B) ANSWER: A" << "";
+        QTest::newRow("letter without a stop") << "A ...... day." << "d" << "";
+    }
+
+    void aikenLeavesOutWhatWouldBreakTheFile() {
+        QFETCH(QString, sentence);
+        QFETCH(QString, answerD);
+        QFETCH(QString, problem);
+        QStringList item = makeItem(2, 20);
+        item[Mondat] = sentence;
+        item[D] = answerD;
+        TempDatabase db({makeItem(1, 10), item});
+        QTemporaryDir dir;
+        const QString file = dir.filePath("out.txt");
+        const ExportSummary s = ItemExchange::exportItems(db.path(), file, ExchangeFormat::Aiken, 16);
+        const ReadResult back = ItemExchange::readFile(file, ExchangeFormat::Aiken);
+        QVERIFY(back.skipped.empty());
+        if (problem.isEmpty()) {
+            QVERIFY(s.unsafe.empty());
+            QCOMPARE(back.items.size(), size_t(2));
+            QCOMPARE(back.items[1].item.answers[3], answerD);
+            return;
+        }
+        QCOMPARE(s.written, 1);
+        QCOMPARE(linesOf(s.unsafe), std::vector<int>{2});
+        QVERIFY2(s.unsafe[0].text.contains(problem), qPrintable(s.unsafe[0].text));
+        QCOMPARE(back.items.size(), size_t(1));
+    }
+
     // Files that cannot be read at all leave the database as it was, with a message that says why.
     void unreadableFilesChangeNothing() {
         QTemporaryDir dir;

@@ -84,6 +84,8 @@ int exportQuestions(QStringList args) {
         const ExportSummary summary = ItemExchange::exportItems(a->paths[0], a->paths[1], a->format, a->langcode);
         for (const ExchangeNote& note : summary.skipped)
             err() << a->paths[0] << ": item " << note.line << " skipped: " << note.text << '\n';
+        for (const ExchangeNote& note : summary.unsafe)
+            err() << a->paths[0] << ": item " << note.line << " left out of the file: " << note.text << '\n';
         out() << a->paths[1] << ": " << summary.written << " questions written\n";
         return 0;
     } catch (const ExchangeError& e) {

@@ -47,6 +47,15 @@ const Translated kExportSkipped{"Items left out, as their right answer is not A,
                                 u8"Kimaradt mondatok, mert a helyes válaszuk nem A, B, C vagy D (%1): %2",
                                 u8"Oraciones omitidas porque su respuesta correcta no es A, B, C ni D (%1): %2",
                                 u8"Phrases omises, car leur bonne réponse n'est pas A, B, C ou D (%1) : %2"};
+const Translated kAikenUnsafe{
+    "Items left out of the Aiken file, as their sentence would be read as an answer line or the ANSWER line, or "
+    "an answer is empty (%1): %2",
+    u8"Az Aiken-fájlból kimaradt mondatok, mert a beolvasó program válaszsornak vagy ANSWER-sornak venné a "
+    u8"mondatukat, vagy üres valamelyik válaszuk (%1): %2",
+    u8"Oraciones omitidas del archivo Aiken porque su texto se leería como una línea de respuesta o como la línea "
+    u8"ANSWER, o porque tienen una respuesta vacía (%1): %2",
+    u8"Fiches omises du fichier Aiken, car leur phrase serait lue comme une ligne de réponse ou comme la ligne "
+    u8"ANSWER, ou parce qu'une de leurs réponses est vide (%1)\u00a0: %2"};
 const Translated kAdded{"Items added: %1 (numbers %2 to %3).", u8"Bekerült mondatok: %1 (sorszám: %2–%3).",
                         u8"Oraciones añadidas: %1 (números %2 a %3).", u8"Phrases ajoutées : %1 (numéros %2 à %3)."};
 const Translated kReplaced{"Items put in place of those of the database: %1 (numbers 1 to %2).",
@@ -179,12 +188,16 @@ bool ItemExchangeMenu::importItems(const QString& title) {
 
 QString ItemExchangeMenu::exportReport(const ExportSummary& summary, const QString& file) const {
     QString text = kWritten.in(langcode()).arg(summary.written).arg(QFileInfo(file).fileName());
-    if (!summary.skipped.empty()) {
+    const auto list = [&](const std::vector<ExchangeNote>& items, const Translated& heading) {
+        if (items.empty())
+            return;
         QStringList numbers;
-        for (const ExchangeNote& note : summary.skipped)
+        for (const ExchangeNote& note : items)
             numbers << QString::number(note.line);
-        text += QLatin1Char('\n') + kExportSkipped.in(langcode()).arg(summary.skipped.size()).arg(numbers.join(", "));
-    }
+        text += QLatin1Char('\n') + heading.in(langcode()).arg(items.size()).arg(numbers.join(", "));
+    };
+    list(summary.skipped, kExportSkipped);
+    list(summary.unsafe, kAikenUnsafe);
     return text;
 }
 
