@@ -10,7 +10,8 @@
 namespace lexora {
 
 // The Aiken question format: the question on one line, the answers on lines "A." to "D.", then
-// "ANSWER: X". It has no place for a category, so items read from it get level 1 and no topic.
+// "ANSWER: X". It has no place for a category, so items read from it get the topic and level the
+// teacher chooses (TopicChoice).
 class AikenFormat {
 public:
     static QString write(const std::vector<ExchangeItem>& items);

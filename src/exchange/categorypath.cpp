@@ -111,12 +111,16 @@ QString CategoryPath::topicName(int n, int langcode) {
     return name.remove(QLatin1Char('&'));
 }
 
+QString CategoryPath::levelName(int level, int langcode) {
+    return kLevel.in(langcode).arg(level);
+}
+
 QString CategoryPath::of(const ExchangeItem& item, int langcode) {
     QString path = kRoot;
     const std::optional<int> key = TopicCatalogue::nameKey(item.kulcs1, item.kulcs2);
     if (const std::optional<int> topic = key ? topicWithCaption(*key) : std::nullopt)
         path += QLatin1Char('/') + escaped(topicNames()[size_t(*topic)][languageIndex(langcode)]);
-    return path + QLatin1Char('/') + kLevel.in(langcode).arg(item.level);
+    return path + QLatin1Char('/') + levelName(item.level, langcode);
 }
 
 CategoryPath::Meaning CategoryPath::read(const QString& path) {

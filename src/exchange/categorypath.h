@@ -29,6 +29,8 @@ public:
 
     // The name of topic n in the language with offset langcode, without its access-key mark.
     static QString topicName(int n, int langcode);
+    // The name of a level (1 to 3) in that language, as a category writes it: "Level 2", "2. szint".
+    static QString levelName(int level, int langcode);
 };
 
 } // namespace lexora

@@ -77,6 +77,31 @@ void writeReasons(const std::shared_ptr<SqliteDb>& db, const Transaction& held,
         table.writeAll(held, rows);
 }
 
+// The items with a topic: their category's, or the teacher's choice for those whose category names
+// none (and its level where the category names no level either). The others are noted in `skipped`,
+// which stays in the order of the lines.
+std::vector<ImportedItem> placed(const std::vector<ImportedItem>& read, const TopicChoice& choice,
+                                 std::vector<ExchangeNote>& skipped) {
+    std::vector<ImportedItem> kept;
+    for (const ImportedItem& item : read) {
+        if (item.category.topic) {
+            kept.push_back(item);
+        } else if (choice.topic) {
+            ImportedItem chosen = item;
+            chosen.category.topic = choice.topic;
+            if (!chosen.category.level)
+                chosen.category.level = choice.level;
+            CategoryPath::apply(chosen.category, chosen.item);
+            kept.push_back(std::move(chosen));
+        } else {
+            skipped.push_back({item.line, QStringLiteral("its category names no topic, and none was chosen for it")});
+        }
+    }
+    std::stable_sort(skipped.begin(), skipped.end(),
+                     [](const ExchangeNote& a, const ExchangeNote& b) { return a.line < b.line; });
+    return kept;
+}
+
 // The items whose content (sentence, answers and key) neither the database nor an earlier question
 // of the file has: importing a file again adds nothing. The others are noted in `duplicates`.
 std::vector<ImportedItem> withoutDuplicates(SqliteDb& db, const std::vector<ImportedItem>& read,
@@ -176,16 +201,29 @@ ReadResult ItemExchange::readFile(const QString& file, ExchangeFormat format) {
 }
 
 ImportSummary ItemExchange::importItems(const QString& file, const QString& database, ExchangeFormat format,
-                                        bool replace) {
-    return store(readFile(file, format), database, replace);
+                                        bool replace, const TopicChoice& choice) {
+    return store(readFile(file, format), database, replace, choice);
 }
 
-ImportSummary ItemExchange::store(const ReadResult& read, const QString& database, bool replace) {
+Unplaced ItemExchange::unplaced(const ReadResult& read) {
+    Unplaced counts;
+    for (const ImportedItem& item : read.items) {
+        if (!item.category.topic) {
+            ++counts.withoutTopic;
+            counts.withoutLevel += item.category.level ? 0 : 1;
+        }
+    }
+    return counts;
+}
+
+ImportSummary ItemExchange::store(const ReadResult& read, const QString& database, bool replace,
+                                  const TopicChoice& choice) {
     ImportSummary summary;
     summary.skipped = read.skipped;
     summary.notes = read.notes;
+    const std::vector<ImportedItem> placedItems = placed(read.items, choice, summary.skipped);
     auto db = SqliteDb::open(database);
-    if (read.items.empty()) {
+    if (placedItems.empty()) {
         if (replace)
             throw ExchangeError(exchangetext::nothingToReplaceWith, {database});
         return summary;
@@ -194,7 +232,7 @@ ImportSummary ItemExchange::store(const ReadResult& read, const QString& databas
     Transaction transaction(db);
     if (replace)
         db->exec("DELETE FROM test1");
-    const std::vector<ImportedItem> items = withoutDuplicates(*db, read.items, summary.duplicates);
+    const std::vector<ImportedItem> items = withoutDuplicates(*db, placedItems, summary.duplicates);
     const int count = int(items.size());
     if (count == 0) {
         if (replace)

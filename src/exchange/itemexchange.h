@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace lexora {
@@ -26,6 +27,21 @@ struct ImportSummary {
     std::vector<ExchangeNote> notes;      // questions taken with a remark, by line
 };
 
+// The topic and level the teacher gives the questions whose category names no topic (every
+// question of an Aiken file, and those of a platform's own categories). Without a topic such
+// questions are left out: no item is written with topic keys that name no topic.
+struct TopicChoice {
+    std::optional<int> topic; // the Topic menu's entry, 0 to 22
+    std::optional<int> level; // 1 to 3, for those whose category names no level either; else level 1
+};
+
+// The questions of a file that need a TopicChoice: those whose category names no topic, and of
+// them those whose category names no level either.
+struct Unplaced {
+    int withoutTopic = 0;
+    int withoutLevel = 0;
+};
+
 // Moves items between an item database and a question file. An import is one transaction: the file
 // is read whole first, and a file that cannot be read, or questions that do not fit the database,
 // leave the database as it was.
@@ -41,9 +57,11 @@ public:
     // whose sentence, answers and key an item of the database (or an earlier question) already has
     // is left out, so importing the same file twice adds nothing the second time.
     static ImportSummary importItems(const QString& file, const QString& database, ExchangeFormat format,
-                                     bool replace);
+                                     bool replace, const TopicChoice& choice = {});
     // The storing half of importItems, for items already read.
-    static ImportSummary store(const ReadResult& read, const QString& database, bool replace);
+    static ImportSummary store(const ReadResult& read, const QString& database, bool replace,
+                               const TopicChoice& choice = {});
+    static Unplaced unplaced(const ReadResult& read);
 };
 
 } // namespace lexora

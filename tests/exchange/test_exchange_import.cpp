@@ -2,6 +2,7 @@
 #include "data/itemfingerprint.h"
 #include "data/reasons.h"
 #include "data/sqlitedb.h"
+#include "data/topics.h"
 #include "exchange/itemexchange.h"
 #include "exchange/textfile.h"
 
@@ -67,12 +68,15 @@ std::vector<QStringList> itemsUpTo250() {
     return {makeItem(1, 10), makeItem(250, 20), makeItem(100, 30)};
 }
 
+// Questions without a category get the first topic, so that they are not left out for that.
+const TopicChoice kFirstTopic{0, std::nullopt};
+
 // Fails the import with ExchangeError and checks that the database still holds what it held.
 void expectRefused(const QString& file, ExchangeFormat format, bool replace, const QString& messagePart) {
     TempDatabase db(itemsUpTo250());
     const auto before = db.items().items;
     try {
-        ItemExchange::importItems(file, db.path(), format, replace);
+        ItemExchange::importItems(file, db.path(), format, replace, kFirstTopic);
         QFAIL("the import was not refused");
     } catch (const ExchangeError& e) {
         QVERIFY2(e.message().contains(messagePart), qPrintable(e.message()));
@@ -162,13 +166,14 @@ private slots:
 
     void aikenAsDocumented() {
         TempDatabase db(itemsUpTo250());
+        // Aiken has no categories: the questions take the topic chosen for them.
         const ImportSummary s = ItemExchange::importItems(fixture("platform-aiken.txt"), db.path(),
-                                                          ExchangeFormat::Aiken, false);
+                                                          ExchangeFormat::Aiken, false, {1, std::nullopt});
         QCOMPARE(s.imported, 2);
         const auto rows = rowsFrom(db, 251);
         QCOMPARE(rows[0][Mondat], QStringLiteral("Which word completes the sentence? We ...... football every Saturday."));
         QCOMPARE(rows[0][Felelet2] + rows[0][Szint], QStringLiteral("B1"));
-        QCOMPARE(rows[0][Kulcs1], QString()); // Aiken has no categories
+        QCOMPARE(rows[0][Kulcs1] + rows[0][Kulcs2], TopicCatalogue::topic(1).kulcs1 + TopicCatalogue::topic(1).kulcs2.value_or("0"));
         QCOMPARE(rows[1][C] + rows[1][Felelet2], QStringLiteral("ParisC"));
         QCOMPARE(linesOf(s.notes), std::vector<int>{8});
         QCOMPARE(linesOf(s.skipped), (std::vector<int>{14, 20, 27, 34}));
@@ -179,9 +184,55 @@ private slots:
 
         TempDatabase windows(itemsUpTo250());
         const ImportSummary crlf = ItemExchange::importItems(fixture("platform-aiken-crlf.txt"), windows.path(),
-                                                             ExchangeFormat::Aiken, false);
+                                                             ExchangeFormat::Aiken, false, {0, 1});
         QCOMPARE(crlf.imported, 1);
         QCOMPARE(rowsFrom(windows, 251)[0][Felelet1], QStringLiteral("First line d here."));
+    }
+
+    // Questions whose category names no topic take the chosen one, and the chosen level where the
+    // category names none either; without a choice they are left out, and nothing without a topic is written.
+    void questionsWithoutTopic_data() {
+        QTest::addColumn<int>("topic"); // -1: none chosen
+        QTest::addColumn<int>("level"); // 0: none chosen
+        QTest::addColumn<QStringList>("levels");
+        QTest::addColumn<std::vector<int>>("skipped");
+        QTest::newRow("no choice") << -1 << 0 << QStringList{"2"} << std::vector<int>{3, 7};
+        QTest::newRow("topic") << 4 << 0 << QStringList{"3", "1", "2"} << std::vector<int>{};
+        QTest::newRow("topic and level") << 4 << 2 << QStringList{"3", "2", "2"} << std::vector<int>{};
+    }
+
+    void questionsWithoutTopic() {
+        QFETCH(int, topic);
+        QFETCH(int, level);
+        QFETCH(QStringList, levels);
+        QFETCH(std::vector<int>, skipped);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("topics.gift");
+        writeFile(path, "$CATEGORY: Lexora English/Level 3\n\n"
+                        "She {~go =goes ~going ~gone} home.\n\n"
+                        "$CATEGORY: $course$/top/Default for English 2\n\n"
+                        "He {=can ~cans ~to can ~canning} swim.\n\n"
+                        "$CATEGORY: Lexora English/Modals/Level 2\n\n"
+                        "You {~must =needn't ~can ~may} come.\n");
+        const ReadResult read = ItemExchange::readFile(path, ExchangeFormat::Gift);
+        QCOMPARE(ItemExchange::unplaced(read).withoutTopic, 2);
+        QCOMPARE(ItemExchange::unplaced(read).withoutLevel, 1);
+        TopicChoice choice;
+        if (topic >= 0)
+            choice.topic = topic;
+        if (level > 0)
+            choice.level = level;
+        TempDatabase db(itemsUpTo250());
+        const ImportSummary s = ItemExchange::store(read, db.path(), false, choice);
+        QCOMPARE(linesOf(s.skipped), skipped);
+        const auto rows = rowsFrom(db, 251);
+        QCOMPARE(int(rows.size()), levels.size());
+        for (size_t i = 0; i < rows.size(); ++i) {
+            QCOMPARE(rows[i][Szint], levels[int(i)]);
+            QVERIFY(TopicCatalogue::nameKey(rows[i][Kulcs1], rows[i][Kulcs2]));
+        }
+        if (topic >= 0)
+            QCOMPARE(rows[0][Kulcs1] + rows[0][Kulcs2], TopicCatalogue::topic(topic).kulcs1 + TopicCatalogue::topic(topic).kulcs2.value_or("0"));
     }
 
     // Importing the same file again adds nothing: each question is already an item of the database.
@@ -191,6 +242,7 @@ private slots:
         QTest::addColumn<int>("items");
         QTest::newRow("gift") << "platform-export.gift" << int(ExchangeFormat::Gift) << 4;
         QTest::newRow("xml") << "platform-export.xml" << int(ExchangeFormat::MoodleXml) << 2;
+        QTest::newRow("aiken") << "platform-aiken.txt" << int(ExchangeFormat::Aiken) << 2;
     }
 
     void secondImportAddsNothing() {
@@ -198,15 +250,18 @@ private slots:
         QFETCH(int, format);
         QFETCH(int, items);
         TempDatabase db(itemsUpTo250());
-        QCOMPARE(ItemExchange::importItems(fixture(file), db.path(), ExchangeFormat(format), false).imported, items);
+        QCOMPARE(ItemExchange::importItems(fixture(file), db.path(), ExchangeFormat(format), false, kFirstTopic).imported,
+                 items);
         const auto before = db.items().items;
-        const ImportSummary again = ItemExchange::importItems(fixture(file), db.path(), ExchangeFormat(format), false);
+        const ImportSummary again =
+            ItemExchange::importItems(fixture(file), db.path(), ExchangeFormat(format), false, kFirstTopic);
         QCOMPARE(again.imported, 0);
         QCOMPARE(again.duplicates.size(), size_t(items));
         QVERIFY2(again.duplicates[0].text.contains("item 251"), qPrintable(again.duplicates[0].text));
         QCOMPARE(db.items().items, before);
         // Put in place of the items, the questions are all new again.
-        QCOMPARE(ItemExchange::importItems(fixture(file), db.path(), ExchangeFormat(format), true).imported, items);
+        QCOMPARE(ItemExchange::importItems(fixture(file), db.path(), ExchangeFormat(format), true, kFirstTopic).imported,
+                 items);
     }
 
     // A question the file repeats is taken once; one that differs in the key alone is another item.
@@ -216,7 +271,7 @@ private slots:
         writeFile(path, "She {~go =goes ~going ~gone} home.\n\nShe {~go =goes ~going ~gone} home.\n\n"
                         "She {=go ~goes ~going ~gone} home.\n");
         TempDatabase db(itemsUpTo250());
-        const ImportSummary s = ItemExchange::importItems(path, db.path(), ExchangeFormat::Gift, true);
+        const ImportSummary s = ItemExchange::importItems(path, db.path(), ExchangeFormat::Gift, true, kFirstTopic);
         QCOMPARE(s.imported, 2);
         QCOMPARE(linesOf(s.duplicates), std::vector<int>{3});
         QVERIFY2(s.duplicates[0].text.contains("line 1"), qPrintable(s.duplicates[0].text));
@@ -298,7 +353,7 @@ private slots:
         bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
         writeFile(path, bytes);
         TempDatabase db(itemsUpTo250());
-        QCOMPARE(ItemExchange::importItems(path, db.path(), ExchangeFormat::Gift, false).imported, 1);
+        QCOMPARE(ItemExchange::importItems(path, db.path(), ExchangeFormat::Gift, false, kFirstTopic).imported, 1);
         QCOMPARE(rowsFrom(db, 251)[0][Felelet1], QStringLiteral("Ő is here."));
     }
 
@@ -325,10 +380,11 @@ private slots:
         const QString few = dir.filePath("few.gift");
         writeFile(few, questions(300));
         const auto before = db.items().items;
-        QVERIFY_THROWS_EXCEPTION(ExchangeError, ItemExchange::importItems(few, db.path(), ExchangeFormat::Gift, false));
+        QVERIFY_THROWS_EXCEPTION(ExchangeError,
+                                 ItemExchange::importItems(few, db.path(), ExchangeFormat::Gift, false, kFirstTopic));
         QCOMPARE(db.items().items, before);
         writeFile(few, questions(167));
-        QCOMPARE(ItemExchange::importItems(few, db.path(), ExchangeFormat::Gift, false).lastNumber, 32767);
+        QCOMPARE(ItemExchange::importItems(few, db.path(), ExchangeFormat::Gift, false, kFirstTopic).lastNumber, 32767);
     }
 
     void oversizedFileIsRefusedBeforeReading() {
@@ -346,7 +402,7 @@ private slots:
         const auto before = db.items().items;
         db.setReadOnly();
         QVERIFY_THROWS_EXCEPTION(StoreError, ItemExchange::importItems(fixture("platform-aiken.txt"), db.path(),
-                                                                       ExchangeFormat::Aiken, true));
+                                                                       ExchangeFormat::Aiken, true, kFirstTopic));
         db.setReadOnly(false);
         QCOMPARE(db.items().items, before);
     }

@@ -263,7 +263,8 @@ private slots:
         const QString file = dir.filePath("questions");
         const Run exported = tool({"export", "--format", format, "--lang", "es", source, file});
         QVERIFY2(exported.exitCode == 0, qPrintable(exported.err));
-        const Run imported = tool({"import", "--format", format, "--replace", file, target});
+        // An Aiken file names no topic; the items keep theirs through the other formats.
+        const Run imported = tool({"import", "--format", format, "--replace", "--topic", "0", file, target});
         QVERIFY2(imported.exitCode == 0 && imported.err.isEmpty(), qPrintable(imported.err));
         const auto before = ItemBank::readDatabase(source).items;
         const auto after = ItemBank::readDatabase(target).items;
@@ -384,6 +385,9 @@ private slots:
         QCOMPARE(tool({"export", "--format", "qti", db, dir.filePath("x")}).exitCode, 2);
         QCOMPARE(tool({"export", "--format", "gift", "--lang", "de", db, dir.filePath("x")}).exitCode, 2);
         QCOMPARE(tool({"import", "--format", "gift", "--lang", "hu", dir.filePath("x"), db}).exitCode, 2);
+        QCOMPARE(tool({"import", "--format", "aiken", "--topic", "23", dir.filePath("x"), db}).exitCode, 2);
+        QCOMPARE(tool({"import", "--format", "aiken", "--topic", "0", "--level", "4", dir.filePath("x"), db}).exitCode, 2);
+        QCOMPARE(tool({"export", "--format", "gift", "--topic", "0", db, dir.filePath("x")}).exitCode, 2);
         // The program never makes a database: importing into a missing one fails and creates no file.
         QFile gift(dir.filePath("one.gift"));
         QVERIFY(gift.open(QIODevice::WriteOnly));
@@ -392,9 +396,17 @@ private slots:
         const Run missing = tool({"import", "--format", "gift", gift.fileName(), dir.filePath("none.mdb")});
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(!QFile::exists(dir.filePath("none.mdb")));
-        const Run added = tool({"import", "--format", "gift", gift.fileName(), db});
+        // A question without a category is left out until a topic is given for it.
+        const Run withoutTopic = tool({"import", "--format", "gift", gift.fileName(), db});
+        QCOMPARE(withoutTopic.exitCode, 0);
+        QVERIFY2(withoutTopic.err.contains("one.gift:1: skipped: its category names no topic"), qPrintable(withoutTopic.err));
+        QVERIFY2(withoutTopic.out.contains("0 items added, 1 questions skipped"), qPrintable(withoutTopic.out));
+        const Run added = tool({"import", "--format", "gift", "--topic", "7", "--level", "3", gift.fileName(), db});
         QCOMPARE(added.exitCode, 0);
         QVERIFY2(added.out.contains("1 items added as numbers 70 to 70"), qPrintable(added.out));
+        const QStringList row = ItemBank::readDatabase(db).items.back();
+        QCOMPARE(row[Szint], QStringLiteral("3"));
+        QCOMPARE(TopicCatalogue::nameKey(row[Kulcs1], row[Kulcs2]).value_or(-1), TopicCatalogue::topic(7).captionKey);
     }
 };
 

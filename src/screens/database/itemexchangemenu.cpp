@@ -4,6 +4,8 @@
 #include "app/appcontext.h"
 #include "app/window.h"
 #include "data/storeerror.h"
+#include "data/topics.h"
+#include "exchange/categorypath.h"
 #include "exchange/itemexchange.h"
 #include "text/captions.h"
 #include "text/translated.h"
@@ -35,6 +37,21 @@ const Translated kAddChoice{"Keep them and add the imported items after them",
                             u8"Les garder et ajouter les phrases importées après elles"};
 const Translated kReplaceChoice{"Replace them with the imported items", u8"Az importált mondatok lépjenek a helyükre",
                                 u8"Sustituirlas por las importadas", u8"Les remplacer par les phrases importées"};
+const Translated kTopicPrompt{
+    "Questions of the file in a category that names no topic: %1. Which topic should they have? Without a choice "
+    "they are left out.",
+    u8"A fájl témát meg nem nevező kategóriában álló kérdései: %1. Melyik témába kerüljenek? Ha nem választ, "
+    u8"kimaradnak.",
+    u8"Preguntas del archivo en una categoría que no indica ningún tema: %1. ¿Qué tema deben tener? Si no elige "
+    u8"ninguno, se omitirán.",
+    u8"Questions du fichier dans une catégorie qui ne nomme aucun thème\u00a0: %1. Quel thème leur donner\u00a0? "
+    u8"Sans choix, elles seront laissées de côté."};
+const Translated kLevelPrompt{
+    "Which level should the questions put under \u201c%1\u201d have? Without a choice they are left out.",
+    u8"Melyik szintre kerüljenek a(z) \u201e%1\u201d témába sorolt kérdések? Ha nem választ, kimaradnak.",
+    u8"¿Qué nivel deben tener las preguntas que pasan al tema «%1»? Si no elige ninguno, se omitirán.",
+    u8"Quel niveau donner aux questions placées dans le thème «\u00a0%1\u00a0»\u00a0? Sans choix, elles seront "
+    u8"laissées de côté."};
 const Translated kConfirmReplace{
     "All items of the database will be replaced by the items read from the file (%1). Replace them?",
     u8"Az adatbázis összes mondata helyére a fájlból beolvasott mondatok (%1) kerülnek. Lecseréli őket?",
@@ -137,6 +154,29 @@ std::optional<bool> ItemExchangeMenu::chooseReplace(const QString& title) {
     return *chosen == 1;
 }
 
+TopicChoice ItemExchangeMenu::chooseTopic(const ReadResult& read, const QString& title) {
+    const Unplaced unplaced = ItemExchange::unplaced(read);
+    if (unplaced.withoutTopic == 0)
+        return {};
+    QStringList topics;
+    for (int n = 0; n < TopicCatalogue::count; ++n)
+        topics << CategoryPath::topicName(n, langcode());
+    const std::optional<int> topic = m_ctx.platform.chooseOne(
+        m_window, title, kTopicPrompt.in(langcode()).arg(unplaced.withoutTopic), topics);
+    if (!topic || *topic < 0 || *topic >= int(topics.size()))
+        return {};
+    if (unplaced.withoutLevel == 0)
+        return {*topic, std::nullopt};
+    QStringList levels;
+    for (int level = 1; level <= 3; ++level)
+        levels << CategoryPath::levelName(level, langcode());
+    const std::optional<int> level =
+        m_ctx.platform.chooseOne(m_window, title, kLevelPrompt.in(langcode()).arg(topics[*topic]), levels);
+    if (!level || *level < 0 || *level >= int(levels.size()))
+        return {};
+    return {*topic, *level + 1};
+}
+
 void ItemExchangeMenu::fail(const QString& text, const QString& title) {
     m_ctx.platform.message(m_window, text, title, MessageIcon::Exclamation);
 }
@@ -172,10 +212,12 @@ bool ItemExchangeMenu::importItems(const QString& title) {
         return false;
     try {
         const ReadResult read = ItemExchange::readFile(file, *format);
-        if (*replace && !read.items.empty() &&
-            !m_ctx.platform.confirm(m_window, kConfirmReplace.in(langcode()).arg(read.items.size()), title))
+        const TopicChoice choice = chooseTopic(read, title);
+        const size_t placed = read.items.size() - size_t(choice.topic ? 0 : ItemExchange::unplaced(read).withoutTopic);
+        if (*replace && placed > 0 &&
+            !m_ctx.platform.confirm(m_window, kConfirmReplace.in(langcode()).arg(placed), title))
             return false;
-        const ImportSummary summary = ItemExchange::store(read, m_ctx.globals.dbpath, *replace);
+        const ImportSummary summary = ItemExchange::store(read, m_ctx.globals.dbpath, *replace, choice);
         m_ctx.platform.message(m_window, importReport(summary), title, MessageIcon::Information);
         return summary.imported > 0;
     } catch (const ExchangeError& e) {

@@ -1,5 +1,6 @@
 #include "app/appcontext.h"
 #include "data/itemview.h"
+#include "data/topics.h"
 #include "screens/database/databasescreen.h"
 #include "text/captions.h"
 
@@ -125,6 +126,38 @@ private slots:
         QCOMPARE(form.screen->boundView()->count(), before + 2);
         QVERIFY(form.lastMessage().startsWith("No item was imported.\n"
                                               "Questions left out as the database already holds the same item: 2.\n"));
+    }
+
+    // An Aiken file names no topic: the teacher chooses topic and level, or leaves its questions out.
+    void importAsksTheTopicOfQuestionsWithoutOne() {
+        ProgramFixture f;
+        Form1 form(f, LangCode::French);
+        QTemporaryDir dir;
+        const QString file = writeFile(dir, "two.txt", "She ...... home.\nA. go\nB. goes\nC. going\nD. gone\nANSWER: B\n\n"
+                                                       "He ...... swim.\nA. can\nB. cans\nC. to can\nD. canning\nANSWER: A\n");
+        const auto before = f.database().items().items;
+        f.platform().answerChoice(int(Aiken));
+        f.platform().answerFileName(file);
+        f.platform().answerChoice(int(Add));
+        f.platform().answerChoice(std::nullopt);
+        form.entry("mnuImportItems")->trigger();
+        QCOMPARE(f.database().items().items, before);
+        QVERIFY(f.platform().questions.back().text.startsWith(
+            u8"Questions du fichier dans une catégorie qui ne nomme aucun thème\u00a0: 2."));
+        QVERIFY(form.lastMessage().contains("ligne 1 : its category names no topic"));
+
+        f.platform().answerChoice(int(Aiken));
+        f.platform().answerFileName(file);
+        f.platform().answerChoice(int(Add));
+        f.platform().answerChoice(3);
+        f.platform().answerChoice(1);
+        form.entry("mnuImportItems")->trigger();
+        QCOMPARE(f.platform().questions.back().choices, (QStringList{"Niveau 1", "Niveau 2", "Niveau 3"}));
+        const auto items = f.database().items().items;
+        QCOMPARE(items.size(), before.size() + 2);
+        QCOMPARE(items.back()[Szint], QStringLiteral("2"));
+        QCOMPARE(TopicCatalogue::nameKey(items.back()[Kulcs1], items.back()[Kulcs2]).value_or(-1),
+                 TopicCatalogue::topic(3).captionKey);
     }
 
     // Replacing asks first; No leaves every item where it was, Yes puts the file's items in their place.
