@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include "data/itemfingerprint.h"
 #include "exchange/categorypath.h"
@@ -24,11 +25,17 @@ QString exchangeFormatName(ExchangeFormat format);
 // The usual file name ending of a format, without the dot.
 QString exchangeFormatSuffix(ExchangeFormat format);
 
+// A number as the working language with offset `langcode` writes it ("32,767", "32 767", "32.767").
+QString localNumber(qint64 number, int langcode);
+// With `decimals` digits after the decimal sign ("1.5", "1,5").
+QString localNumber(double number, int decimals, int langcode);
+
 // A file that cannot be read or written as a whole; nothing has been changed when it is thrown.
-// It carries its text in the four working languages (exchangetexts.h) and the details to fill in.
+// It carries its text in the four working languages (exchangetexts.h) and the details to fill in:
+// texts as they are, numbers (int, qint64, or a double of one decimal) as each language writes them.
 class ExchangeError : public std::runtime_error {
 public:
-    ExchangeError(const Translated& text, QStringList details);
+    ExchangeError(const Translated& text, QVariantList details);
     // The text in English, for the item tool.
     QString message() const { return in(LangCode::English); }
     // The text in the working language with offset `langcode`.
@@ -36,7 +43,7 @@ public:
 
 private:
     Translated m_text;
-    QStringList m_details;
+    QVariantList m_details;
 };
 
 // One gapped sentence with four answers, as it travels between an item database and a question file.

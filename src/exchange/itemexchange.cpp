@@ -49,7 +49,7 @@ std::vector<int> freeSorrend2(SqliteDb& db, int count) {
             break;
     }
     if (int(free.size()) < count)
-        throw ExchangeError(exchangetext::tooFewPlaces, {QString::number(free.size()), QString::number(count)});
+        throw ExchangeError(exchangetext::tooFewPlaces, {qint64(free.size()), count});
     std::shuffle(free.begin(), free.end(), *QRandomGenerator::global());
     free.resize(size_t(count));
     return free;
@@ -241,9 +241,7 @@ ImportSummary ItemExchange::store(const ReadResult& read, const QString& databas
     }
     const int highest = highestNumber(*db);
     if (count > kIntegerMax - highest)
-        throw ExchangeError(exchangetext::noRoomForNumbers, {QString::number(count), QString::number(kIntegerMax),
-                                                             QString::number(highest),
-                                                             QString::number(kIntegerMax - highest)});
+        throw ExchangeError(exchangetext::noRoomForNumbers, {count, kIntegerMax, highest, kIntegerMax - highest});
     const std::vector<int> orders = freeSorrend2(*db, count);
     std::vector<QStringList> rows;
     rows.reserve(size_t(count));

@@ -208,8 +208,8 @@ ReadResult MoodleXmlFormat::read(const QByteArray& bytes, const QString& path) {
                 {q.line, QStringLiteral("a question of type \"%1\", not a multiple-choice one").arg(q.type)});
     }
     if (xml.hasError())
-        throw ExchangeError(exchangetext::badXml, {path, xml.errorString(), QString::number(xml.lineNumber()),
-                                                   QString::number(xml.columnNumber())});
+        throw ExchangeError(exchangetext::badXml, {path, xml.errorString(), xml.lineNumber(),
+                                                   xml.columnNumber()});
     if (!sawQuiz)
         throw ExchangeError(exchangetext::noQuiz, {path});
     return result;

@@ -3,12 +3,14 @@
 #include "data/reasons.h"
 #include "data/sqlitedb.h"
 #include "data/topics.h"
+#include "exchange/exchangetexts.h"
 #include "exchange/itemexchange.h"
 #include "exchange/textfile.h"
 
 #include "core/tempdatabase.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -367,7 +369,7 @@ private slots:
         for (int n = 1; bytes.size() < 50 * 1024 * 1024; ++n)
             bytes += "She {~go =goes ~going ~gone} to school " + QByteArray::number(n) + longTail;
         writeFile(path, bytes);
-        expectRefused(path, ExchangeFormat::Gift, true, "item numbers end at 32767");
+        expectRefused(path, ExchangeFormat::Gift, true, "item numbers end at 32,767");
         const auto questions = [](int count) {
             QByteArray out;
             for (int n = 1; n <= count; ++n)
@@ -385,6 +387,37 @@ private slots:
         QCOMPARE(db.items().items, before);
         writeFile(few, questions(167));
         QCOMPARE(ItemExchange::importItems(few, db.path(), ExchangeFormat::Gift, false, kFirstTopic).lastNumber, 32767);
+    }
+
+    // A failure's numbers are written as its language writes them.
+    void failureNumbersInTheWorkingLanguage_data() {
+        QTest::addColumn<int>("langcode");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("en") << 16 << "The file holds 32,767 items, but item numbers end at 32,767 and the highest in";
+        QTest::newRow("hu") << 116 << u8"A fájlban 32\u00a0767 mondat van, de a sorszámok 32\u00a0767-ig tartanak";
+        QTest::newRow("es") << 216 << u8"El archivo contiene 32.767 oraciones, pero los números terminan en 32.767";
+        QTest::newRow("fr") << 316 << u8"Le fichier contient 32\u202f767 fiches, mais les numéros s'arrêtent à 32\u202f767";
+    }
+
+    void failureNumbersInTheWorkingLanguage() {
+        QFETCH(int, langcode);
+        QFETCH(QString, text);
+        const ExchangeError error(exchangetext::noRoomForNumbers, {32767, 32767, 250, 32517});
+        QVERIFY2(error.in(langcode).startsWith(text), qPrintable(error.in(langcode)));
+    }
+
+    // Every failure text keeps to the program's word for an item and to French typography.
+    void failureTextsKeepTheRules() {
+        using namespace exchangetext;
+        static const QRegularExpression ordinarySpaceBeforeMark(QStringLiteral(" [:;?!]"));
+        for (const Translated& text : {cannotRead, tooLarge, badUtf16, notUtf8, cannotWrite, notQuiz, badXml, noQuiz,
+                                       tooFewPlaces, nothingToReplaceWith, noRoomForNumbers}) {
+            const QString fr = text.in(316);
+            QVERIFY2(!fr.contains(ordinarySpaceBeforeMark), qPrintable(fr));
+            QVERIFY2(!fr.contains("exercice") && !fr.contains("phrase"), qPrintable(fr));
+            QVERIFY2(!text.in(216).contains("ejercicio"), text.es);
+            QVERIFY2(!text.in(116).contains("feladat"), text.hu);
+        }
     }
 
     void oversizedFileIsRefusedBeforeReading() {

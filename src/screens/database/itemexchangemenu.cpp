@@ -18,25 +18,25 @@ namespace lexora {
 namespace {
 
 const Translated kExportEntry{"Export items...", u8"Mondatok exportálása...", u8"Exportar oraciones...",
-                              u8"Exporter les phrases..."};
+                              u8"Exporter les fiches..."};
 const Translated kImportEntry{"Import items...", u8"Mondatok importálása...", u8"Importar oraciones...",
-                              u8"Importer des phrases..."};
+                              u8"Importer des fiches..."};
 const Translated kFormatPrompt{"Format of the question file:", u8"A kérdésfájl formátuma:",
-                               u8"Formato del archivo de preguntas:", u8"Format du fichier de questions :"};
+                               u8"Formato del archivo de preguntas:", u8"Format du fichier de questions\u00a0:"};
 const Translated kExportFileTitle{"Export items to", u8"Mondatok exportálása ide", u8"Exportar oraciones a",
-                                  u8"Exporter les phrases vers"};
+                                  u8"Exporter les fiches vers"};
 const Translated kImportFileTitle{"Import items from", u8"Mondatok importálása innen", u8"Importar oraciones de",
-                                  u8"Importer des phrases depuis"};
+                                  u8"Importer des fiches depuis"};
 const Translated kReplacePrompt{"What should happen to the items of the database?",
                                 u8"Mi legyen az adatbázis mondataival?",
                                 u8"¿Qué debe pasar con las oraciones de la base de datos?",
-                                u8"Que faire des phrases de la base de données ?"};
+                                u8"Que faire des fiches de la base de données\u00a0?"};
 const Translated kAddChoice{"Keep them and add the imported items after them",
                             u8"Maradjanak meg, az importált mondatok utánuk kerüljenek",
                             u8"Conservarlas y añadir las importadas detrás",
-                            u8"Les garder et ajouter les phrases importées après elles"};
+                            u8"Les garder et ajouter les fiches importées après elles"};
 const Translated kReplaceChoice{"Replace them with the imported items", u8"Az importált mondatok lépjenek a helyükre",
-                                u8"Sustituirlas por las importadas", u8"Les remplacer par les phrases importées"};
+                                u8"Sustituirlas por las importadas", u8"Les remplacer par les fiches importées"};
 const Translated kTopicPrompt{
     "Questions of the file in a category that names no topic: %1. Which topic should they have? Without a choice "
     "they are left out.",
@@ -56,14 +56,14 @@ const Translated kConfirmReplace{
     "All items of the database will be replaced by the items read from the file (%1). Replace them?",
     u8"Az adatbázis összes mondata helyére a fájlból beolvasott mondatok (%1) kerülnek. Lecseréli őket?",
     u8"Todas las oraciones de la base de datos se sustituirán por las leídas del archivo (%1). ¿Sustituirlas?",
-    u8"Toutes les phrases de la base de données seront remplacées par celles lues dans le fichier (%1). Les "
-    u8"remplacer ?"};
+    u8"Toutes les fiches de la base de données seront remplacées par celles lues dans le fichier (%1). Les "
+    u8"remplacer\u00a0?"};
 const Translated kWritten{"Items written to %2: %1.", u8"A(z) %2 fájlba írt mondatok: %1.",
-                          u8"Oraciones escritas en %2: %1.", u8"Phrases écrites dans %2 : %1."};
+                          u8"Oraciones escritas en %2: %1.", u8"Fiches écrites dans %2\u00a0: %1."};
 const Translated kExportSkipped{"Items left out, as their right answer is not A, B, C or D (%1): %2",
                                 u8"Kimaradt mondatok, mert a helyes válaszuk nem A, B, C vagy D (%1): %2",
                                 u8"Oraciones omitidas porque su respuesta correcta no es A, B, C ni D (%1): %2",
-                                u8"Phrases omises, car leur bonne réponse n'est pas A, B, C ou D (%1) : %2"};
+                                u8"Fiches omises, car leur bonne réponse n'est pas A, B, C ou D (%1)\u00a0: %2"};
 const Translated kAikenUnsafe{
     "Items left out of the Aiken file, as their sentence would be read as an answer line or the ANSWER line, or "
     "an answer is empty (%1): %2",
@@ -74,24 +74,24 @@ const Translated kAikenUnsafe{
     u8"Fiches omises du fichier Aiken, car leur phrase serait lue comme une ligne de réponse ou comme la ligne "
     u8"ANSWER, ou parce qu'une de leurs réponses est vide (%1)\u00a0: %2"};
 const Translated kAdded{"Items added: %1 (numbers %2 to %3).", u8"Bekerült mondatok: %1 (sorszám: %2–%3).",
-                        u8"Oraciones añadidas: %1 (números %2 a %3).", u8"Phrases ajoutées : %1 (numéros %2 à %3)."};
+                        u8"Oraciones añadidas: %1 (números %2 a %3).", u8"Fiches ajoutées\u00a0: %1 (numéros %2 à %3)."};
 const Translated kReplaced{"Items put in place of those of the database: %1 (numbers 1 to %2).",
                            u8"Az adatbázis mondatai helyére került mondatok: %1 (sorszám: 1–%2).",
                            u8"Oraciones que sustituyen a las de la base de datos: %1 (números 1 a %2).",
-                           u8"Phrases mises à la place de celles de la base de données : %1 (numéros 1 à %2)."};
+                           u8"Fiches mises à la place de celles de la base de données\u00a0: %1 (numéros 1 à %2)."};
 const Translated kDuplicates{"Questions left out as the database already holds the same item: %1.",
                              u8"Kihagyott kérdések, mert az adatbázisban már van ugyanilyen mondat: %1.",
                              u8"Preguntas omitidas porque la base de datos ya tiene la misma oración: %1.",
                              u8"Questions omises, car la base de données contient déjà la même fiche\u00a0: %1."};
 const Translated kNoneImported{"No item was imported.", u8"Egy mondat sem került be.",
-                               u8"No se ha importado ninguna oración.", u8"Aucune phrase n'a été importée."};
+                               u8"No se ha importado ninguna oración.", u8"Aucune fiche n'a été importée."};
 const Translated kSkipped{"Questions of the file that were skipped (%1):", u8"A fájl kimaradt kérdései (%1):",
-                          u8"Preguntas del archivo omitidas (%1):", u8"Questions du fichier omises (%1) :"};
+                          u8"Preguntas del archivo omitidas (%1):", u8"Questions du fichier omises (%1)\u00a0:"};
 const Translated kNoted{"Questions without a gap, kept as they are (%1):",
                         u8"Kihagyás nélküli kérdések, változatlan szöveggel (%1):",
                         u8"Preguntas sin hueco, conservadas tal cual (%1):",
-                        u8"Questions sans blanc, gardées telles quelles (%1) :"};
-const Translated kLine{"line %1: %2", u8"%1. sor: %2", u8"línea %1: %2", u8"ligne %1 : %2"};
+                        u8"Questions sans blanc, gardées telles quelles (%1)\u00a0:"};
+const Translated kLine{"line %1: %2", u8"%1. sor: %2", u8"línea %1: %2", u8"ligne %1\u00a0: %2"};
 const Translated kMore{"... and %1 more", u8"... és még %1", u8"... y %1 más", u8"... et %1 de plus"};
 const Translated kNothingWritten{"Nothing was written.", u8"Semmi sem íródott ki.", u8"No se ha escrito nada.",
                                  u8"Rien n'a été écrit."};
@@ -131,6 +131,10 @@ int ItemExchangeMenu::langcode() const {
     return m_ctx.globals.langcode.value_or(LangCode::English);
 }
 
+QString ItemExchangeMenu::number(qint64 n) const {
+    return localNumber(n, langcode());
+}
+
 void ItemExchangeMenu::language() {
     setCaption(m_export, kExportEntry.in(langcode()));
     setCaption(m_import, kImportEntry.in(langcode()));
@@ -162,7 +166,7 @@ TopicChoice ItemExchangeMenu::chooseTopic(const ReadResult& read, const QString&
     for (int n = 0; n < TopicCatalogue::count; ++n)
         topics << CategoryPath::topicName(n, langcode());
     const std::optional<int> topic = m_ctx.platform.chooseOne(
-        m_window, title, kTopicPrompt.in(langcode()).arg(unplaced.withoutTopic), topics);
+        m_window, title, kTopicPrompt.in(langcode()).arg(number(unplaced.withoutTopic)), topics);
     if (!topic || *topic < 0 || *topic >= int(topics.size()))
         return {};
     if (unplaced.withoutLevel == 0)
@@ -215,7 +219,7 @@ bool ItemExchangeMenu::importItems(const QString& title) {
         const TopicChoice choice = chooseTopic(read, title);
         const size_t placed = read.items.size() - size_t(choice.topic ? 0 : ItemExchange::unplaced(read).withoutTopic);
         if (*replace && placed > 0 &&
-            !m_ctx.platform.confirm(m_window, kConfirmReplace.in(langcode()).arg(placed), title))
+            !m_ctx.platform.confirm(m_window, kConfirmReplace.in(langcode()).arg(number(qint64(placed))), title))
             return false;
         const ImportSummary summary = ItemExchange::store(read, m_ctx.globals.dbpath, *replace, choice);
         m_ctx.platform.message(m_window, importReport(summary), title, MessageIcon::Information);
@@ -229,14 +233,14 @@ bool ItemExchangeMenu::importItems(const QString& title) {
 }
 
 QString ItemExchangeMenu::exportReport(const ExportSummary& summary, const QString& file) const {
-    QString text = kWritten.in(langcode()).arg(summary.written).arg(QFileInfo(file).fileName());
+    QString text = kWritten.in(langcode()).arg(number(summary.written)).arg(QFileInfo(file).fileName());
     const auto list = [&](const std::vector<ExchangeNote>& items, const Translated& heading) {
         if (items.empty())
             return;
         QStringList numbers;
         for (const ExchangeNote& note : items)
-            numbers << QString::number(note.line);
-        text += QLatin1Char('\n') + heading.in(langcode()).arg(items.size()).arg(numbers.join(", "));
+            numbers << number(note.line);
+        text += QLatin1Char('\n') + heading.in(langcode()).arg(number(qint64(items.size()))).arg(numbers.join(", "));
     };
     list(summary.skipped, kExportSkipped);
     list(summary.unsafe, kAikenUnsafe);
@@ -248,19 +252,22 @@ QString ItemExchangeMenu::importReport(const ImportSummary& summary) const {
     if (summary.imported == 0)
         text = kNoneImported.in(langcode());
     else if (summary.replaced)
-        text = kReplaced.in(langcode()).arg(summary.imported).arg(summary.lastNumber);
+        text = kReplaced.in(langcode()).arg(number(summary.imported)).arg(number(summary.lastNumber));
     else
-        text = kAdded.in(langcode()).arg(summary.imported).arg(summary.firstNumber).arg(summary.lastNumber);
+        text = kAdded.in(langcode())
+                   .arg(number(summary.imported))
+                   .arg(number(summary.firstNumber))
+                   .arg(number(summary.lastNumber));
     if (!summary.duplicates.empty())
-        text += QLatin1Char('\n') + kDuplicates.in(langcode()).arg(summary.duplicates.size());
+        text += QLatin1Char('\n') + kDuplicates.in(langcode()).arg(number(qint64(summary.duplicates.size())));
     const auto list = [&](const std::vector<ExchangeNote>& notes, const Translated& heading) {
         if (notes.empty())
             return;
-        text += QStringLiteral("\n\n") + heading.in(langcode()).arg(notes.size());
+        text += QStringLiteral("\n\n") + heading.in(langcode()).arg(number(qint64(notes.size())));
         for (size_t i = 0; i < notes.size() && i < size_t(kListedLines); ++i)
-            text += QLatin1Char('\n') + kLine.in(langcode()).arg(notes[i].line).arg(notes[i].text);
+            text += QLatin1Char('\n') + kLine.in(langcode()).arg(number(notes[i].line)).arg(notes[i].text);
         if (notes.size() > size_t(kListedLines))
-            text += QLatin1Char('\n') + kMore.in(langcode()).arg(notes.size() - size_t(kListedLines));
+            text += QLatin1Char('\n') + kMore.in(langcode()).arg(number(qint64(notes.size()) - kListedLines));
     };
     list(summary.skipped, kSkipped);
     list(summary.notes, kNoted);

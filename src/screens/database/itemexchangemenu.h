@@ -36,6 +36,8 @@ public:
 
 private:
     int langcode() const;
+    // A number as the working language writes it.
+    QString number(qint64 n) const;
     std::optional<ExchangeFormat> chooseFormat(const QString& title);
     std::optional<bool> chooseReplace(const QString& title);
     TopicChoice chooseTopic(const ReadResult& read, const QString& title);

@@ -74,7 +74,7 @@ private slots:
         QTest::newRow("en") << int(LangCode::English) << "Export items..." << "Import items...";
         QTest::newRow("hu") << int(LangCode::Hungarian) << "Mondatok exportálása..." << "Mondatok importálása...";
         QTest::newRow("es") << int(LangCode::Spanish) << "Exportar oraciones..." << "Importar oraciones...";
-        QTest::newRow("fr") << int(LangCode::French) << "Exporter les phrases..." << "Importer des phrases...";
+        QTest::newRow("fr") << int(LangCode::French) << "Exporter les fiches..." << "Importer des fiches...";
     }
 
     void entriesSpeakTheWorkingLanguage() {
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(f.database().items().items, before);
         QVERIFY(f.platform().questions.back().text.startsWith(
             u8"Questions du fichier dans une catégorie qui ne nomme aucun thème\u00a0: 2."));
-        QVERIFY(form.lastMessage().contains("ligne 1 : its category names no topic"));
+        QVERIFY(form.lastMessage().contains(u8"ligne 1\u00a0: its category names no topic"));
 
         f.platform().answerChoice(int(Aiken));
         f.platform().answerFileName(file);
@@ -177,7 +177,8 @@ private slots:
         QCOMPARE(f.database().items().items.size(), size_t(2));
         QCOMPARE(form.screen->boundView()->count(), 2);
         QCOMPARE(form.sentenceBox(), QStringLiteral("You ...... come if you are busy."));
-        QVERIFY(form.lastMessage().startsWith("Phrases mises à la place de celles de la base de données : 2 (numéros 1 à 2)."));
+        QVERIFY(form.lastMessage().startsWith(
+            u8"Fiches mises à la place de celles de la base de données\u00a0: 2 (numéros 1 à 2)."));
     }
 
     void unreadableFileIsToldAndChangesNothing() {
