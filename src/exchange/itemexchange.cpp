@@ -152,6 +152,18 @@ void leaveOutUnsafe(std::vector<ExchangeItem>& items, std::vector<ExchangeNote>&
     items = std::move(kept);
 }
 
+// The items numbered from `firstNumber`, at free sorrend2 places, and their reasons.
+void writeItems(const std::shared_ptr<SqliteDb>& db, const Transaction& held, const std::vector<ImportedItem>& items,
+                int firstNumber) {
+    const std::vector<int> orders = freeSorrend2(*db, int(items.size()));
+    std::vector<QStringList> rows;
+    rows.reserve(items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        rows.push_back(items[i].item.toRow(firstNumber + int(i), orders[i]));
+    insertRows(*db, rows);
+    writeReasons(db, held, items);
+}
+
 } // namespace
 
 ExportSummary ItemExchange::exportItems(const QString& database, const QString& file, ExchangeFormat format,
@@ -242,13 +254,7 @@ ImportSummary ItemExchange::store(const ReadResult& read, const QString& databas
     const int highest = highestNumber(*db);
     if (count > kIntegerMax - highest)
         throw ExchangeError(exchangetext::noRoomForNumbers, {count, kIntegerMax, highest, kIntegerMax - highest});
-    const std::vector<int> orders = freeSorrend2(*db, count);
-    std::vector<QStringList> rows;
-    rows.reserve(size_t(count));
-    for (int i = 0; i < count; ++i)
-        rows.push_back(items[size_t(i)].item.toRow(highest + 1 + i, orders[size_t(i)]));
-    insertRows(*db, rows);
-    writeReasons(db, transaction, items);
+    writeItems(db, transaction, items, highest + 1);
     transaction.commit();
     summary.imported = count;
     summary.firstNumber = highest + 1;
