@@ -62,6 +62,11 @@ void ReasonTable::write(const QString& fingerprint, const Reason& reason) const 
 
 void ReasonTable::writeAll(const std::vector<std::pair<QString, Reason>>& reasons) const {
     Transaction transaction(m_db);
+    writeAll(transaction, reasons);
+    transaction.commit();
+}
+
+void ReasonTable::writeAll(const Transaction&, const std::vector<std::pair<QString, Reason>>& reasons) const {
     if (!exists())
         m_db->exec(createSql());
     for (const auto& [fingerprint, reason] : reasons) {
@@ -78,7 +83,6 @@ void ReasonTable::writeAll(const std::vector<std::pair<QString, Reason>>& reason
         insert.bind(4, reason.byTeacher ? 1 : 0);
         insert.step();
     }
-    transaction.commit();
 }
 
 void ReasonTable::follow(const QString& oldFingerprint, const QString& newFingerprint) const {

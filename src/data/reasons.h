@@ -10,6 +10,7 @@
 namespace lexora {
 
 class SqliteDb;
+class Transaction;
 
 // Why an item's right answer is right, in English and in Hungarian. A reason a teacher wrote
 // on the Database screen is marked as such: it goes on with the item when the teacher edits
@@ -48,6 +49,9 @@ public:
     void write(const QString& fingerprint, const Reason& reason) const;
     // Writes many in one transaction: all of them or none.
     void writeAll(const std::vector<std::pair<QString, Reason>>& reasons) const;
+    // The same within a transaction the caller holds on this file, so that the reasons are
+    // written with the items they belong to (`held` stands for that transaction).
+    void writeAll(const Transaction& held, const std::vector<std::pair<QString, Reason>>& reasons) const;
     // After an edit of an item's content: a teacher's reason moves to the new content;
     // nothing else does.
     void follow(const QString& oldFingerprint, const QString& newFingerprint) const;

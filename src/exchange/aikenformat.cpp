@@ -66,6 +66,25 @@ QString AikenFormat::write(const std::vector<ExchangeItem>& items) {
     return out;
 }
 
+std::optional<QString> AikenFormat::problem(const ExchangeItem& item) {
+    // Readers differ in letter case and in the blank they want after "A.": the wider rule is taken.
+    static const QRegularExpression answerLine(QStringLiteral(R"(^[A-Za-z][.)])"));
+    static const QRegularExpression answerKey(QStringLiteral(R"(^ANSWER\s*:)"), QRegularExpression::CaseInsensitiveOption);
+    const QString sentence = oneLine(item.sentence).trimmed();
+    if (answerLine.match(sentence).hasMatch())
+        return QStringLiteral("its sentence begins as an answer line (\"%1\")").arg(sentence.left(2));
+    if (answerKey.match(sentence).hasMatch())
+        return QStringLiteral("its sentence begins as the ANSWER line");
+    // A line of fewer than two characters is passed over as blank by the platform's reader.
+    if (sentence.size() < 2)
+        return QStringLiteral("its sentence is shorter than two characters");
+    for (size_t i = 0; i < item.answers.size(); ++i) {
+        if (oneLine(item.answers[i]).trimmed().isEmpty())
+            return QStringLiteral("answer %1 is empty").arg(QChar('A' + int(i)));
+    }
+    return std::nullopt;
+}
+
 ReadResult AikenFormat::read(const QString& text) {
     static const QRegularExpression option(QStringLiteral(R"(^([A-Z])[.)]\s+(.*)$)"));
     static const QRegularExpression answer(QStringLiteral(R"(^ANSWER\s*:\s*(\S*)\s*$)"),

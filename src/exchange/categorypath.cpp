@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <iterator>
 
@@ -45,13 +46,14 @@ QStringList parts(const QString& path) {
     return out;
 }
 
-std::optional<int> levelIn(const QString& part) {
+std::optional<int> levelIn(const QString& part, bool& hungarian) {
     static const QRegularExpression pattern(
         QStringLiteral(R"(^(?:(?:level|nivel|niveau|szint)\s*([1-3])|([1-3])\.?\s*szint)$)"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(part);
     if (!match.hasMatch())
         return std::nullopt;
+    hungarian = part.contains(QStringLiteral("szint"), Qt::CaseInsensitive);
     return (match.captured(1) + match.captured(2)).toInt();
 }
 
@@ -68,11 +70,26 @@ const std::array<std::array<QString, 4>, TopicCatalogue::count>& topicNames() {
     return names;
 }
 
-std::optional<int> topicIn(const QString& part) {
+size_t languageIndex(int langcode) {
+    for (size_t l = 0; l < std::size(kLanguages); ++l) {
+        if (kLanguages[l] == langcode)
+            return l;
+    }
+    return 0;
+}
+
+std::optional<int> topicIn(const QString& part, bool& hungarian) {
+    const size_t hu = languageIndex(LangCode::Hungarian);
     for (int n = 0; n < TopicCatalogue::count; ++n) {
-        for (const QString& name : topicNames()[size_t(n)]) {
-            if (name.compare(part, Qt::CaseInsensitive) == 0)
-                return n;
+        const auto& names = topicNames()[size_t(n)];
+        for (const QString& name : names) {
+            if (name.compare(part, Qt::CaseInsensitive) != 0)
+                continue;
+            // A name the Hungarian menu shares with another language does not tell the language.
+            hungarian = std::count_if(names.begin(), names.end(), [&](const QString& other) {
+                            return other.compare(part, Qt::CaseInsensitive) == 0;
+                        }) == 1 && names[hu].compare(part, Qt::CaseInsensitive) == 0;
+            return n;
         }
     }
     return std::nullopt;
@@ -87,14 +104,6 @@ std::optional<int> topicWithCaption(int captionKey) {
     return std::nullopt;
 }
 
-size_t languageIndex(int langcode) {
-    for (size_t l = 0; l < std::size(kLanguages); ++l) {
-        if (kLanguages[l] == langcode)
-            return l;
-    }
-    return 0;
-}
-
 } // namespace
 
 QString CategoryPath::topicName(int n, int langcode) {
@@ -102,21 +111,27 @@ QString CategoryPath::topicName(int n, int langcode) {
     return name.remove(QLatin1Char('&'));
 }
 
+QString CategoryPath::levelName(int level, int langcode) {
+    return kLevel.in(langcode).arg(level);
+}
+
 QString CategoryPath::of(const ExchangeItem& item, int langcode) {
     QString path = kRoot;
     const std::optional<int> key = TopicCatalogue::nameKey(item.kulcs1, item.kulcs2);
     if (const std::optional<int> topic = key ? topicWithCaption(*key) : std::nullopt)
         path += QLatin1Char('/') + escaped(topicNames()[size_t(*topic)][languageIndex(langcode)]);
-    return path + QLatin1Char('/') + kLevel.in(langcode).arg(item.level);
+    return path + QLatin1Char('/') + levelName(item.level, langcode);
 }
 
 CategoryPath::Meaning CategoryPath::read(const QString& path) {
     Meaning meaning;
     for (const QString& part : parts(path)) {
+        bool hungarian = false;
         if (!meaning.level)
-            meaning.level = levelIn(part);
+            meaning.level = levelIn(part, hungarian);
         if (!meaning.topic)
-            meaning.topic = topicIn(part);
+            meaning.topic = topicIn(part, hungarian);
+        meaning.hungarian = meaning.hungarian || hungarian;
     }
     return meaning;
 }

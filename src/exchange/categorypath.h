@@ -20,6 +20,8 @@ public:
     struct Meaning {
         std::optional<int> topic; // index in the topic catalogue
         std::optional<int> level;
+        // The path names its topic or level in Hungarian: the file was written in Hungarian.
+        bool hungarian = false;
     };
     static Meaning read(const QString& path);
     // Topic keys and level of `meaning` given to `item`; level 1 and no topic where it names none.
@@ -27,6 +29,8 @@ public:
 
     // The name of topic n in the language with offset langcode, without its access-key mark.
     static QString topicName(int n, int langcode);
+    // The name of a level (1 to 3) in that language, as a category writes it: "Level 2", "2. szint".
+    static QString levelName(int level, int langcode);
 };
 
 } // namespace lexora

@@ -4,6 +4,8 @@
 
 #include "data/itembank.h"
 
+#include <QLocale>
+
 namespace lexora {
 
 namespace {
@@ -87,16 +89,67 @@ QString ExchangeItem::filledIn() const {
     return filled;
 }
 
+QString ExchangeItem::questionName(const QString& bank) const {
+    return QStringLiteral("%1 %2").arg(bank).arg(number);
+}
+
+ItemContent ExchangeItem::content() const {
+    return ItemContent{sentence, answers[0], answers[1], answers[2], answers[3], QString(QChar('A' + right))};
+}
+
 bool ExchangeItem::hasGap() const {
     return sentence.contains(kGap);
 }
 
-ExchangeError::ExchangeError(const Translated& text, QStringList details)
-    : std::runtime_error(Messages::fill(text.in(LangCode::English), details).toStdString()), m_text(text),
-      m_details(std::move(details)) {}
+namespace {
+
+QLocale localeOf(int langcode) {
+    switch (langcode) {
+    case LangCode::Hungarian:
+        return QLocale(QLocale::Hungarian, QLocale::Hungary);
+    case LangCode::Spanish:
+        return QLocale(QLocale::Spanish, QLocale::Spain);
+    case LangCode::French:
+        return QLocale(QLocale::French, QLocale::France);
+    default:
+        return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    }
+}
+
+QStringList filled(const QVariantList& details, int langcode) {
+    QStringList out;
+    for (const QVariant& detail : details) {
+        switch (detail.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+            out << localNumber(detail.toLongLong(), langcode);
+            break;
+        case QMetaType::Double:
+            out << localNumber(detail.toDouble(), 1, langcode);
+            break;
+        default:
+            out << detail.toString();
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QString localNumber(qint64 number, int langcode) {
+    return localeOf(langcode).toString(number);
+}
+
+QString localNumber(double number, int decimals, int langcode) {
+    return localeOf(langcode).toString(number, 'f', decimals);
+}
+
+ExchangeError::ExchangeError(const Translated& text, QVariantList details)
+    : std::runtime_error(Messages::fill(text.in(LangCode::English), filled(details, LangCode::English)).toStdString()),
+      m_text(text), m_details(std::move(details)) {}
 
 QString ExchangeError::in(int langcode) const {
-    return Messages::fill(m_text.in(langcode), m_details);
+    return Messages::fill(m_text.in(langcode), filled(m_details, langcode));
 }
 
 } // namespace lexora

@@ -2,7 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
+#include "data/itemfingerprint.h"
+#include "exchange/categorypath.h"
 #include "text/captions.h"
 #include "text/translated.h"
 
@@ -22,11 +25,17 @@ QString exchangeFormatName(ExchangeFormat format);
 // The usual file name ending of a format, without the dot.
 QString exchangeFormatSuffix(ExchangeFormat format);
 
+// A number as the working language with offset `langcode` writes it ("32,767", "32 767", "32.767").
+QString localNumber(qint64 number, int langcode);
+// With `decimals` digits after the decimal sign ("1.5", "1,5").
+QString localNumber(double number, int decimals, int langcode);
+
 // A file that cannot be read or written as a whole; nothing has been changed when it is thrown.
-// It carries its text in the four working languages (exchangetexts.h) and the details to fill in.
+// It carries its text in the four working languages (exchangetexts.h) and the details to fill in:
+// texts as they are, numbers (int, qint64, or a double of one decimal) as each language writes them.
 class ExchangeError : public std::runtime_error {
 public:
-    ExchangeError(const Translated& text, QStringList details);
+    ExchangeError(const Translated& text, QVariantList details);
     // The text in English, for the item tool.
     QString message() const { return in(LangCode::English); }
     // The text in the working language with offset `langcode`.
@@ -34,7 +43,7 @@ public:
 
 private:
     Translated m_text;
-    QStringList m_details;
+    QVariantList m_details;
 };
 
 // One gapped sentence with four answers, as it travels between an item database and a question file.
@@ -45,6 +54,9 @@ struct ExchangeItem {
     int right = 0;                   // 0 to 3 for A to D
     int level = 1;                   // 1 to 3
     QString kulcs1, kulcs2;          // topic keys; empty when the item has no topic
+    // Why the right answer is right, in the language of the file (see ImportedItem); empty when
+    // the item has none. It travels as the question's general feedback.
+    QString reason;
 
     // The item of a row in the column order of the item table; nothing when its right letter is not A to D.
     static std::optional<ExchangeItem> fromRow(const QStringList& row);
@@ -52,13 +64,19 @@ struct ExchangeItem {
     QStringList toRow(int sorszam, int sorrend2) const;
     // The sentence with the right answer standing in the gap (felelet1).
     QString filledIn() const;
+    // The question's name in a file: the bank (the database file's name without its ending) and the
+    // item's number, "en_data1 15", so that questions of two banks in one category never share a name.
+    QString questionName(const QString& bank) const;
+    // Sentence, answers and key, as they are stored: what the item's reason belongs to.
+    ItemContent content() const;
     bool hasGap() const;
 };
 
-// A question read from a file, with the line it starts on.
+// A question read from a file, with the line it starts on and what its category says.
 struct ImportedItem {
     int line = 0;
     ExchangeItem item;
+    CategoryPath::Meaning category;
 };
 
 // Something a reader says about one question: why it was skipped, or what it kept as it was.

@@ -14,13 +14,33 @@ namespace {
 
 const QString kSpecial = QStringLiteral("~=#{}:\\");
 
+// The format marker a text of the file begins with ("[html]", "[moodle]", "[plain]", "[markdown]",
+// in any case): its length, or 0 when it begins with none. A question text, an answer and a
+// feedback may each begin with one.
+qsizetype markerLength(const QString& text) {
+    if (!text.startsWith(QLatin1Char('[')))
+        return 0;
+    const qsizetype close = text.indexOf(QLatin1Char(']'));
+    static const QStringList formats{"html", "moodle", "plain", "markdown"};
+    return close > 0 && formats.contains(text.mid(1, close - 1).toLower()) ? close + 1 : 0;
+}
+
 // ---------------------------------------------------------------- writing
 
+// An item's text is plain text. One that begins with a format marker would lose it to the
+// marker's meaning; an explicit [plain] before it keeps it as content.
+QString guarded(const QString& text) {
+    return markerLength(text.trimmed()) > 0 ? QStringLiteral("[plain]") + text : text;
+}
+
+// The answers, and the reason as the question's general feedback after "####".
 QString answerSet(const ExchangeItem& item) {
     QString set = QStringLiteral("{");
     for (size_t i = 0; i < item.answers.size(); ++i)
         set += (i ? QStringLiteral(" ") : QString()) + (int(i) == item.right ? '=' : '~') +
-               GiftFormat::escaped(item.answers[i]);
+               guarded(GiftFormat::escaped(item.answers[i]));
+    if (!item.reason.trimmed().isEmpty())
+        set += QStringLiteral(" ####") + guarded(GiftFormat::escaped(item.reason.trimmed()));
     return set + QLatin1Char('}');
 }
 
@@ -85,15 +105,21 @@ struct Answer {
     bool partial = false; // a weight between 0 and 100: partial credit
 };
 
-// The answers of a multiple-choice set, or a reason why the set is not one.
+// The answers of a multiple-choice set and its general feedback, or a reason why the set is not one.
 struct AnswerSet {
     std::vector<Answer> answers;
+    QString feedback; // as written, escapes and format marker included
     QString problem;
 };
 
 AnswerSet readAnswers(const QString& block) {
     AnswerSet set;
-    const QString body = block.trimmed();
+    QString body = block.trimmed();
+    // The general feedback comes last, after "####"; the answers' own feedback has a single "#".
+    if (const qsizetype feedback = findUnescaped(body, QStringLiteral("####")); feedback >= 0) {
+        set.feedback = body.mid(feedback + 4).trimmed();
+        body = body.left(feedback).trimmed();
+    }
     static const QStringList truthValues{"T", "F", "TRUE", "FALSE"};
     const QString firstWord = body.section(QLatin1Char('#'), 0, 0).trimmed().toUpper();
     if (body.isEmpty()) {
@@ -151,6 +177,26 @@ AnswerSet readAnswers(const QString& block) {
     return set;
 }
 
+// A text of the file with its format marker taken off. Question texts, answers and feedback may
+// each start with one; a text without one has the format of the question text.
+struct Marked {
+    QString text;
+    bool html = false;
+};
+
+Marked withoutMarker(const QString& text, bool inheritedHtml) {
+    const QString trimmed = text.trimmed();
+    const qsizetype length = markerLength(trimmed);
+    if (length == 0)
+        return {text, inheritedHtml};
+    const QString format = trimmed.mid(1, length - 2).toLower();
+    return {trimmed.mid(length), format == "html" || format == "moodle"};
+}
+
+QString plainText(const Marked& marked) {
+    return marked.html ? QuestionText::fromHtml(marked.text) : marked.text;
+}
+
 // One question: its lines joined, the line it starts on and the category it stands in.
 struct Chunk {
     QString text;
@@ -167,15 +213,9 @@ void readQuestion(const Chunk& chunk, ReadResult& result) {
             return skip(QStringLiteral("the question name is not closed with ::"));
         text = text.mid(close + 2).trimmed();
     }
-    bool html = false;
-    if (text.startsWith(QLatin1Char('['))) {
-        const qsizetype close = text.indexOf(QLatin1Char(']'));
-        const QString format = close > 0 ? text.mid(1, close - 1).toLower() : QString();
-        if (format == "html" || format == "moodle" || format == "plain" || format == "markdown") {
-            html = format == "html" || format == "moodle";
-            text = text.mid(close + 1);
-        }
-    }
+    const Marked question = withoutMarker(text, false);
+    text = question.text;
+    const bool html = question.html;
     const qsizetype open = findUnescaped(text, QLatin1Char('{'));
     if (open < 0)
         return skip(QStringLiteral("a description, not a question (it has no answers)"));
@@ -200,12 +240,13 @@ void readQuestion(const Chunk& chunk, ReadResult& result) {
     const QString sentence = after.trimmed().isEmpty() ? before : before + kGap + unescaped(after);
     item.sentence = html ? QuestionText::fromHtml(sentence) : sentence;
     for (size_t i = 0; i < 4; ++i) {
-        item.answers[i] = html ? QuestionText::fromHtml(set.answers[i].text) : set.answers[i].text;
+        item.answers[i] = plainText(withoutMarker(set.answers[i].text, html));
         if (set.answers[i].right)
             item.right = int(i);
     }
+    item.reason = plainText(withoutMarker(unescaped(set.feedback), html));
     CategoryPath::apply(chunk.category, item);
-    QuestionText::take(result, chunk.line, std::move(item));
+    QuestionText::take(result, chunk.line, std::move(item), chunk.category);
 }
 
 bool isComment(const QString& line) {
@@ -228,7 +269,7 @@ QString GiftFormat::escaped(const QString& text) {
     return out;
 }
 
-QString GiftFormat::write(const std::vector<ExchangeItem>& items, int langcode) {
+QString GiftFormat::write(const std::vector<ExchangeItem>& items, int langcode, const QString& bank) {
     QString out;
     out.reserve(int(items.size()) * 160);
     QString category;
@@ -239,7 +280,8 @@ QString GiftFormat::write(const std::vector<ExchangeItem>& items, int langcode) 
             out += QStringLiteral("$CATEGORY: ") + category + QStringLiteral("\n\n");
         }
         out += QStringLiteral("// item %1, level %2\n").arg(item.number).arg(item.level);
-        out += QStringLiteral("::Item %1::").arg(item.number) + questionText(item) + QStringLiteral("\n\n");
+        out += QStringLiteral("::") + escaped(item.questionName(bank)) + QStringLiteral("::") +
+               guarded(questionText(item)) + QStringLiteral("\n\n");
     }
     return out;
 }

@@ -13,7 +13,8 @@ namespace lexora {
 // questions with four answers, in missing-word form or with the answers after the text.
 class GiftFormat {
 public:
-    static QString write(const std::vector<ExchangeItem>& items, int langcode);
+    // Each question is named by `bank` and the item's number (see ExchangeItem::questionName).
+    static QString write(const std::vector<ExchangeItem>& items, int langcode, const QString& bank);
     static ReadResult read(const QString& text);
 
     // The text with GIFT's special characters ~ = # { } : and the backslash escaped.

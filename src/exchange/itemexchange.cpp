@@ -2,7 +2,9 @@
 
 #include "exchange/exchangetexts.h"
 #include "data/itembank.h"
+#include "data/itemfingerprint.h"
 #include "data/itemview.h"
+#include "data/reasons.h"
 #include "data/schema.h"
 #include "data/sqlitedb.h"
 #include "exchange/aikenformat.h"
@@ -10,9 +12,11 @@
 #include "exchange/moodlexmlformat.h"
 #include "exchange/textfile.h"
 
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <map>
 #include <unordered_set>
 
 namespace lexora {
@@ -45,10 +49,81 @@ std::vector<int> freeSorrend2(SqliteDb& db, int count) {
             break;
     }
     if (int(free.size()) < count)
-        throw ExchangeError(exchangetext::tooFewPlaces, {QString::number(free.size()), QString::number(count)});
+        throw ExchangeError(exchangetext::tooFewPlaces, {qint64(free.size()), count});
     std::shuffle(free.begin(), free.end(), *QRandomGenerator::global());
     free.resize(size_t(count));
     return free;
+}
+
+// The reasons read with the items, as a teacher's. A question file says nothing of its language, but
+// our exports name topic and level in the working language they were written in, and only a
+// Hungarian file carries Hungarian reasons: so a reason under a category with a Hungarian topic or
+// level ("1. szint") is Hungarian, any other English. A reason the file already has in the other
+// language stays beside it.
+void writeReasons(const std::shared_ptr<SqliteDb>& db, const Transaction& held,
+                  const std::vector<ImportedItem>& items) {
+    const ReasonTable table(db);
+    std::vector<std::pair<QString, Reason>> rows;
+    for (const ImportedItem& read : items) {
+        if (read.item.reason.isEmpty())
+            continue;
+        const QString fingerprint = itemFingerprint(read.item.content());
+        Reason reason = table.find(fingerprint).value_or(Reason{});
+        (read.category.hungarian ? reason.hungarian : reason.english) = read.item.reason;
+        reason.byTeacher = true;
+        rows.emplace_back(fingerprint, reason);
+    }
+    if (!rows.empty())
+        table.writeAll(held, rows);
+}
+
+// The items with a topic: their category's, or the teacher's choice for those whose category names
+// none (and its level where the category names no level either). The others are noted in `skipped`,
+// which stays in the order of the lines.
+std::vector<ImportedItem> placed(const std::vector<ImportedItem>& read, const TopicChoice& choice,
+                                 std::vector<ExchangeNote>& skipped) {
+    std::vector<ImportedItem> kept;
+    for (const ImportedItem& item : read) {
+        if (item.category.topic) {
+            kept.push_back(item);
+        } else if (choice.topic) {
+            ImportedItem chosen = item;
+            chosen.category.topic = choice.topic;
+            if (!chosen.category.level)
+                chosen.category.level = choice.level;
+            CategoryPath::apply(chosen.category, chosen.item);
+            kept.push_back(std::move(chosen));
+        } else {
+            skipped.push_back({item.line, QStringLiteral("its category names no topic, and none was chosen for it")});
+        }
+    }
+    std::stable_sort(skipped.begin(), skipped.end(),
+                     [](const ExchangeNote& a, const ExchangeNote& b) { return a.line < b.line; });
+    return kept;
+}
+
+// The items whose content (sentence, answers and key) neither the database nor an earlier question
+// of the file has: importing a file again adds nothing. The others are noted in `duplicates`.
+std::vector<ImportedItem> withoutDuplicates(SqliteDb& db, const std::vector<ImportedItem>& read,
+                                            std::vector<ExchangeNote>& duplicates) {
+    std::map<QString, QString> seen; // fingerprint -> where that content is
+    Statement query = db.prepare("SELECT sorszam, mondat, a, b, c, d, felelet2 FROM test1");
+    while (query.step()) {
+        const ItemContent content{query.column(1).toString(), query.column(2).toString(),
+                                  query.column(3).toString(), query.column(4).toString(),
+                                  query.column(5).toString(), query.column(6).toString()};
+        seen.emplace(itemFingerprint(content), QStringLiteral("item %1 of the database").arg(query.column(0).toString()));
+    }
+    std::vector<ImportedItem> kept;
+    for (const ImportedItem& item : read) {
+        const auto [at, fresh] = seen.emplace(itemFingerprint(item.item.content()),
+                                              QStringLiteral("the question on line %1").arg(item.line));
+        if (fresh)
+            kept.push_back(item);
+        else
+            duplicates.push_back({item.line, QStringLiteral("the same as %1").arg(at->second)});
+    }
+    return kept;
 }
 
 void insertRows(SqliteDb& db, const std::vector<QStringList>& rows) {
@@ -65,28 +140,59 @@ void insertRows(SqliteDb& db, const std::vector<QStringList>& rows) {
     }
 }
 
+// Takes out of `items` those an Aiken file cannot hold, each noted in `unsafe` by its number.
+void leaveOutUnsafe(std::vector<ExchangeItem>& items, std::vector<ExchangeNote>& unsafe) {
+    std::vector<ExchangeItem> kept;
+    for (ExchangeItem& item : items) {
+        if (const std::optional<QString> problem = AikenFormat::problem(item))
+            unsafe.push_back({item.number, *problem});
+        else
+            kept.push_back(std::move(item));
+    }
+    items = std::move(kept);
+}
+
+// The items numbered from `firstNumber`, at free sorrend2 places, and their reasons.
+void writeItems(const std::shared_ptr<SqliteDb>& db, const Transaction& held, const std::vector<ImportedItem>& items,
+                int firstNumber) {
+    const std::vector<int> orders = freeSorrend2(*db, int(items.size()));
+    std::vector<QStringList> rows;
+    rows.reserve(items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        rows.push_back(items[i].item.toRow(firstNumber + int(i), orders[i]));
+    insertRows(*db, rows);
+    writeReasons(db, held, items);
+}
+
 } // namespace
 
 ExportSummary ItemExchange::exportItems(const QString& database, const QString& file, ExchangeFormat format,
                                         int langcode) {
     ExportSummary summary;
     std::vector<ExchangeItem> items;
-    for (const QStringList& row : ItemBank::readDatabase(database).items) {
-        if (std::optional<ExchangeItem> item = ExchangeItem::fromRow(row))
+    const ItemBank bank = ItemBank::readDatabase(database);
+    for (size_t i = 0; i < bank.items.size(); ++i) {
+        const QStringList& row = bank.items[i];
+        if (std::optional<ExchangeItem> item = ExchangeItem::fromRow(row)) {
+            // Hungarian files carry the Hungarian reasons; English, Spanish and French ones the English.
+            item->reason = bank.reasonOf(i).inLanguage(langcode == LangCode::Hungarian);
             items.push_back(std::move(*item));
-        else
+        } else
             summary.skipped.push_back(
                 {row.value(0).toInt(), QStringLiteral("its right answer \"%1\" is not one of A, B, C, D").arg(row.value(10))});
     }
+    if (format == ExchangeFormat::Aiken)
+        leaveOutUnsafe(items, summary.unsafe);
+    const QString bankName = QFileInfo(database).completeBaseName();
     switch (format) {
     case ExchangeFormat::Gift:
-        TextFile::write(file, GiftFormat::write(items, langcode));
+        TextFile::write(file, GiftFormat::write(items, langcode, bankName));
         break;
     case ExchangeFormat::Aiken:
         TextFile::write(file, AikenFormat::write(items));
         break;
     case ExchangeFormat::MoodleXml:
-        TextFile::write(file, MoodleXmlFormat::write(items, langcode));
+        TextFile::write(file, MoodleXmlFormat::write(items, langcode, bankName));
         break;
     }
     summary.written = int(items.size());
@@ -107,17 +213,29 @@ ReadResult ItemExchange::readFile(const QString& file, ExchangeFormat format) {
 }
 
 ImportSummary ItemExchange::importItems(const QString& file, const QString& database, ExchangeFormat format,
-                                        bool replace) {
-    return store(readFile(file, format), database, replace);
+                                        bool replace, const TopicChoice& choice) {
+    return store(readFile(file, format), database, replace, choice);
 }
 
-ImportSummary ItemExchange::store(const ReadResult& read, const QString& database, bool replace) {
+Unplaced ItemExchange::unplaced(const ReadResult& read) {
+    Unplaced counts;
+    for (const ImportedItem& item : read.items) {
+        if (!item.category.topic) {
+            ++counts.withoutTopic;
+            counts.withoutLevel += item.category.level ? 0 : 1;
+        }
+    }
+    return counts;
+}
+
+ImportSummary ItemExchange::store(const ReadResult& read, const QString& database, bool replace,
+                                  const TopicChoice& choice) {
     ImportSummary summary;
     summary.skipped = read.skipped;
     summary.notes = read.notes;
-    const int count = int(read.items.size());
+    const std::vector<ImportedItem> placedItems = placed(read.items, choice, summary.skipped);
     auto db = SqliteDb::open(database);
-    if (count == 0) {
+    if (placedItems.empty()) {
         if (replace)
             throw ExchangeError(exchangetext::nothingToReplaceWith, {database});
         return summary;
@@ -126,17 +244,17 @@ ImportSummary ItemExchange::store(const ReadResult& read, const QString& databas
     Transaction transaction(db);
     if (replace)
         db->exec("DELETE FROM test1");
+    const std::vector<ImportedItem> items = withoutDuplicates(*db, placedItems, summary.duplicates);
+    const int count = int(items.size());
+    if (count == 0) {
+        if (replace)
+            throw ExchangeError(exchangetext::nothingToReplaceWith, {database});
+        return summary;
+    }
     const int highest = highestNumber(*db);
     if (count > kIntegerMax - highest)
-        throw ExchangeError(exchangetext::noRoomForNumbers, {QString::number(count), QString::number(kIntegerMax),
-                                                             QString::number(highest),
-                                                             QString::number(kIntegerMax - highest)});
-    const std::vector<int> orders = freeSorrend2(*db, count);
-    std::vector<QStringList> rows;
-    rows.reserve(size_t(count));
-    for (int i = 0; i < count; ++i)
-        rows.push_back(read.items[size_t(i)].item.toRow(highest + 1 + i, orders[size_t(i)]));
-    insertRows(*db, rows);
+        throw ExchangeError(exchangetext::noRoomForNumbers, {count, kIntegerMax, highest, kIntegerMax - highest});
+    writeItems(db, transaction, items, highest + 1);
     transaction.commit();
     summary.imported = count;
     summary.firstNumber = highest + 1;

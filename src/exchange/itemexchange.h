@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace lexora {
@@ -12,6 +13,7 @@ namespace lexora {
 struct ExportSummary {
     int written = 0;
     std::vector<ExchangeNote> skipped; // items that cannot be questions; `line` is the item's number
+    std::vector<ExchangeNote> unsafe;  // items left out of an Aiken file as they would break it (the same)
 };
 
 // What an import did.
@@ -20,8 +22,24 @@ struct ImportSummary {
     int firstNumber = 0; // sorszam of the first item imported, 0 when none was
     int lastNumber = 0;
     bool replaced = false;
-    std::vector<ExchangeNote> skipped; // questions of the file left out, by line
-    std::vector<ExchangeNote> notes;   // questions taken with a remark, by line
+    std::vector<ExchangeNote> skipped;    // questions of the file left out, by line
+    std::vector<ExchangeNote> duplicates; // questions left out as the database already holds their item
+    std::vector<ExchangeNote> notes;      // questions taken with a remark, by line
+};
+
+// The topic and level the teacher gives the questions whose category names no topic (every
+// question of an Aiken file, and those of a platform's own categories). Without a topic such
+// questions are left out: no item is written with topic keys that name no topic.
+struct TopicChoice {
+    std::optional<int> topic; // the Topic menu's entry, 0 to 22
+    std::optional<int> level; // 1 to 3, for those whose category names no level either; else level 1
+};
+
+// The questions of a file that need a TopicChoice: those whose category names no topic, and of
+// them those whose category names no level either.
+struct Unplaced {
+    int withoutTopic = 0;
+    int withoutLevel = 0;
 };
 
 // Moves items between an item database and a question file. An import is one transaction: the file
@@ -35,11 +53,15 @@ public:
     // Reads a question file; ExchangeError when it cannot be read at all.
     static ReadResult readFile(const QString& file, ExchangeFormat format);
     // Adds the items read from `file` to the existing `database`, numbered after its highest sorszam with
-    // free sorrend2 values; with `replace` they take the place of the items it holds.
+    // free sorrend2 values; with `replace` they take the place of the items it holds. A question
+    // whose sentence, answers and key an item of the database (or an earlier question) already has
+    // is left out, so importing the same file twice adds nothing the second time.
     static ImportSummary importItems(const QString& file, const QString& database, ExchangeFormat format,
-                                     bool replace);
+                                     bool replace, const TopicChoice& choice = {});
     // The storing half of importItems, for items already read.
-    static ImportSummary store(const ReadResult& read, const QString& database, bool replace);
+    static ImportSummary store(const ReadResult& read, const QString& database, bool replace,
+                               const TopicChoice& choice = {});
+    static Unplaced unplaced(const ReadResult& read);
 };
 
 } // namespace lexora

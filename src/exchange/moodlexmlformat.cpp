@@ -29,14 +29,16 @@ void writeCategory(QXmlStreamWriter& xml, const QString& path) {
     xml.writeEndElement();
 }
 
-void writeQuestion(QXmlStreamWriter& xml, const ExchangeItem& item) {
+void writeQuestion(QXmlStreamWriter& xml, const ExchangeItem& item, const QString& bank) {
     const QString html = QStringLiteral("html");
     xml.writeStartElement(QStringLiteral("question"));
     xml.writeAttribute(QStringLiteral("type"), QStringLiteral("multichoice"));
-    writeText(xml, QStringLiteral("name"), QStringLiteral("Item %1").arg(item.number));
+    writeText(xml, QStringLiteral("name"), item.questionName(bank));
     writeText(xml, QStringLiteral("questiontext"),
               QStringLiteral("<p>%1</p>").arg(QuestionText::toHtml(item.sentence)), html);
-    writeText(xml, QStringLiteral("generalfeedback"), QString(), html);
+    const QString reason = item.reason.trimmed();
+    writeText(xml, QStringLiteral("generalfeedback"),
+              reason.isEmpty() ? QString() : QStringLiteral("<p>%1</p>").arg(QuestionText::toHtml(reason)), html);
     xml.writeTextElement(QStringLiteral("defaultgrade"), QStringLiteral("1.0000000"));
     xml.writeTextElement(QStringLiteral("penalty"), QStringLiteral("0.3333333"));
     xml.writeTextElement(QStringLiteral("hidden"), QStringLiteral("0"));
@@ -68,6 +70,8 @@ struct XmlQuestion {
     QString category;
     QString text;
     QString textFormat;
+    QString feedback;
+    QString feedbackFormat;
     QString single = QStringLiteral("true");
     std::vector<XmlAnswer> answers;
 };
@@ -102,6 +106,8 @@ XmlQuestion readQuestionElement(QXmlStreamReader& xml) {
         }
         if (path.size() == 0 && name == QLatin1String("questiontext"))
             q.textFormat = xml.attributes().value(QStringLiteral("format")).toString();
+        if (path.size() == 0 && name == QLatin1String("generalfeedback"))
+            q.feedbackFormat = xml.attributes().value(QStringLiteral("format")).toString();
         if (path.size() == 0 && name == QLatin1String("single")) {
             q.single = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed().toLower();
             continue;
@@ -110,6 +116,8 @@ XmlQuestion readQuestionElement(QXmlStreamReader& xml) {
             const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             if (path[0] == QLatin1String("questiontext"))
                 q.text = text;
+            else if (path[0] == QLatin1String("generalfeedback"))
+                q.feedback = text;
             else if (path[0] == QLatin1String("category"))
                 q.category = text.trimmed();
             else if (path[0] == QLatin1String("answer") && !q.answers.empty())
@@ -143,13 +151,14 @@ void readMultichoice(const XmlQuestion& q, const CategoryPath::Meaning& category
     for (size_t i = 0; i < 4; ++i)
         item.answers[i] = plainText(q.answers[i].text, q.answers[i].format);
     item.right = right;
+    item.reason = plainText(q.feedback, q.feedbackFormat);
     CategoryPath::apply(category, item);
-    QuestionText::take(result, q.line, std::move(item));
+    QuestionText::take(result, q.line, std::move(item), category);
 }
 
 } // namespace
 
-QByteArray MoodleXmlFormat::write(const std::vector<ExchangeItem>& items, int langcode) {
+QByteArray MoodleXmlFormat::write(const std::vector<ExchangeItem>& items, int langcode, const QString& bank) {
     QByteArray out;
     out.reserve(int(items.size()) * 900);
     QXmlStreamWriter xml(&out);
@@ -164,7 +173,7 @@ QByteArray MoodleXmlFormat::write(const std::vector<ExchangeItem>& items, int la
             category = itemCategory;
             writeCategory(xml, category);
         }
-        writeQuestion(xml, item);
+        writeQuestion(xml, item, bank);
     }
     xml.writeEndElement();
     xml.writeEndDocument();
@@ -199,8 +208,8 @@ ReadResult MoodleXmlFormat::read(const QByteArray& bytes, const QString& path) {
                 {q.line, QStringLiteral("a question of type \"%1\", not a multiple-choice one").arg(q.type)});
     }
     if (xml.hasError())
-        throw ExchangeError(exchangetext::badXml, {path, xml.errorString(), QString::number(xml.lineNumber()),
-                                                   QString::number(xml.columnNumber())});
+        throw ExchangeError(exchangetext::badXml, {path, xml.errorString(), xml.lineNumber(),
+                                                   xml.columnNumber()});
     if (!sawQuiz)
         throw ExchangeError(exchangetext::noQuiz, {path});
     return result;

@@ -14,7 +14,8 @@ namespace lexora {
 // carry topic and level; reading takes those and skips every other kind of question.
 class MoodleXmlFormat {
 public:
-    static QByteArray write(const std::vector<ExchangeItem>& items, int langcode);
+    // Each question is named by `bank` and the item's number (see ExchangeItem::questionName).
+    static QByteArray write(const std::vector<ExchangeItem>& items, int langcode, const QString& bank);
     // ExchangeError when the bytes are not well-formed XML of that shape; `path` names the file in it.
     static ReadResult read(const QByteArray& bytes, const QString& path);
 };

@@ -92,7 +92,7 @@ std::optional<QString> choiceProblem(int options, int rights) {
     return std::nullopt;
 }
 
-void take(ReadResult& result, int line, ExchangeItem item) {
+void take(ReadResult& result, int line, ExchangeItem item, const CategoryPath::Meaning& category) {
     for (size_t i = 0; i < item.answers.size(); ++i) {
         item.answers[i] = item.answers[i].trimmed();
         if (item.answers[i].isEmpty()) {
@@ -101,13 +101,14 @@ void take(ReadResult& result, int line, ExchangeItem item) {
         }
     }
     item.sentence = withGap(item.sentence.trimmed());
+    item.reason = item.reason.trimmed();
     if (item.sentence.isEmpty()) {
         result.skipped.push_back({line, QStringLiteral("the question has no text")});
         return;
     }
     if (!item.hasGap())
         result.notes.push_back({line, QStringLiteral("the question has no gap (%1); its text was kept as it is").arg(kGap)});
-    result.items.push_back({line, std::move(item)});
+    result.items.push_back({line, std::move(item), category});
 }
 
 } // namespace lexora::QuestionText

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/categorypath.h"
+
 #include <QString>
 
 #include <optional>
@@ -20,8 +22,9 @@ QString toHtml(const QString& text);
 QString withGap(const QString& sentence);
 // Why a question with `options` answers of which `rights` are right cannot be an item; nothing when it can.
 std::optional<QString> choiceProblem(int options, int rights);
-// Adds the item read from line `line` to `result`, with a remark when its sentence has no gap.
-void take(ReadResult& result, int line, ExchangeItem item);
+// Adds the item read from line `line` under `category` to `result`, with a remark when its
+// sentence has no gap.
+void take(ReadResult& result, int line, ExchangeItem item, const CategoryPath::Meaning& category = {});
 
 } // namespace QuestionText
 

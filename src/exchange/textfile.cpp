@@ -59,8 +59,8 @@ QByteArray TextFile::readBytes(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         throw ExchangeError(exchangetext::cannotRead, {path, file.errorString()});
     if (file.size() > kMaxBytes)
-        throw ExchangeError(exchangetext::tooLarge, {path, QString::number(double(file.size()) / (1024 * 1024), 'f', 1),
-                                                     QString::number(kMaxBytes / (1024 * 1024))});
+        throw ExchangeError(exchangetext::tooLarge, {path, double(file.size()) / (1024 * 1024),
+                                                     kMaxBytes / (1024 * 1024)});
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw ExchangeError(exchangetext::cannotRead, {path, file.errorString()});
@@ -79,7 +79,7 @@ QString TextFile::decode(const QByteArray& bytes, const QString& path) {
     const qsizetype bad = firstBadUtf8(body);
     if (bad >= 0) {
         const int line = int(body.left(bad).count('\n')) + 1;
-        throw ExchangeError(exchangetext::notUtf8, {path, QString::number(line)});
+        throw ExchangeError(exchangetext::notUtf8, {path, line});
     }
     return QString::fromUtf8(body);
 }

@@ -1,10 +1,16 @@
 #include "data/itembank.h"
+#include "data/itemfingerprint.h"
+#include "data/reasons.h"
+#include "data/sqlitedb.h"
+#include "data/topics.h"
+#include "exchange/exchangetexts.h"
 #include "exchange/itemexchange.h"
 #include "exchange/textfile.h"
 
 #include "core/tempdatabase.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +43,13 @@ QString reasonAt(const std::vector<ExchangeNote>& notes, int line) {
     return QStringLiteral("(no note on line %1)").arg(line);
 }
 
+// The reason the database holds for the content of `row`.
+Reason reasonOf(const TempDatabase& db, const QStringList& row) {
+    const QString fingerprint =
+        itemFingerprint(ItemContent{row[Mondat], row[A], row[B], row[C], row[D], row[Felelet2]});
+    return ReasonTable(SqliteDb::open(db.path())).find(fingerprint).value_or(Reason{});
+}
+
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -57,12 +70,15 @@ std::vector<QStringList> itemsUpTo250() {
     return {makeItem(1, 10), makeItem(250, 20), makeItem(100, 30)};
 }
 
+// Questions without a category get the first topic, so that they are not left out for that.
+const TopicChoice kFirstTopic{0, std::nullopt};
+
 // Fails the import with ExchangeError and checks that the database still holds what it held.
 void expectRefused(const QString& file, ExchangeFormat format, bool replace, const QString& messagePart) {
     TempDatabase db(itemsUpTo250());
     const auto before = db.items().items;
     try {
-        ItemExchange::importItems(file, db.path(), format, replace);
+        ItemExchange::importItems(file, db.path(), format, replace, kFirstTopic);
         QFAIL("the import was not refused");
     } catch (const ExchangeError& e) {
         QVERIFY2(e.message().contains(messagePart), qPrintable(e.message()));
@@ -102,6 +118,11 @@ private slots:
         QCOMPARE(rows[3][Mondat], QStringLiteral("Which word is a verb?"));
         QCOMPARE(rows[3][Szint] + rows[3][Kulcs1] + rows[3][Kulcs2], QStringLiteral("110"));
         QCOMPARE(rows[3][Sorrend], rows[3][Sorszam]);
+        // Its general feedback, under an English category, is the teacher's English reason.
+        const Reason reason = reasonOf(db, rows[3]);
+        QCOMPARE(reason.english + '|' + reason.hungarian, QStringLiteral("Verbs name actions.|"));
+        QVERIFY(reason.byTeacher);
+        QVERIFY(reasonOf(db, rows[0]).isEmpty());
         std::set<QString> orders;
         for (const QStringList& row : db.items().items)
             orders.insert(row[Sorrend2]);
@@ -130,6 +151,9 @@ private slots:
         QCOMPARE(rows[0][Felelet1], QStringLiteral("Yesterday we went to the cinema & the café."));
         // "Igeidők használata/2. szint": the topic's Hungarian name and a Hungarian level.
         QCOMPARE(rows[0][Szint] + rows[0][Kulcs1] + rows[0][Kulcs2], QStringLiteral("21a"));
+        // ... so its general feedback is the Hungarian reason.
+        const Reason reason = reasonOf(db, rows[0]);
+        QCOMPARE(reason.english + '|' + reason.hungarian, QStringLiteral("|A yesterday múlt időt kér: went."));
         // Plain text is taken as it stands, markup-like characters included.
         QCOMPARE(rows[1][Mondat], QStringLiteral("Which word is a verb? <b> stays"));
         QCOMPARE(rows[1][Felelet2], QStringLiteral("D"));
@@ -144,13 +168,14 @@ private slots:
 
     void aikenAsDocumented() {
         TempDatabase db(itemsUpTo250());
+        // Aiken has no categories: the questions take the topic chosen for them.
         const ImportSummary s = ItemExchange::importItems(fixture("platform-aiken.txt"), db.path(),
-                                                          ExchangeFormat::Aiken, false);
+                                                          ExchangeFormat::Aiken, false, {1, std::nullopt});
         QCOMPARE(s.imported, 2);
         const auto rows = rowsFrom(db, 251);
         QCOMPARE(rows[0][Mondat], QStringLiteral("Which word completes the sentence? We ...... football every Saturday."));
         QCOMPARE(rows[0][Felelet2] + rows[0][Szint], QStringLiteral("B1"));
-        QCOMPARE(rows[0][Kulcs1], QString()); // Aiken has no categories
+        QCOMPARE(rows[0][Kulcs1] + rows[0][Kulcs2], TopicCatalogue::topic(1).kulcs1 + TopicCatalogue::topic(1).kulcs2.value_or("0"));
         QCOMPARE(rows[1][C] + rows[1][Felelet2], QStringLiteral("ParisC"));
         QCOMPARE(linesOf(s.notes), std::vector<int>{8});
         QCOMPARE(linesOf(s.skipped), (std::vector<int>{14, 20, 27, 34}));
@@ -161,9 +186,140 @@ private slots:
 
         TempDatabase windows(itemsUpTo250());
         const ImportSummary crlf = ItemExchange::importItems(fixture("platform-aiken-crlf.txt"), windows.path(),
-                                                             ExchangeFormat::Aiken, false);
+                                                             ExchangeFormat::Aiken, false, {0, 1});
         QCOMPARE(crlf.imported, 1);
         QCOMPARE(rowsFrom(windows, 251)[0][Felelet1], QStringLiteral("First line d here."));
+    }
+
+    // Questions whose category names no topic take the chosen one, and the chosen level where the
+    // category names none either; without a choice they are left out, and nothing without a topic is written.
+    void questionsWithoutTopic_data() {
+        QTest::addColumn<int>("topic"); // -1: none chosen
+        QTest::addColumn<int>("level"); // 0: none chosen
+        QTest::addColumn<QStringList>("levels");
+        QTest::addColumn<std::vector<int>>("skipped");
+        QTest::newRow("no choice") << -1 << 0 << QStringList{"2"} << std::vector<int>{3, 7};
+        QTest::newRow("topic") << 4 << 0 << QStringList{"3", "1", "2"} << std::vector<int>{};
+        QTest::newRow("topic and level") << 4 << 2 << QStringList{"3", "2", "2"} << std::vector<int>{};
+    }
+
+    void questionsWithoutTopic() {
+        QFETCH(int, topic);
+        QFETCH(int, level);
+        QFETCH(QStringList, levels);
+        QFETCH(std::vector<int>, skipped);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("topics.gift");
+        writeFile(path, "$CATEGORY: Lexora English/Level 3\n\n"
+                        "She {~go =goes ~going ~gone} home.\n\n"
+                        "$CATEGORY: $course$/top/Default for English 2\n\n"
+                        "He {=can ~cans ~to can ~canning} swim.\n\n"
+                        "$CATEGORY: Lexora English/Modals/Level 2\n\n"
+                        "You {~must =needn't ~can ~may} come.\n");
+        const ReadResult read = ItemExchange::readFile(path, ExchangeFormat::Gift);
+        QCOMPARE(ItemExchange::unplaced(read).withoutTopic, 2);
+        QCOMPARE(ItemExchange::unplaced(read).withoutLevel, 1);
+        TopicChoice choice;
+        if (topic >= 0)
+            choice.topic = topic;
+        if (level > 0)
+            choice.level = level;
+        TempDatabase db(itemsUpTo250());
+        const ImportSummary s = ItemExchange::store(read, db.path(), false, choice);
+        QCOMPARE(linesOf(s.skipped), skipped);
+        const auto rows = rowsFrom(db, 251);
+        QCOMPARE(int(rows.size()), levels.size());
+        for (size_t i = 0; i < rows.size(); ++i) {
+            QCOMPARE(rows[i][Szint], levels[int(i)]);
+            QVERIFY(TopicCatalogue::nameKey(rows[i][Kulcs1], rows[i][Kulcs2]));
+        }
+        if (topic >= 0)
+            QCOMPARE(rows[0][Kulcs1] + rows[0][Kulcs2], TopicCatalogue::topic(topic).kulcs1 + TopicCatalogue::topic(topic).kulcs2.value_or("0"));
+    }
+
+    // Importing the same file again adds nothing: each question is already an item of the database.
+    void secondImportAddsNothing_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("items");
+        QTest::newRow("gift") << "platform-export.gift" << int(ExchangeFormat::Gift) << 4;
+        QTest::newRow("xml") << "platform-export.xml" << int(ExchangeFormat::MoodleXml) << 2;
+        QTest::newRow("aiken") << "platform-aiken.txt" << int(ExchangeFormat::Aiken) << 2;
+    }
+
+    void secondImportAddsNothing() {
+        QFETCH(QString, file);
+        QFETCH(int, format);
+        QFETCH(int, items);
+        TempDatabase db(itemsUpTo250());
+        QCOMPARE(ItemExchange::importItems(fixture(file), db.path(), ExchangeFormat(format), false, kFirstTopic).imported,
+                 items);
+        const auto before = db.items().items;
+        const ImportSummary again =
+            ItemExchange::importItems(fixture(file), db.path(), ExchangeFormat(format), false, kFirstTopic);
+        QCOMPARE(again.imported, 0);
+        QCOMPARE(again.duplicates.size(), size_t(items));
+        QVERIFY2(again.duplicates[0].text.contains("item 251"), qPrintable(again.duplicates[0].text));
+        QCOMPARE(db.items().items, before);
+        // Put in place of the items, the questions are all new again.
+        QCOMPARE(ItemExchange::importItems(fixture(file), db.path(), ExchangeFormat(format), true, kFirstTopic).imported,
+                 items);
+    }
+
+    // A question the file repeats is taken once; one that differs in the key alone is another item.
+    void repeatedQuestionIsTakenOnce() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("twice.gift");
+        writeFile(path, "She {~go =goes ~going ~gone} home.\n\nShe {~go =goes ~going ~gone} home.\n\n"
+                        "She {=go ~goes ~going ~gone} home.\n");
+        TempDatabase db(itemsUpTo250());
+        const ImportSummary s = ItemExchange::importItems(path, db.path(), ExchangeFormat::Gift, true, kFirstTopic);
+        QCOMPARE(s.imported, 2);
+        QCOMPARE(linesOf(s.duplicates), std::vector<int>{3});
+        QVERIFY2(s.duplicates[0].text.contains("line 1"), qPrintable(s.duplicates[0].text));
+    }
+
+    // An Aiken file stands one part of a question on a line, and a line's beginning tells its kind: an
+    // item whose lines would be read as another kind is left out and reported, never written.
+    void aikenLeavesOutWhatWouldBreakTheFile_data() {
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("answerD");
+        QTest::addColumn<QString>("problem"); // empty: the item is written
+        QTest::newRow("answer line A)") << "A) first ......" << "d" << "answer line";
+        QTest::newRow("answer line b.") << "b. second ......" << "d" << "answer line";
+        QTest::newRow("after blanks") << "  C.\n......" << "d" << "answer line";
+        QTest::newRow("ANSWER line") << "ANSWER: ...... is it?" << "d" << "ANSWER line";
+        QTest::newRow("answer line, lower case") << "answer :......" << "d" << "ANSWER line";
+        QTest::newRow("one character") << "x" << "d" << "shorter";
+        QTest::newRow("empty answer") << "She ...... home." << " " << "answer D is empty";
+        QTest::newRow("letter inside") << "Plan A. is ...... ANSWER: yes" << "d" << "";
+        QTest::newRow("answer looks like a line") << "She ...... home." << "B) ANSWER: A" << "";
+        QTest::newRow("letter without a stop") << "A ...... day." << "d" << "";
+    }
+
+    void aikenLeavesOutWhatWouldBreakTheFile() {
+        QFETCH(QString, sentence);
+        QFETCH(QString, answerD);
+        QFETCH(QString, problem);
+        QStringList item = makeItem(2, 20);
+        item[Mondat] = sentence;
+        item[D] = answerD;
+        TempDatabase db({makeItem(1, 10), item});
+        QTemporaryDir dir;
+        const QString file = dir.filePath("out.txt");
+        const ExportSummary s = ItemExchange::exportItems(db.path(), file, ExchangeFormat::Aiken, 16);
+        const ReadResult back = ItemExchange::readFile(file, ExchangeFormat::Aiken);
+        QVERIFY(back.skipped.empty());
+        if (problem.isEmpty()) {
+            QVERIFY(s.unsafe.empty());
+            QCOMPARE(back.items.size(), size_t(2));
+            QCOMPARE(back.items[1].item.answers[3], answerD);
+            return;
+        }
+        QCOMPARE(s.written, 1);
+        QCOMPARE(linesOf(s.unsafe), std::vector<int>{2});
+        QVERIFY2(s.unsafe[0].text.contains(problem), qPrintable(s.unsafe[0].text));
+        QCOMPARE(back.items.size(), size_t(1));
     }
 
     // Files that cannot be read at all leave the database as it was, with a message that says why.
@@ -199,7 +355,7 @@ private slots:
         bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
         writeFile(path, bytes);
         TempDatabase db(itemsUpTo250());
-        QCOMPARE(ItemExchange::importItems(path, db.path(), ExchangeFormat::Gift, false).imported, 1);
+        QCOMPARE(ItemExchange::importItems(path, db.path(), ExchangeFormat::Gift, false, kFirstTopic).imported, 1);
         QCOMPARE(rowsFrom(db, 251)[0][Felelet1], QStringLiteral("Ő is here."));
     }
 
@@ -207,24 +363,61 @@ private slots:
     void beyondTheItemNumbersNothingIsWritten() {
         QTemporaryDir dir;
         const QString path = dir.filePath("many.gift");
-        // About 40,000 long questions make 50 MB.
-        const QByteArray longQuestion = "She {~go =goes ~going ~gone} to school" + QByteArray(" every day").repeated(130) + ".\n\n";
+        // About 40,000 long questions, each of its own (the same one twice is one item), make 50 MB.
+        const QByteArray longTail = QByteArray(" every day").repeated(130) + ".\n\n";
         QByteArray bytes;
-        while (bytes.size() < 50 * 1024 * 1024)
-            bytes += longQuestion;
+        for (int n = 1; bytes.size() < 50 * 1024 * 1024; ++n)
+            bytes += "She {~go =goes ~going ~gone} to school " + QByteArray::number(n) + longTail;
         writeFile(path, bytes);
-        expectRefused(path, ExchangeFormat::Gift, true, "item numbers end at 32767");
-        const QByteArray question = "She {~go =goes ~going ~gone} to school every day, and so does her brother.\n\n";
+        expectRefused(path, ExchangeFormat::Gift, true, "item numbers end at 32,767");
+        const auto questions = [](int count) {
+            QByteArray out;
+            for (int n = 1; n <= count; ++n)
+                out += "She {~go =goes ~going ~gone} to school on day " + QByteArray::number(n) + ".\n\n";
+            return out;
+        };
 
         // After number 32600 there is room for 167 items: 300 are refused whole, 167 fit.
         TempDatabase db({makeItem(1, 10), makeItem(32600, 20)});
         const QString few = dir.filePath("few.gift");
-        writeFile(few, question.repeated(300));
+        writeFile(few, questions(300));
         const auto before = db.items().items;
-        QVERIFY_THROWS_EXCEPTION(ExchangeError, ItemExchange::importItems(few, db.path(), ExchangeFormat::Gift, false));
+        QVERIFY_THROWS_EXCEPTION(ExchangeError,
+                                 ItemExchange::importItems(few, db.path(), ExchangeFormat::Gift, false, kFirstTopic));
         QCOMPARE(db.items().items, before);
-        writeFile(few, question.repeated(167));
-        QCOMPARE(ItemExchange::importItems(few, db.path(), ExchangeFormat::Gift, false).lastNumber, 32767);
+        writeFile(few, questions(167));
+        QCOMPARE(ItemExchange::importItems(few, db.path(), ExchangeFormat::Gift, false, kFirstTopic).lastNumber, 32767);
+    }
+
+    // A failure's numbers are written as its language writes them.
+    void failureNumbersInTheWorkingLanguage_data() {
+        QTest::addColumn<int>("langcode");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("en") << 16 << "The file holds 32,767 items, but item numbers end at 32,767 and the highest in";
+        QTest::newRow("hu") << 116 << u8"A fájlban 32\u00a0767 mondat van, de a sorszámok 32\u00a0767-ig tartanak";
+        QTest::newRow("es") << 216 << u8"El archivo contiene 32.767 oraciones, pero los números terminan en 32.767";
+        QTest::newRow("fr") << 316 << u8"Le fichier contient 32\u202f767 fiches, mais les numéros s'arrêtent à 32\u202f767";
+    }
+
+    void failureNumbersInTheWorkingLanguage() {
+        QFETCH(int, langcode);
+        QFETCH(QString, text);
+        const ExchangeError error(exchangetext::noRoomForNumbers, {32767, 32767, 250, 32517});
+        QVERIFY2(error.in(langcode).startsWith(text), qPrintable(error.in(langcode)));
+    }
+
+    // Every failure text keeps to the program's word for an item and to French typography.
+    void failureTextsKeepTheRules() {
+        using namespace exchangetext;
+        static const QRegularExpression ordinarySpaceBeforeMark(QStringLiteral(" [:;?!]"));
+        for (const Translated& text : {cannotRead, tooLarge, badUtf16, notUtf8, cannotWrite, notQuiz, badXml, noQuiz,
+                                       tooFewPlaces, nothingToReplaceWith, noRoomForNumbers}) {
+            const QString fr = text.in(316);
+            QVERIFY2(!fr.contains(ordinarySpaceBeforeMark), qPrintable(fr));
+            QVERIFY2(!fr.contains("exercice") && !fr.contains("phrase"), qPrintable(fr));
+            QVERIFY2(!text.in(216).contains("ejercicio"), text.es);
+            QVERIFY2(!text.in(116).contains("feladat"), text.hu);
+        }
     }
 
     void oversizedFileIsRefusedBeforeReading() {
@@ -242,7 +435,7 @@ private slots:
         const auto before = db.items().items;
         db.setReadOnly();
         QVERIFY_THROWS_EXCEPTION(StoreError, ItemExchange::importItems(fixture("platform-aiken.txt"), db.path(),
-                                                                       ExchangeFormat::Aiken, true));
+                                                                       ExchangeFormat::Aiken, true, kFirstTopic));
         db.setReadOnly(false);
         QCOMPARE(db.items().items, before);
     }

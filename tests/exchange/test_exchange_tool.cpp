@@ -1,6 +1,10 @@
 #include "data/itembank.h"
+#include "data/itemfingerprint.h"
+#include "data/reasons.h"
+#include "data/sqlitedb.h"
 #include "data/topics.h"
 #include "exchange/aikenformat.h"
+#include "exchange/giftformat.h"
 #include "exchange/moodlexmlformat.h"
 #include "exchange/textfile.h"
 
@@ -118,7 +122,12 @@ ItemBank specialCharacters() {
          "e#f", "{g}:h\\", "", "B", "1", "d"},
         {"2", "2", "12", "3", "At the end ......", "x & y", "<p>", "1/2", "don't", "", "C", "a", "4"},
         {"3", "3", "13", "1", "...... comes first: really.", "It", "Ő", "ñ", "ç", "", "A", "", ""},
+        // Texts that begin as a format marker does, the sentence with the answers after it.
+        {"4", "4", "14", "2", "[html] <b>Bold</b> ......", "[markdown]*a*", "[moodle]", "[PLAIN] c", "[d]", "", "A",
+         "1", "d"},
     };
+    bank.reasons.resize(bank.items.size());
+    bank.reasons[3].english = QStringLiteral("[html] stays <i>text</i>.");
     for (QStringList& item : bank.items) {
         QString filled = item[Mondat];
         filled.replace(kGap, item[A + item[Felelet2][0].unicode() - 'A']);
@@ -135,6 +144,22 @@ QStringList kept(const QStringList& item, bool withCategory) {
     if (withCategory)
         fields << item[Szint] << (topic ? QString::number(*topic) : QString());
     return fields;
+}
+
+QString fingerprintOf(const QStringList& item) {
+    return itemFingerprint(ItemContent{item[Mondat], item[A], item[B], item[C], item[D], item[Felelet2]});
+}
+
+// A reason with the characters question files give a meaning to.
+const Reason kTeacherReason{"\"Students\" = plural {many}, so it is are ~ #1 \\ & <b>, not 'is'.",
+                            u8"Többes szám: {students} = diákok, ezért ~are & <i>are</i> kell.", true};
+
+// Gives the database's first item (right answer "are") the teacher's reason and takes the second one's away.
+void writeReasons(const QString& database) {
+    const auto items = ItemBank::readDatabase(database).items;
+    const ReasonTable table(SqliteDb::open(database));
+    table.write(fingerprintOf(items[0]), kTeacherReason);
+    table.write(fingerprintOf(items[1]), Reason{});
 }
 
 } // namespace
@@ -157,7 +182,7 @@ private slots:
         QCOMPARE(questions.size(), 550);
         for (int i = 0; i < questions.size(); ++i)
             compareWithItem(questions[i].toObject(), items[size_t(i)]);
-        QCOMPARE(questions[0].toObject()["title"].toString(), QStringLiteral("Item 1"));
+        QCOMPARE(questions[0].toObject()["title"].toString(), QStringLiteral("en_data1 1"));
         // The first category names the first item's topic and level in Hungarian.
         QCOMPARE(parsed[0].toObject()["title"].toString(), QStringLiteral("Lexora English/Ige/1. szint"));
     }
@@ -171,9 +196,16 @@ private slots:
         const QString gift = dir.filePath("special.gift");
         QCOMPARE(tool({"export", "--format", "gift", db, gift}).exitCode, 0);
         const QJsonArray questions = choiceQuestions(parsedGift(gift));
-        QCOMPARE(questions.size(), 3);
-        for (int i = 0; i < 3; ++i)
+        QCOMPARE(questions.size(), 4);
+        for (int i = 0; i < 4; ++i)
             compareWithItem(questions[i].toObject(), bank.items[size_t(i)]);
+        QCOMPARE(questions[3].toObject()["feedback"].toString(), bank.reasons[3].english);
+        // Our own reader takes the same texts back.
+        const ReadResult back = GiftFormat::read(TextFile::read(gift));
+        QCOMPARE(back.items.size(), size_t(4));
+        for (size_t i = 0; i < 4; ++i)
+            QCOMPARE(kept(back.items[i].item.toRow(0, 0), true), kept(bank.items[i], true));
+        QCOMPARE(back.items[3].item.reason, bank.reasons[3].english);
     }
 
     void xmlExportIsValidAndReadsBack() {
@@ -231,7 +263,8 @@ private slots:
         const QString file = dir.filePath("questions");
         const Run exported = tool({"export", "--format", format, "--lang", "es", source, file});
         QVERIFY2(exported.exitCode == 0, qPrintable(exported.err));
-        const Run imported = tool({"import", "--format", format, "--replace", file, target});
+        // An Aiken file names no topic; the items keep theirs through the other formats.
+        const Run imported = tool({"import", "--format", format, "--replace", "--topic", "0", file, target});
         QVERIFY2(imported.exitCode == 0 && imported.err.isEmpty(), qPrintable(imported.err));
         const auto before = ItemBank::readDatabase(source).items;
         const auto after = ItemBank::readDatabase(target).items;
@@ -242,12 +275,119 @@ private slots:
         }
     }
 
+    // The reason goes out as the question's general feedback in the export's language and comes
+    // back as the teacher's reason in that language; an item without one has no feedback.
+    void reasonTravelsAsGeneralFeedback_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("lang");
+        for (const char* format : {"gift", "moodle-xml"}) {
+            for (const char* lang : {"en", "hu", "fr"})
+                QTest::addRow("%s %s", format, lang) << QString::fromLatin1(format) << QString::fromLatin1(lang);
+        }
+    }
+
+    void reasonTravelsAsGeneralFeedback() {
+        QFETCH(QString, format);
+        QFETCH(QString, lang);
+        QTemporaryDir dir;
+        const QString source = shippedCopy(dir, "en_data2", "source.mdb");
+        writeReasons(source);
+        const QString file = dir.filePath("questions");
+        QCOMPARE(tool({"export", "--format", format, "--lang", lang, source, file}).exitCode, 0);
+        const bool hungarian = lang == "hu";
+        const QString reason = kTeacherReason.inLanguage(hungarian);
+        if (format == "gift") {
+            REQUIRE_TOOL(parserInstalled(), QStringLiteral("The npm package gift-pegjs"));
+            const QJsonArray questions = choiceQuestions(parsedGift(file));
+            QCOMPARE(questions[0].toObject()["feedback"].toString(), reason);
+            QVERIFY(questions[1].toObject()["feedback"].isNull());
+        } else {
+            const QString xmllint = QStandardPaths::findExecutable("xmllint");
+            REQUIRE_TOOL(!xmllint.isEmpty(), QStringLiteral("xmllint"));
+            const auto feedback = [&](int n) {
+                return run(xmllint, {"--xpath", QStringLiteral("string((//question[@type='multichoice'])[%1]"
+                                                               "/generalfeedback/text)").arg(n), file}).out.trimmed();
+            };
+            QCOMPARE(feedback(1), "<p>" + reason.toHtmlEscaped() + "</p>");
+            QCOMPARE(feedback(2), QString());
+        }
+
+        const QString target = shippedCopy(dir, "en_data3", "target.mdb");
+        const Run imported = tool({"import", "--format", format, "--replace", file, target});
+        QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+        const auto items = ItemBank::readDatabase(target).items;
+        const ReasonTable table(SqliteDb::open(target));
+        const std::optional<Reason> back = table.find(fingerprintOf(items[0]));
+        QVERIFY(back);
+        QVERIFY(back->byTeacher);
+        QCOMPARE(back->inLanguage(hungarian), reason);
+        QCOMPARE(back->inLanguage(!hungarian), QString());
+        QVERIFY(!table.find(fingerprintOf(items[1])));
+    }
+
+    // The tab-separated bank carries both reasons of a database to another one.
+    void reasonSurvivesTheBankRoundTrip() {
+        QTemporaryDir dir;
+        const QString source = shippedCopy(dir, "en_data2", "source.mdb");
+        writeReasons(source);
+        const QString bank = dir.filePath("bank.tsv");
+        QCOMPARE(tool({"export", source, bank}).exitCode, 0);
+        const QString target = shippedCopy(dir, "en_data3", "target.mdb");
+        const Run imported = tool({"import", bank, target});
+        QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+        const auto items = ItemBank::readDatabase(target).items;
+        const ReasonTable table(SqliteDb::open(target));
+        const std::optional<Reason> back = table.find(fingerprintOf(items[0]));
+        QVERIFY(back);
+        QCOMPARE(back->english, kTeacherReason.english);
+        QCOMPARE(back->hungarian, kTeacherReason.hungarian);
+        QVERIFY(back->byTeacher);
+        QVERIFY(!table.find(fingerprintOf(items[1])));
+    }
+
+    // Questions of every shipped bank exported into one category of the platform keep names of their own.
+    void questionNamesOfTwoBanksDiffer_data() {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("gift") << "gift";
+        QTest::newRow("moodle-xml") << "moodle-xml";
+    }
+
+    void questionNamesOfTwoBanksDiffer() {
+        QFETCH(QString, format);
+        if (format == "gift")
+            REQUIRE_TOOL(parserInstalled(), QStringLiteral("The npm package gift-pegjs"));
+        QTemporaryDir dir;
+        QStringList names;
+        size_t items = 0;
+        for (const QString& bank : kShippedBanks) {
+            const QString db = shippedCopy(dir, bank, bank + ".mdb");
+            const QString file = dir.filePath(bank + ".questions");
+            QCOMPARE(tool({"export", "--format", format, db, file}).exitCode, 0);
+            items += ItemBank::readDatabase(db).items.size();
+            if (format == "gift") {
+                for (const auto& q : choiceQuestions(parsedGift(file)))
+                    names << q.toObject()["title"].toString();
+            } else {
+                static const QRegularExpression name("<name>\\s*<text>([^<]*)</text>");
+                for (const auto& match : name.globalMatch(QString::fromUtf8(TextFile::readBytes(file))))
+                    names << match.captured(1);
+            }
+        }
+        QCOMPARE(size_t(names.size()), items);
+        QVERIFY(names.contains("enpool1d 1") && names.contains("en_data3 1"));
+        names.removeDuplicates();
+        QCOMPARE(size_t(names.size()), items);
+    }
+
     void toolRefusesWhatItCannotUse() {
         QTemporaryDir dir;
         const QString db = shippedCopy(dir, "en_data2", "en_data2.mdb");
         QCOMPARE(tool({"export", "--format", "qti", db, dir.filePath("x")}).exitCode, 2);
         QCOMPARE(tool({"export", "--format", "gift", "--lang", "de", db, dir.filePath("x")}).exitCode, 2);
         QCOMPARE(tool({"import", "--format", "gift", "--lang", "hu", dir.filePath("x"), db}).exitCode, 2);
+        QCOMPARE(tool({"import", "--format", "aiken", "--topic", "23", dir.filePath("x"), db}).exitCode, 2);
+        QCOMPARE(tool({"import", "--format", "aiken", "--topic", "0", "--level", "4", dir.filePath("x"), db}).exitCode, 2);
+        QCOMPARE(tool({"export", "--format", "gift", "--topic", "0", db, dir.filePath("x")}).exitCode, 2);
         // The program never makes a database: importing into a missing one fails and creates no file.
         QFile gift(dir.filePath("one.gift"));
         QVERIFY(gift.open(QIODevice::WriteOnly));
@@ -256,9 +396,17 @@ private slots:
         const Run missing = tool({"import", "--format", "gift", gift.fileName(), dir.filePath("none.mdb")});
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(!QFile::exists(dir.filePath("none.mdb")));
-        const Run added = tool({"import", "--format", "gift", gift.fileName(), db});
+        // A question without a category is left out until a topic is given for it.
+        const Run withoutTopic = tool({"import", "--format", "gift", gift.fileName(), db});
+        QCOMPARE(withoutTopic.exitCode, 0);
+        QVERIFY2(withoutTopic.err.contains("one.gift:1: skipped: its category names no topic"), qPrintable(withoutTopic.err));
+        QVERIFY2(withoutTopic.out.contains("0 items added, 1 questions skipped"), qPrintable(withoutTopic.out));
+        const Run added = tool({"import", "--format", "gift", "--topic", "7", "--level", "3", gift.fileName(), db});
         QCOMPARE(added.exitCode, 0);
         QVERIFY2(added.out.contains("1 items added as numbers 70 to 70"), qPrintable(added.out));
+        const QStringList row = ItemBank::readDatabase(db).items.back();
+        QCOMPARE(row[Szint], QStringLiteral("3"));
+        QCOMPARE(TopicCatalogue::nameKey(row[Kulcs1], row[Kulcs2]).value_or(-1), TopicCatalogue::topic(7).captionKey);
     }
 };
 

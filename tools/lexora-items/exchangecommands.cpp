@@ -3,6 +3,7 @@
 
 #include "data/storeerror.h"
 #include "exchange/itemexchange.h"
+#include "data/topics.h"
 #include "text/captions.h"
 
 #include <QTextStream>
@@ -21,8 +22,16 @@ struct Arguments {
     ExchangeFormat format = ExchangeFormat::Gift;
     int langcode = LangCode::English;
     bool replace = false;
+    TopicChoice choice;
     QStringList paths;
 };
+
+// A whole number from `low` to `high`, or nothing.
+std::optional<int> numberIn(const QString& text, int low, int high) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok && n >= low && n <= high ? std::optional<int>(n) : std::nullopt;
+}
 
 std::optional<Arguments> parse(QStringList args, bool exporting) {
     Arguments parsed;
@@ -45,6 +54,14 @@ std::optional<Arguments> parse(QStringList args, bool exporting) {
             parsed.langcode = codes[index];
         } else if (arg == "--replace" && !exporting) {
             parsed.replace = true;
+        } else if (arg == "--topic" && !exporting && !args.isEmpty()) {
+            parsed.choice.topic = numberIn(args.takeFirst(), 0, TopicCatalogue::count - 1);
+            if (!parsed.choice.topic)
+                return std::nullopt;
+        } else if (arg == "--level" && !exporting && !args.isEmpty()) {
+            parsed.choice.level = numberIn(args.takeFirst(), 1, 3);
+            if (!parsed.choice.level)
+                return std::nullopt;
         } else if (arg.startsWith("--")) {
             return std::nullopt;
         } else {
@@ -71,9 +88,12 @@ void report(const QString& file, const std::vector<ExchangeNote>& notes, const Q
 const char* exchangeUsage() {
     return "  lexora-items export --format gift|aiken|moodle-xml [--lang en|hu|es|fr] DATABASE OUT\n"
            "                                            write the items as a question file\n"
-           "  lexora-items import --format gift|aiken|moodle-xml [--replace] IN DATABASE\n"
+           "  lexora-items import --format gift|aiken|moodle-xml [--replace] [--level N] [--topic K] IN DATABASE\n"
            "                                            add (or with --replace: put in place of the items)\n"
-           "                                            the questions of a file to an existing database\n";
+           "                                            the questions of a file to an existing database;\n"
+           "                                            those whose category names no topic get topic K\n"
+           "                                            (the Topic menu's entry, 0 to 22) and level N (1 to 3)\n"
+           "                                            where it names none, or are skipped without --topic\n";
 }
 
 int exportQuestions(QStringList args) {
@@ -84,6 +104,8 @@ int exportQuestions(QStringList args) {
         const ExportSummary summary = ItemExchange::exportItems(a->paths[0], a->paths[1], a->format, a->langcode);
         for (const ExchangeNote& note : summary.skipped)
             err() << a->paths[0] << ": item " << note.line << " skipped: " << note.text << '\n';
+        for (const ExchangeNote& note : summary.unsafe)
+            err() << a->paths[0] << ": item " << note.line << " left out of the file: " << note.text << '\n';
         out() << a->paths[1] << ": " << summary.written << " questions written\n";
         return 0;
     } catch (const ExchangeError& e) {
@@ -101,13 +123,15 @@ int importQuestions(QStringList args) {
     const QString& file = a->paths[0];
     const QString& database = a->paths[1];
     try {
-        const ImportSummary summary = ItemExchange::importItems(file, database, a->format, a->replace);
+        const ImportSummary summary = ItemExchange::importItems(file, database, a->format, a->replace, a->choice);
         report(file, summary.skipped, QStringLiteral("skipped"));
+        report(file, summary.duplicates, QStringLiteral("already held"));
         report(file, summary.notes, QStringLiteral("note"));
         out() << database << ": " << summary.imported << " items " << (summary.replaced ? "put in place" : "added");
         if (summary.imported > 0)
             out() << " as numbers " << summary.firstNumber << " to " << summary.lastNumber;
-        out() << ", " << summary.skipped.size() << " questions skipped\n";
+        out() << ", " << summary.skipped.size() << " questions skipped, " << summary.duplicates.size()
+              << " already in the database\n";
         return 0;
     } catch (const ExchangeError& e) {
         err() << e.message() << '\n';

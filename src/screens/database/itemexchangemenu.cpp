@@ -4,6 +4,8 @@
 #include "app/appcontext.h"
 #include "app/window.h"
 #include "data/storeerror.h"
+#include "data/topics.h"
+#include "exchange/categorypath.h"
 #include "exchange/itemexchange.h"
 #include "text/captions.h"
 #include "text/translated.h"
@@ -35,6 +37,21 @@ const Translated kAddChoice{"Keep them and add the imported items after them",
                             u8"Les garder et ajouter les fiches importées après elles"};
 const Translated kReplaceChoice{"Replace them with the imported items", u8"Az importált mondatok lépjenek a helyükre",
                                 u8"Sustituirlas por las importadas", u8"Les remplacer par les fiches importées"};
+const Translated kTopicPrompt{
+    "Questions of the file in a category that names no topic: %1. Which topic should they have? Without a choice "
+    "they are left out.",
+    u8"A fájl témát meg nem nevező kategóriában álló kérdései: %1. Melyik témába kerüljenek? Ha nem választ, "
+    u8"kimaradnak.",
+    u8"Preguntas del archivo en una categoría que no indica ningún tema: %1. ¿Qué tema deben tener? Si no elige "
+    u8"ninguno, se omitirán.",
+    u8"Questions du fichier dans une catégorie qui ne nomme aucun thème\u00a0: %1. Quel thème leur donner\u00a0? "
+    u8"Sans choix, elles seront laissées de côté."};
+const Translated kLevelPrompt{
+    "Which level should the questions put under \u201c%1\u201d have? Without a choice they are left out.",
+    u8"Melyik szintre kerüljenek a(z) \u201e%1\u201d témába sorolt kérdések? Ha nem választ, kimaradnak.",
+    u8"¿Qué nivel deben tener las preguntas que pasan al tema «%1»? Si no elige ninguno, se omitirán.",
+    u8"Quel niveau donner aux questions placées dans le thème «\u00a0%1\u00a0»\u00a0? Sans choix, elles seront "
+    u8"laissées de côté."};
 const Translated kConfirmReplace{
     "All items of the database will be replaced by the items read from the file (%1). Replace them?",
     u8"Az adatbázis összes mondata helyére a fájlból beolvasott mondatok (%1) kerülnek. Lecseréli őket?",
@@ -47,12 +64,25 @@ const Translated kExportSkipped{"Items left out, as their right answer is not A,
                                 u8"Kimaradt mondatok, mert a helyes válaszuk nem A, B, C vagy D (%1): %2",
                                 u8"Oraciones omitidas porque su respuesta correcta no es A, B, C ni D (%1): %2",
                                 u8"Fiches omises, car leur bonne réponse n'est pas A, B, C ou D (%1)\u00a0: %2"};
+const Translated kAikenUnsafe{
+    "Items left out of the Aiken file, as their sentence would be read as an answer line or the ANSWER line, or "
+    "an answer is empty (%1): %2",
+    u8"Az Aiken-fájlból kimaradt mondatok, mert a beolvasó program válaszsornak vagy ANSWER-sornak venné a "
+    u8"mondatukat, vagy üres valamelyik válaszuk (%1): %2",
+    u8"Oraciones omitidas del archivo Aiken porque su texto se leería como una línea de respuesta o como la línea "
+    u8"ANSWER, o porque tienen una respuesta vacía (%1): %2",
+    u8"Fiches omises du fichier Aiken, car leur phrase serait lue comme une ligne de réponse ou comme la ligne "
+    u8"ANSWER, ou parce qu'une de leurs réponses est vide (%1)\u00a0: %2"};
 const Translated kAdded{"Items added: %1 (numbers %2 to %3).", u8"Bekerült mondatok: %1 (sorszám: %2–%3).",
                         u8"Oraciones añadidas: %1 (números %2 a %3).", u8"Fiches ajoutées\u00a0: %1 (numéros %2 à %3)."};
 const Translated kReplaced{"Items put in place of those of the database: %1 (numbers 1 to %2).",
                            u8"Az adatbázis mondatai helyére került mondatok: %1 (sorszám: 1–%2).",
                            u8"Oraciones que sustituyen a las de la base de datos: %1 (números 1 a %2).",
                            u8"Fiches mises à la place de celles de la base de données\u00a0: %1 (numéros 1 à %2)."};
+const Translated kDuplicates{"Questions left out as the database already holds the same item: %1.",
+                             u8"Kihagyott kérdések, mert az adatbázisban már van ugyanilyen mondat: %1.",
+                             u8"Preguntas omitidas porque la base de datos ya tiene la misma oración: %1.",
+                             u8"Questions omises, car la base de données contient déjà la même fiche\u00a0: %1."};
 const Translated kNoneImported{"No item was imported.", u8"Egy mondat sem került be.",
                                u8"No se ha importado ninguna oración.", u8"Aucune fiche n'a été importée."};
 const Translated kSkipped{"Questions of the file that were skipped (%1):", u8"A fájl kimaradt kérdései (%1):",
@@ -101,6 +131,10 @@ int ItemExchangeMenu::langcode() const {
     return m_ctx.globals.langcode.value_or(LangCode::English);
 }
 
+QString ItemExchangeMenu::number(qint64 n) const {
+    return localNumber(n, langcode());
+}
+
 void ItemExchangeMenu::language() {
     setCaption(m_export, kExportEntry.in(langcode()));
     setCaption(m_import, kImportEntry.in(langcode()));
@@ -122,6 +156,29 @@ std::optional<bool> ItemExchangeMenu::chooseReplace(const QString& title) {
     if (!chosen || (*chosen != 0 && *chosen != 1))
         return std::nullopt;
     return *chosen == 1;
+}
+
+TopicChoice ItemExchangeMenu::chooseTopic(const ReadResult& read, const QString& title) {
+    const Unplaced unplaced = ItemExchange::unplaced(read);
+    if (unplaced.withoutTopic == 0)
+        return {};
+    QStringList topics;
+    for (int n = 0; n < TopicCatalogue::count; ++n)
+        topics << CategoryPath::topicName(n, langcode());
+    const std::optional<int> topic = m_ctx.platform.chooseOne(
+        m_window, title, kTopicPrompt.in(langcode()).arg(number(unplaced.withoutTopic)), topics);
+    if (!topic || *topic < 0 || *topic >= int(topics.size()))
+        return {};
+    if (unplaced.withoutLevel == 0)
+        return {*topic, std::nullopt};
+    QStringList levels;
+    for (int level = 1; level <= 3; ++level)
+        levels << CategoryPath::levelName(level, langcode());
+    const std::optional<int> level =
+        m_ctx.platform.chooseOne(m_window, title, kLevelPrompt.in(langcode()).arg(topics[*topic]), levels);
+    if (!level || *level < 0 || *level >= int(levels.size()))
+        return {};
+    return {*topic, *level + 1};
 }
 
 void ItemExchangeMenu::fail(const QString& text, const QString& title) {
@@ -159,10 +216,12 @@ bool ItemExchangeMenu::importItems(const QString& title) {
         return false;
     try {
         const ReadResult read = ItemExchange::readFile(file, *format);
-        if (*replace && !read.items.empty() &&
-            !m_ctx.platform.confirm(m_window, kConfirmReplace.in(langcode()).arg(count(read.items.size())), title))
+        const TopicChoice choice = chooseTopic(read, title);
+        const size_t placed = read.items.size() - size_t(choice.topic ? 0 : ItemExchange::unplaced(read).withoutTopic);
+        if (*replace && placed > 0 &&
+            !m_ctx.platform.confirm(m_window, kConfirmReplace.in(langcode()).arg(number(qint64(placed))), title))
             return false;
-        const ImportSummary summary = ItemExchange::store(read, m_ctx.globals.dbpath, *replace);
+        const ImportSummary summary = ItemExchange::store(read, m_ctx.globals.dbpath, *replace, choice);
         m_ctx.platform.message(m_window, importReport(summary), title, MessageIcon::Information);
         return summary.imported > 0;
     } catch (const ExchangeError& e) {
@@ -173,18 +232,18 @@ bool ItemExchangeMenu::importItems(const QString& title) {
     return false;
 }
 
-QString ItemExchangeMenu::count(size_t n) const {
-    return Messages::number(qint64(n), langcode());
-}
-
 QString ItemExchangeMenu::exportReport(const ExportSummary& summary, const QString& file) const {
-    QString text = kWritten.in(langcode()).arg(count(summary.written)).arg(QFileInfo(file).fileName());
-    if (!summary.skipped.empty()) {
+    QString text = kWritten.in(langcode()).arg(number(summary.written)).arg(QFileInfo(file).fileName());
+    const auto list = [&](const std::vector<ExchangeNote>& items, const Translated& heading) {
+        if (items.empty())
+            return;
         QStringList numbers;
-        for (const ExchangeNote& note : summary.skipped)
-            numbers << QString::number(note.line);
-        text += QLatin1Char('\n') + kExportSkipped.in(langcode()).arg(count(summary.skipped.size())).arg(numbers.join(", "));
-    }
+        for (const ExchangeNote& note : items)
+            numbers << QString::number(note.line); // item numbers as the Database screen shows them
+        text += QLatin1Char('\n') + heading.in(langcode()).arg(number(qint64(items.size()))).arg(numbers.join(", "));
+    };
+    list(summary.skipped, kExportSkipped);
+    list(summary.unsafe, kAikenUnsafe);
     return text;
 }
 
@@ -193,17 +252,22 @@ QString ItemExchangeMenu::importReport(const ImportSummary& summary) const {
     if (summary.imported == 0)
         text = kNoneImported.in(langcode());
     else if (summary.replaced)
-        text = kReplaced.in(langcode()).arg(count(summary.imported)).arg(summary.lastNumber);
+        text = kReplaced.in(langcode()).arg(number(summary.imported)).arg(summary.lastNumber);
     else
-        text = kAdded.in(langcode()).arg(count(summary.imported)).arg(summary.firstNumber).arg(summary.lastNumber);
+        text = kAdded.in(langcode())
+                   .arg(number(summary.imported))
+                   .arg(summary.firstNumber)
+                   .arg(summary.lastNumber);
+    if (!summary.duplicates.empty())
+        text += QLatin1Char('\n') + kDuplicates.in(langcode()).arg(number(qint64(summary.duplicates.size())));
     const auto list = [&](const std::vector<ExchangeNote>& notes, const Translated& heading) {
         if (notes.empty())
             return;
-        text += QStringLiteral("\n\n") + heading.in(langcode()).arg(count(notes.size()));
+        text += QStringLiteral("\n\n") + heading.in(langcode()).arg(number(qint64(notes.size())));
         for (size_t i = 0; i < notes.size() && i < size_t(kListedLines); ++i)
             text += QLatin1Char('\n') + kLine.in(langcode()).arg(notes[i].line).arg(notes[i].text);
         if (notes.size() > size_t(kListedLines))
-            text += QLatin1Char('\n') + kMore.in(langcode()).arg(count(notes.size() - size_t(kListedLines)));
+            text += QLatin1Char('\n') + kMore.in(langcode()).arg(number(qint64(notes.size()) - kListedLines));
     };
     list(summary.skipped, kSkipped);
     list(summary.notes, kNoted);

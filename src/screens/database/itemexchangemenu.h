@@ -15,10 +15,12 @@ namespace lexora {
 struct AppContext;
 struct ExportSummary;
 struct ImportSummary;
+struct TopicChoice;
 
 // The Database screen's entries for question files: "Export items..." and "Import items..." in the
 // Options menu. They ask for the format and the file through the platform, write or read the file,
-// and tell the teacher in the working language what was written or skipped. The screen saves what
+// and tell the teacher in the working language what was written or skipped. Questions whose category
+// names no topic get the topic and level the teacher chooses, or are left out. The screen saves what
 // is pending in its boxes before either runs, and shows the items afresh after an import.
 class ItemExchangeMenu {
 public:
@@ -34,12 +36,13 @@ public:
 
 private:
     int langcode() const;
+    // A number as the working language writes it.
+    QString number(qint64 n) const;
     std::optional<ExchangeFormat> chooseFormat(const QString& title);
     std::optional<bool> chooseReplace(const QString& title);
+    TopicChoice chooseTopic(const ReadResult& read, const QString& title);
     QString exportReport(const ExportSummary& summary, const QString& file) const;
     QString importReport(const ImportSummary& summary) const;
-    // A count in the working language's way of writing numbers.
-    QString count(size_t n) const;
     void fail(const QString& text, const QString& title);
 
     AppContext& m_ctx;

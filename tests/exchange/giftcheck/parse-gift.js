@@ -1,5 +1,5 @@
 // Reads a GIFT file with the independent parser and prints, as JSON, each multiple-choice
-// question's name, stem and answers, and every category, in file order.
+// question's name, stem, answers and general feedback, and every category, in file order.
 "use strict";
 const fs = require("fs");
 const gift = require("gift-pegjs");
@@ -16,6 +16,7 @@ const out = questions.map((q) => {
         right: q.choices.filter((c) => c.isCorrect).map((c) => c.text.text),
         wrong: q.choices.filter((c) => !c.isCorrect).map((c) => c.text.text),
         order: q.choices.map((c) => c.text.text),
+        feedback: q.globalFeedback ? q.globalFeedback.text : null,
     };
 });
 process.stdout.write(JSON.stringify(out));

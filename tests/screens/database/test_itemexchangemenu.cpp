@@ -1,5 +1,6 @@
 #include "app/appcontext.h"
 #include "data/itemview.h"
+#include "data/topics.h"
 #include "screens/database/databasescreen.h"
 #include "text/captions.h"
 
@@ -119,6 +120,44 @@ private slots:
                                                     "Questions of the file that were skipped (1):\n"
                                                     "line 7: a true/false question, not a multiple-choice one"));
         QVERIFY(f.platform().questions.front().choices.contains("Moodle XML"));
+
+        // The same file again: both questions are items already.
+        form.importFrom(Gift, dir.filePath("two.gift"), Add);
+        QCOMPARE(form.screen->boundView()->count(), before + 2);
+        QVERIFY(form.lastMessage().startsWith("No item was imported.\n"
+                                              "Questions left out as the database already holds the same item: 2.\n"));
+    }
+
+    // An Aiken file names no topic: the teacher chooses topic and level, or leaves its questions out.
+    void importAsksTheTopicOfQuestionsWithoutOne() {
+        ProgramFixture f;
+        Form1 form(f, LangCode::French);
+        QTemporaryDir dir;
+        const QString file = writeFile(dir, "two.txt", "She ...... home.\nA. go\nB. goes\nC. going\nD. gone\nANSWER: B\n\n"
+                                                       "He ...... swim.\nA. can\nB. cans\nC. to can\nD. canning\nANSWER: A\n");
+        const auto before = f.database().items().items;
+        f.platform().answerChoice(int(Aiken));
+        f.platform().answerFileName(file);
+        f.platform().answerChoice(int(Add));
+        f.platform().answerChoice(std::nullopt);
+        form.entry("mnuImportItems")->trigger();
+        QCOMPARE(f.database().items().items, before);
+        QVERIFY(f.platform().questions.back().text.startsWith(
+            u8"Questions du fichier dans une catégorie qui ne nomme aucun thème\u00a0: 2."));
+        QVERIFY(form.lastMessage().contains(u8"ligne 1\u00a0: its category names no topic"));
+
+        f.platform().answerChoice(int(Aiken));
+        f.platform().answerFileName(file);
+        f.platform().answerChoice(int(Add));
+        f.platform().answerChoice(3);
+        f.platform().answerChoice(1);
+        form.entry("mnuImportItems")->trigger();
+        QCOMPARE(f.platform().questions.back().choices, (QStringList{"Niveau 1", "Niveau 2", "Niveau 3"}));
+        const auto items = f.database().items().items;
+        QCOMPARE(items.size(), before.size() + 2);
+        QCOMPARE(items.back()[Szint], QStringLiteral("2"));
+        QCOMPARE(TopicCatalogue::nameKey(items.back()[Kulcs1], items.back()[Kulcs2]).value_or(-1),
+                 TopicCatalogue::topic(3).captionKey);
     }
 
     // Replacing asks first; No leaves every item where it was, Yes puts the file's items in their place.
@@ -138,7 +177,8 @@ private slots:
         QCOMPARE(f.database().items().items.size(), size_t(2));
         QCOMPARE(form.screen->boundView()->count(), 2);
         QCOMPARE(form.sentenceBox(), QStringLiteral("You ...... come if you are busy."));
-        QVERIFY(form.lastMessage().startsWith(QString::fromUtf8("Fiches mises à la place de celles de la base de données\u00a0: 2 (numéros 1 à 2).")));
+        QVERIFY(form.lastMessage().startsWith(
+            u8"Fiches mises à la place de celles de la base de données\u00a0: 2 (numéros 1 à 2)."));
     }
 
     void unreadableFileIsToldAndChangesNothing() {
