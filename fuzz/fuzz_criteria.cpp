@@ -11,6 +11,7 @@
 // break is the text to match), and the match is compared with a plain reference matcher.
 
 #include "fuzzsupport.h"
+#include "text/messages.h"
 
 #include "data/criteria.h"
 #include "data/itemstore.h"
@@ -146,7 +147,7 @@ void checkCriterion(const QString& text, Table& table) {
         criterion = Criterion::parse(text, *table.def);
     } catch (const StoreError& e) {
         FUZZ_CHECK(e.kind() == StoreError::Kind::BadCriterion || e.kind() == StoreError::Kind::UnknownField,
-                   e.message());
+                   Messages::english(e));
         return;
     }
     const auto& columns = criterion->columns();

@@ -108,10 +108,6 @@ public:
                m_kind == Kind::Busy || m_kind == Kind::Io;
     }
 
-    // The text in English, for the tools and for logs. Screens show the text in the working
-    // language: Messages::of(error, langcode).
-    QString message() const;
-
 private:
     // A short technical form for what(): the reason's number and the details.
     static std::string summary(Reason reason, const QStringList& details) {

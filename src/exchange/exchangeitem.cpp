@@ -152,4 +152,35 @@ QString ExchangeError::in(int langcode) const {
     return Messages::fill(m_text.in(langcode), filled(m_details, langcode));
 }
 
+namespace {
+
+bool unwritable(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r')
+            return true;
+        if (c == 0xFFFE || c == 0xFFFF)
+            return true;
+        if (QChar::isHighSurrogate(c)) {
+            if (i + 1 >= text.size() || !text.at(i + 1).isLowSurrogate())
+                return true;
+            ++i;
+        } else if (QChar::isLowSurrogate(c)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool ExchangeItem::holdsUnwritableCharacter() const {
+    if (unwritable(sentence) || unwritable(reason))
+        return true;
+    for (const QString& answer : answers)
+        if (unwritable(answer))
+            return true;
+    return false;
+}
+
 } // namespace lexora

@@ -70,6 +70,11 @@ struct ExchangeItem {
     // Sentence, answers and key, as they are stored: what the item's reason belongs to.
     ItemContent content() const;
     bool hasGap() const;
+    // Whether a text of the item holds a character no question file can carry as it is: a
+    // control character other than tab and line breaks, a non-character or half a surrogate
+    // pair. A Moodle XML file cannot hold them at all, so such an item would not come back
+    // the same from a round trip: it is left out on the way in and on the way out.
+    bool holdsUnwritableCharacter() const;
 };
 
 // A question read from a file, with the line it starts on and what its category says.

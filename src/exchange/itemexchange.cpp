@@ -23,6 +23,9 @@ namespace lexora {
 
 namespace {
 
+// Why an item holding a character no question file can carry is left out.
+const QString kUnwritable = QStringLiteral("it holds a control character, which question files cannot carry");
+
 // Values a new item's sorrend2 is usually drawn from; beyond them up to the 16-bit end when they run out.
 constexpr int kUsualSorrend2 = 3000;
 
@@ -176,7 +179,10 @@ ExportSummary ItemExchange::exportItems(const QString& database, const QString& 
         if (std::optional<ExchangeItem> item = ExchangeItem::fromRow(row)) {
             // Hungarian files carry the Hungarian reasons; English, Spanish and French ones the English.
             item->reason = bank.reasonOf(i).inLanguage(langcode == LangCode::Hungarian);
-            items.push_back(std::move(*item));
+            if (item->holdsUnwritableCharacter())
+                summary.unwritable.push_back({row.value(0).toInt(), kUnwritable});
+            else
+                items.push_back(std::move(*item));
         } else
             summary.skipped.push_back(
                 {row.value(0).toInt(), QStringLiteral("its right answer \"%1\" is not one of A, B, C, D").arg(row.value(10))});
@@ -199,8 +205,9 @@ ExportSummary ItemExchange::exportItems(const QString& database, const QString& 
     return summary;
 }
 
-ReadResult ItemExchange::readFile(const QString& file, ExchangeFormat format) {
-    const QByteArray bytes = TextFile::readBytes(file);
+namespace {
+
+ReadResult readWhole(const QByteArray& bytes, const QString& file, ExchangeFormat format) {
     switch (format) {
     case ExchangeFormat::Gift:
         return GiftFormat::read(TextFile::decode(bytes, file));
@@ -210,6 +217,23 @@ ReadResult ItemExchange::readFile(const QString& file, ExchangeFormat format) {
         return MoodleXmlFormat::read(bytes, file);
     }
     return {};
+}
+
+} // namespace
+
+ReadResult ItemExchange::readFile(const QString& file, ExchangeFormat format) {
+    ReadResult read = readWhole(TextFile::readBytes(file), file, format);
+    std::vector<ImportedItem> kept;
+    for (ImportedItem& item : read.items) {
+        if (item.item.holdsUnwritableCharacter())
+            read.skipped.push_back({item.line, kUnwritable});
+        else
+            kept.push_back(std::move(item));
+    }
+    read.items = std::move(kept);
+    std::stable_sort(read.skipped.begin(), read.skipped.end(),
+                     [](const ExchangeNote& a, const ExchangeNote& b) { return a.line < b.line; });
+    return read;
 }
 
 ImportSummary ItemExchange::importItems(const QString& file, const QString& database, ExchangeFormat format,

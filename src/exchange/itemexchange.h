@@ -14,6 +14,7 @@ struct ExportSummary {
     int written = 0;
     std::vector<ExchangeNote> skipped; // items that cannot be questions; `line` is the item's number
     std::vector<ExchangeNote> unsafe;  // items left out of an Aiken file as they would break it (the same)
+    std::vector<ExchangeNote> unwritable; // items holding characters no question file carries (the same)
 };
 
 // What an import did.

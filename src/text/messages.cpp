@@ -407,4 +407,8 @@ QString of(const StoreError& error, int langcode) {
     return fill(it->second.in(langcode), args);
 }
 
+QString english(const StoreError& error) {
+    return of(error, LangCode::English);
+}
+
 } // namespace lexora::Messages

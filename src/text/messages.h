@@ -29,6 +29,8 @@ QString text(Id id, int langcode, const QStringList& args = {});
 
 // What went wrong in the store, in the working language.
 QString of(const StoreError& error, int langcode);
+// The same in English, for the tools and for logs.
+QString english(const StoreError& error);
 
 // A detail that the system or the database engine gives in English (a file not found, a
 // permission denied, a full disk, a locked database ...), told in the working language when its

@@ -1,4 +1,5 @@
 #include "data/criteria.h"
+#include "text/messages.h"
 #include "data/storeerror.h"
 
 #include <QTest>
@@ -129,7 +130,7 @@ private slots:
             QFAIL("the criterion was accepted");
         } catch (const StoreError& e) {
             QCOMPARE(int(e.kind()), kind);
-            QVERIFY(!e.message().isEmpty());
+            QVERIFY(!Messages::english(e).isEmpty());
         }
     }
 

@@ -4,6 +4,7 @@
 // nothing with it; every shipped bank and test database still opens.
 
 #include "data/connectionguard.h"
+#include "text/messages.h"
 #include "data/itembank.h"
 #include "data/itemstore.h"
 #include "data/schemacheck.h"
@@ -27,7 +28,7 @@ template <typename F> std::pair<StoreError::Kind, QString> errorOf(F&& f) {
     try {
         f();
     } catch (const StoreError& e) {
-        return {e.kind(), e.message()};
+        return {e.kind(), Messages::english(e)};
     }
     return {StoreError::Kind(-1), QString()};
 }

@@ -322,6 +322,37 @@ private slots:
         QCOMPARE(back.items.size(), size_t(1));
     }
 
+    // A control character cannot travel in every question file (a Moodle XML file cannot hold it at
+    // all), so an item holding one would change on a round trip: it is left out coming in and going
+    // out, and reported (found by fuzzing).
+    void controlCharactersNeitherComeInNorGoOut_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("Aiken answer") << int(ExchangeFormat::Aiken)
+                                      << QByteArray("She ...... home.\nA. go\nB. go\x0f" "es\nC. going\nD. gone\nANSWER: A\n\n"
+                                                    "He ...... home.\nA. go\nB. goes\nC. going\nD. gone\nANSWER: B\n");
+        QTest::newRow("GIFT sentence") << int(ExchangeFormat::Gift)
+                                       << QByteArray("She \x01{~go =goes ~going ~gone} home.\n\nHe {~go =goes ~going ~gone} home.\n");
+    }
+    void controlCharactersNeitherComeInNorGoOut() {
+        QFETCH(int, format);
+        QFETCH(QByteArray, file);
+        QTemporaryDir dir;
+        writeFile(dir.filePath("in.txt"), file);
+        const ReadResult read = ItemExchange::readFile(dir.filePath("in.txt"), ExchangeFormat(format));
+        QCOMPARE(read.items.size(), size_t(1));
+        QCOMPARE(linesOf(read.skipped), std::vector<int>{1});
+        QVERIFY2(read.skipped[0].text.contains("control character"), qPrintable(read.skipped[0].text));
+
+        QStringList item = makeItem(2, 20);
+        item[B] = QStringLiteral("be\x0f" "ng");
+        TempDatabase db({makeItem(1, 10), item});
+        const ExportSummary s =
+            ItemExchange::exportItems(db.path(), dir.filePath("out.xml"), ExchangeFormat::MoodleXml, 16);
+        QCOMPARE(s.written, 1);
+        QCOMPARE(linesOf(s.unwritable), std::vector<int>{2});
+    }
+
     // Files that cannot be read at all leave the database as it was, with a message that says why.
     void unreadableFilesChangeNothing() {
         QTemporaryDir dir;

@@ -11,6 +11,7 @@
 //       follows it) and "done <rows>" when the order is stored.
 
 #include "app/platform.h"
+#include "text/messages.h"
 #include "data/itemview.h"
 #include "data/sqlitedb.h"
 #include "data/storeerror.h"
@@ -108,7 +109,7 @@ int main(int argc, char** argv) {
         if (args.size() == 4 && args[1] == QLatin1String("reshuffle"))
             return reshuffle(args[2], args[3].toUInt());
     } catch (const StoreError& e) {
-        std::fprintf(stderr, "%s\n", qPrintable(e.message()));
+        std::fprintf(stderr, "%s\n", qPrintable(Messages::english(e)));
         return 2;
     }
     std::fprintf(stderr, "usage: robustness_child hold <database> | reshuffle <database> <seed>\n");

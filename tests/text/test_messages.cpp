@@ -82,7 +82,7 @@ private slots:
         } catch (const StoreError& e) {
             QCOMPARE(e.reason(), StoreError::Reason::FileMissing);
             QCOMPARE(e.details(), QStringList{missing});
-            QCOMPARE(e.message(), QString("The database file %1 does not exist.").arg(missing));
+            QCOMPARE(Messages::english(e), QString("The database file %1 does not exist.").arg(missing));
             QCOMPARE(Messages::of(e, LangCode::Hungarian), QString::fromUtf8("Az adatbázisfájl nem létezik: ") + missing);
             QCOMPARE(Messages::of(e, LangCode::French),
                      QString::fromUtf8("Le fichier de base de données %1 n'existe pas.").arg(missing));

@@ -1,4 +1,5 @@
 #include "console.h"
+#include "text/messages.h"
 #include "exchangecommands.h"
 
 #include "data/storeerror.h"
@@ -106,12 +107,14 @@ int exportQuestions(QStringList args) {
             err() << a->paths[0] << ": item " << note.line << " skipped: " << note.text << '\n';
         for (const ExchangeNote& note : summary.unsafe)
             err() << a->paths[0] << ": item " << note.line << " left out of the file: " << note.text << '\n';
+        for (const ExchangeNote& note : summary.unwritable)
+            err() << a->paths[0] << ": item " << note.line << " left out of the file: " << note.text << '\n';
         out() << a->paths[1] << ": " << summary.written << " questions written\n";
         return 0;
     } catch (const ExchangeError& e) {
         err() << e.message() << '\n';
     } catch (const StoreError& e) {
-        err() << e.message() << '\n';
+        err() << Messages::english(e) << '\n';
     }
     return 1;
 }
@@ -136,7 +139,7 @@ int importQuestions(QStringList args) {
     } catch (const ExchangeError& e) {
         err() << e.message() << '\n';
     } catch (const StoreError& e) {
-        err() << e.message() << '\n';
+        err() << Messages::english(e) << '\n';
     }
     err() << database << ": nothing was written\n";
     return 1;

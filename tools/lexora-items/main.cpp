@@ -2,6 +2,7 @@
 // checks banks, and moves items between a database and the text form.
 
 #include "data/itembank.h"
+#include "text/messages.h"
 #include "data/storeerror.h"
 #include "data/topics.h"
 #include "text/commandline.h"
@@ -156,7 +157,7 @@ int main(int argc, char** argv) {
             return 0;
         }
     } catch (const StoreError& e) {
-        err() << e.message() << '\n';
+        err() << Messages::english(e) << '\n';
         return 1;
     }
     return usage();

@@ -1,4 +1,5 @@
 #include "worksheetcommand.h"
+#include "text/messages.h"
 
 #include "console.h"
 
@@ -128,7 +129,7 @@ int worksheetCommand(int argc, char** argv) {
             console::err() << "only " << sheet.items.size() << " items match; the sheet has all of them\n";
         return 0;
     } catch (const StoreError& e) {
-        console::err() << e.message() << '\n';
+        console::err() << Messages::english(e) << '\n';
     } catch (const std::invalid_argument& e) {
         return worksheetUsage(QString::fromStdString(e.what()));
     } catch (const std::exception& e) {

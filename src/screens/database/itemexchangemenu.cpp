@@ -73,6 +73,12 @@ const Translated kAikenUnsafe{
     u8"ANSWER, o porque tienen una respuesta vacía (%1): %2",
     u8"Fiches omises du fichier Aiken, car leur phrase serait lue comme une ligne de réponse ou comme la ligne "
     u8"ANSWER, ou parce qu'une de leurs réponses est vide (%1)\u00a0: %2"};
+const Translated kUnwritable{
+    "Items left out as they hold a control character, which question files cannot carry (%1): %2",
+    u8"Kimaradt mondatok, mert vezérlőkaraktert tartalmaznak, amelyet a kérdésfájlok nem tudnak tárolni (%1): %2",
+    u8"Oraciones omitidas porque contienen un carácter de control, que los archivos de preguntas no admiten (%1): %2",
+    u8"Fiches omises, car elles contiennent un caractère de contrôle, que les fichiers de questions ne peuvent pas "
+    u8"contenir (%1)\u00a0: %2"};
 const Translated kAdded{"Items added: %1 (numbers %2 to %3).", u8"Bekerült mondatok: %1 (sorszám: %2–%3).",
                         u8"Oraciones añadidas: %1 (números %2 a %3).", u8"Fiches ajoutées\u00a0: %1 (numéros %2 à %3)."};
 const Translated kReplaced{"Items put in place of those of the database: %1 (numbers 1 to %2).",
@@ -244,6 +250,7 @@ QString ItemExchangeMenu::exportReport(const ExportSummary& summary, const QStri
     };
     list(summary.skipped, kExportSkipped);
     list(summary.unsafe, kAikenUnsafe);
+    list(summary.unwritable, kUnwritable);
     return text;
 }
 

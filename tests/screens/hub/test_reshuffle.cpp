@@ -1,4 +1,5 @@
 #include "app/realplatform.h"
+#include "text/messages.h"
 #include "data/itemview.h"
 #include "data/sqlitedb.h"
 #include "screens/hub/reshuffle.h"
@@ -128,7 +129,7 @@ private slots:
         ScriptedPlatform platform;
         const Reshuffle::Result result = reshuffle(db, platform);
         QCOMPARE(int(result.outcome), int(Reshuffle::Outcome::Failed));
-        QVERIFY(result.problem && result.problem->message().contains("cannot be written"));
+        QVERIFY(result.problem && Messages::english(*result.problem).contains("cannot be written"));
         QCOMPARE(sequence(db), before);
     }
 
@@ -146,7 +147,7 @@ private slots:
         const Reshuffle::Result result = Reshuffle(*view, platform).run();
         QCOMPARE(int(result.outcome), int(Reshuffle::Outcome::Failed));
         QVERIFY(result.problem.has_value());
-        QVERIFY2(result.problem->message().contains("refused"), qPrintable(result.problem->message()));
+        QVERIFY2(Messages::english(*result.problem).contains("refused"), qPrintable(Messages::english(*result.problem)));
         QCOMPARE(platform.drawsLeft(), size_t(0)); // no walk after a refusal
         rawSql(db.path(), "DROP TRIGGER refuse");
         QCOMPARE(sequence(db), (std::map<int, int>{{1, 100}, {2, 200}, {3, 300}}));
@@ -166,7 +167,7 @@ private slots:
         platform.queueDraws({draw(100), draw(1499)});
         const Reshuffle::Result result = reshuffle(db, platform);
         QCOMPARE(int(result.outcome), int(Reshuffle::Outcome::Failed));
-        QVERIFY(result.problem && result.problem->message().contains("item number 2"));
+        QVERIFY(result.problem && Messages::english(*result.problem).contains("item number 2"));
         const auto after = sequence(db);
         QCOMPARE(after.at(1), 1);
         QCOMPARE(after.at(2), 2);
