@@ -24,7 +24,7 @@ const Translated kNames[] = {
     {"Choose answer %1", "%1 válasz kiválasztása", "Elegir la respuesta %1", "Choisir la réponse %1"},
     {"Right", "Helyes", "Correcto", "Juste"},
     {"Wrong", "Hibás", "Incorrecto", "Faux"},
-    {"Time left", "Hátralévő idő", "Tiempo restante", "Temps restant"},
+    {"Time used", "Eltelt idő", "Tiempo transcurrido", "Temps écoulé"},
     {"Solution", "Megoldás", "Solución", "Solution"},
     {"Letter of the right answer", "A helyes válasz betűje", "Letra de la respuesta correcta",
      "Lettre de la bonne réponse"},
@@ -43,6 +43,9 @@ public:
         if (t != QAccessible::Description)
             return QAccessibleWidget::text(t);
         const auto* label = static_cast<const QLabel*>(widget());
+        // A label not on show (the solution before it is asked for) tells nothing of what it holds.
+        if (!label->isVisible())
+            return QString();
         if (label->textFormat() != Qt::RichText)
             return label->text().trimmed();
         QTextDocument document;
@@ -108,10 +111,8 @@ void announceWhenShown(QWidget* control, Platform& platform) {
 }
 
 void Platform::announce(QWidget* control) {
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent alert(control, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    speak(control, face ? face->text(QAccessible::Name) : control->accessibleName());
 }
 
 } // namespace lexora

@@ -16,7 +16,7 @@ enum class Spoken {
     Choice,       // the option that chooses an answer (with its letter)
     Right,        // the green box
     Wrong,        // the red box
-    TimeLeft,     // the gauge of the timed Test
+    TimeUsed,     // the gauge of the timed Test, which fills as the time of an item runs
     Solution,     // the explanation of the right answer
     RightLetter,  // the letter of the right answer
     ItemNumber,   // the running number of the item on show

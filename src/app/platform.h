@@ -61,8 +61,12 @@ public:
     virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) = 0;
     virtual void beep() = 0;
     // Tells screen readers that a control has just appeared (the green or the red box), so
-    // they say its name; the program sends an accessibility alert.
+    // they say its name at once (through speak).
     virtual void announce(QWidget* control);
+    // Has screen readers say `text` at once, in the window of `control`: for a moment the text
+    // is the description of the control that holds the focus there, a change that screen
+    // readers speak as it happens.
+    virtual void speak(QWidget* control, const QString& text);
 
     // A modal question with Yes and No; true for Yes.
     virtual bool confirm(QWidget* parent, const QString& text, const QString& title) = 0;

@@ -3,6 +3,7 @@
 #include "app/accesskeys.h"
 #include "app/appcontext.h"
 #include "app/optionpanel.h"
+#include "app/spokentexts.h"
 #include "app/window.h"
 #include "data/itemview.h"
 #include "data/storeerror.h"
@@ -211,6 +212,7 @@ void HubScreen::language() {
     setCaption(m_mnuhow, ctx().caption(29));
     setCaption(m_mnuabout, ctx().caption(30));
     setCaption(m_mnudatabases, ctx().caption(33));
+    m_frame->setAccessibleName(SpokenTexts::tasksGroup(ctx().globals.langcode.value_or(LangCode::English)));
 }
 
 void HubScreen::bindData1() {

@@ -1,6 +1,7 @@
 #include "screens/practice/practicescreen.h"
 
 #include "app/accessibility.h"
+#include "app/spokentexts.h"
 #include "app/appcontext.h"
 #include "app/window.h"
 #include "data/itemstore.h"
@@ -56,8 +57,6 @@ PracticeScreen::PracticeScreen(AppContext& context)
     : Screen(context, ScreenId::Practice, QStringLiteral("Spgyak")), m_c(PracticeControls::build(this, canvas())) {
     setClientSizeTwips(9600, 7020);
     connectControls();
-    announceWhenShown(m_c.label[19], context.platform);
-    announceWhenShown(m_c.label[20], context.platform);
 }
 
 void PracticeScreen::connectControls() {
@@ -122,6 +121,25 @@ void PracticeScreen::language() {
     state().titleword = PracticeCaptions::titleWord(lang);
     setCaption(this, PracticeCaptions::windowTitle(lang));
     nameControls(this, lang);
+    m_c.frame3D1->setAccessibleName(SpokenTexts::answersGroup(lang));
+    m_c.frame3D1->setAccessibleDescription(SpokenTexts::answersHelp(lang));
+    m_c.frame3D1->setToolTip(SpokenTexts::answersHelp(lang));
+    nameChoices();
+}
+
+std::array<QLabel*, 4> PracticeScreen::answerLabels() const {
+    return {label(14), label(12), label(15), label(16)};
+}
+
+void PracticeScreen::nameChoices() {
+    SpokenTexts::nameChoices({m_c.option[2], m_c.option[3], m_c.option[4], m_c.option[5]}, answerLabels());
+}
+
+void PracticeScreen::speakItem() {
+    std::array<QString, 4> answers;
+    for (size_t i = 0; i < 4; ++i)
+        answers[i] = answerLabels()[i]->text();
+    ctx().platform.speak(this, SpokenTexts::item(langcode(), label(22)->text(), label(13)->text(), answers));
 }
 
 // ---------------------------------------------------------------- presenting and checking
@@ -147,15 +165,19 @@ void PracticeScreen::Command3_Click() {
                  true);
         if (!m_c.command[10]->isHidden()) {
             g.itemsdone = 0;
-            Command10_Click();
+            // As the random Next does on its own: a failed draw ends only the draw.
+            handler([this] { drawRandomItem(); });
             setShown({m_c.command[5], m_c.command[7], m_c.command[8], m_c.command[9], label(23)}, false);
         } else {
             display(selection());
         }
-        // In random mode Next (Command2) is hidden: no focus and no default button then.
-        if (!giveFocus(m_c.command[2]))
-            return;
-        setDefaultButton(m_c.command[2]);
+        // In random mode Next (Command2) is hidden: no default button then, and the focus
+        // goes to the answers rather than staying on Close, where Enter would leave.
+        if (giveFocus(m_c.command[2]))
+            setDefaultButton(m_c.command[2]);
+        else
+            m_c.option[2]->setFocus(Qt::OtherFocusReason);
+        speakItem();
     });
 }
 
@@ -179,6 +201,7 @@ void PracticeScreen::display(const ItemView& view, bool withLevel) {
     label(17)->setText(felelet1);
     if (withLevel)
         label(27)->setText(szint);
+    nameChoices();
 }
 
 void PracticeScreen::Option3D_Click(int index) {
@@ -197,6 +220,8 @@ void PracticeScreen::oke() {
         giveFocus(m_c.command[2]);
     else if (!m_c.command[10]->isHidden())
         giveFocus(m_c.command[10]);
+    // Said after the focus has moved, so the verdict is not cut short by the button's name.
+    ctx().platform.announce(right ? label(19) : label(20));
 }
 
 void PracticeScreen::clearChoice() {
@@ -208,10 +233,15 @@ void PracticeScreen::Command1_Click() {
     handler([this] {
         setShown({label(17), label(18)}, true);
         giveFocus(state().seqmode == 1 ? m_c.command[2] : m_c.command[10]);
+        ctx().platform.speak(this, SpokenTexts::solution(langcode(), label(18)->text(), label(17)->text()));
     });
 }
 
 bool PracticeScreen::formKeyPress(QKeyEvent* event) {
+    if (SpokenTexts::isReadAgain(event) && m_c.frame3D1->isVisible()) {
+        speakItem();
+        return true;
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     const QString text = event->text();
@@ -279,11 +309,19 @@ void PracticeScreen::Command2_Click() {
         }
         display(sel);
         setNumber(label(30), s.selpos);
+        speakItem();
     });
 }
 
 void PracticeScreen::Command10_Click() {
     handler([this] {
+        drawRandomItem();
+        speakItem();
+    });
+}
+
+void PracticeScreen::drawRandomItem() {
+    {
         Globals& g = ctx().globals;
         PracticeState& s = state();
         s.dbhandle = ItemStore::open(g.dbpath);
@@ -311,7 +349,7 @@ void PracticeScreen::Command10_Click() {
         setNumber(label(30), s.selpos);
         display(table);
         setShown({label(17), label(18), label(19), label(20), label(21)}, false);
-    });
+    }
 }
 
 void PracticeScreen::Command5_Click() {
@@ -367,6 +405,7 @@ void PracticeScreen::Command9_Click() {
 void PracticeScreen::afterRecordMove(SnapshotView& sel) {
     setNumber(label(30), state().selpos);
     clearChoice();
+    speakItem();
     // A move past either end leaves the item at that end on display; the selection goes
     // back onto it, so that the next move and the position count start from what is shown.
     if (sel.count() > 0 && !sel.hasCurrent())

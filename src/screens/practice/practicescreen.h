@@ -41,6 +41,7 @@ private:
     void Command6_Click();          // Close
     void Command2_Click();          // Next, sequential
     void Command10_Click();         // Next, random
+    void drawRandomItem();          // the body of the random Next, which Start runs too
     void Command5_Click();          // First
     void Command7_Click();          // Previous
     void Command8_Click();          // Next record
@@ -64,6 +65,10 @@ private:
     void check();
     void afterRecordMove(SnapshotView& selection);
     void noItemsSelected();
+
+    std::array<QLabel*, 4> answerLabels() const;
+    void nameChoices();
+    void speakItem();
 
     bool giveFocus(QWidget* widget);
     void message(int captionKey, MessageIcon icon);

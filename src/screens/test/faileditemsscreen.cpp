@@ -1,6 +1,8 @@
 #include "screens/test/faileditemsscreen.h"
 
 #include "app/accessibility.h"
+#include "app/accessiblecontrols.h"
+#include "app/spokentexts.h"
 #include "app/appcontext.h"
 #include "app/window.h"
 #include "data/storeerror.h"
@@ -72,6 +74,8 @@ void FailedItemsScreen::buildControls() {
     m_label9->hide();
     m_label10 = makeLabel(c, QStringLiteral("Label10"));
     m_label10->hide();
+    markSecret(m_label9);
+    markSecret(m_label10);
 
     m_command1 = makeButton(c, QStringLiteral("Command1"), 13.5);
     setCaption(m_command1, QStringLiteral("&S t a r t"));
@@ -94,8 +98,6 @@ void FailedItemsScreen::buildControls() {
     setColors(m_label18, QColor("#FF0000"));
     markSpoken(m_label17, Spoken::Right);
     markSpoken(m_label18, Spoken::Wrong);
-    announceWhenShown(m_label17, ctx().platform);
-    announceWhenShown(m_label18, ctx().platform);
     m_label19 = makeBadge(c, QStringLiteral("Label19"), QString(), "#008080", 13.5);
     m_label20 = makeItemLabel(c, QStringLiteral("Label20"));
     setColors(m_label20, QColor("#FFFFC0"), Qt::black);
@@ -183,6 +185,14 @@ void FailedItemsScreen::language() {
     }
     setCaption(this, CaptionCatalogue::caption(65, LangCode::English) + QStringLiteral("  ----  ") + taskWord(lang));
     nameControls(this, lang);
+    m_board.nameForScreenReaders(lang);
+    // Both read "Next": the names tell the next failed item from the next record.
+    m_command4->setAccessibleName(SpokenTexts::nextItem(lang));
+    m_command5->setAccessibleName(SpokenTexts::nextRecord(lang));
+}
+
+void FailedItemsScreen::speakItem() {
+    ctx().platform.speak(this, m_board.spoken(*ctx().globals.langcode));
 }
 
 // ---------------------------------------------------------------- load, unload, keys
@@ -209,6 +219,10 @@ void FailedItemsScreen::formUnload() {
 }
 
 bool FailedItemsScreen::formKeyPress(QKeyEvent* event) {
+    if (SpokenTexts::isReadAgain(event) && m_board.panel->isVisible()) {
+        speakItem();
+        return true;
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;
     const QString key = event->text();
@@ -255,6 +269,7 @@ void FailedItemsScreen::Command1_Click() {
     for (QLabel* label : {m_label30, m_label31, m_label32})
         label->show();
     abso();
+    speakItem();
 }
 
 void FailedItemsScreen::Option3D_Click(int index) {
@@ -262,12 +277,14 @@ void FailedItemsScreen::Option3D_Click(int index) {
     const bool right = m_label9->text() == m_label10->text();
     m_label17->setVisible(right);
     m_label18->setVisible(!right);
+    ctx().platform.announce(right ? m_label17 : m_label18);
 }
 
 void FailedItemsScreen::Command8_Click() {
     m_label19->show();
     m_label20->show();
     m_command2->setFocus();
+    ctx().platform.speak(this, SpokenTexts::solution(*ctx().globals.langcode, m_label19->text(), m_label20->text()));
 }
 
 bool FailedItemsScreen::onFailedItem() const {
@@ -310,6 +327,7 @@ void FailedItemsScreen::afterNavigation() {
     m_board.clearChoice();
     m_command2->setFocus();
     abso();
+    speakItem();
 }
 
 void FailedItemsScreen::Command4_Click() {
@@ -325,6 +343,7 @@ void FailedItemsScreen::Command4_Click() {
         hideBars();
         m_label19->hide();
         m_label20->hide();
+        speakItem();
     } else {
         ctx().platform.message(this, ctx().caption(84), state().msgtitle, MessageIcon::Information);
         m_board.panel->hide();
@@ -387,6 +406,7 @@ void FailedItemsScreen::showBoundRow() {
     m_label19->setText(boundText(row, "felelet2"));
     m_label10->setText(boundText(row, "felelet2"));
     m_label23->setText(boundText(row, "hiba"));
+    m_board.nameChoices();
 }
 
 } // namespace lexora

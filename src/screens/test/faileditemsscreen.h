@@ -52,6 +52,7 @@ private:
     void emptyTable();
     void abso();
     void showBoundRow();
+    void speakItem();
     void hideBars();
     bool onFailedItem() const;
 

@@ -366,7 +366,7 @@ private slots:
         for (int tick = 0; tick < 23; ++tick)
             f.fireTimer(ScreenId::Test, "Timer2");
         QCOMPARE(gauge->gaugeValue(), 10000);
-        QCOMPARE(gauge->value(), gauge->maximum()); // above the maximum: shown full
+        QCOMPARE(gauge->shownValue(), gauge->shownMaximum()); // above the maximum: shown full
         QVERIFY(run.timer("Timer2")->isEnabled());
         f.fireTimer(ScreenId::Test, "Timer2");
         QVERIFY(!run.timer("Timer2")->isEnabled()); // the bar stops at the delay

@@ -72,6 +72,7 @@ public:
     QByteArray printedPdf;
     int beeps = 0;
     QStringList announcements;
+    QStringList spoken; // what speak was given, in order
     int reseeds = 0;
     int endProcessCalls = 0;
     size_t drawsLeft() const { return m_draws.size(); }
@@ -83,6 +84,7 @@ public:
     void beep() override { ++beeps; }
     // Records "objectName: accessible name" of each control announced to screen readers.
     void announce(QWidget* control) override;
+    void speak(QWidget*, const QString& text) override { spoken << text; }
     bool confirm(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<int> chooseOne(QWidget* parent, const QString& title, const QString& prompt,
                                  const QStringList& choices) override;
