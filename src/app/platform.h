@@ -63,9 +63,8 @@ public:
     // Tells screen readers that a control has just appeared (the green or the red box), so
     // they say its name at once (through speak).
     virtual void announce(QWidget* control);
-    // Has screen readers say `text` at once, in the window of `control`: for a moment the text
-    // is the description of the control that holds the focus there, a change that screen
-    // readers speak as it happens.
+    // Has screen readers say `text` at once, in the window of `control`: a notification of the
+    // window that carries the text is shown afresh, which screen readers speak as it comes.
     virtual void speak(QWidget* control, const QString& text);
 
     // A modal question with Yes and No; true for Yes.

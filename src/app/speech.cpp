@@ -1,26 +1,62 @@
 #include "app/platform.h"
 
 #include <QAccessible>
-#include <QApplication>
+#include <QAccessibleWidget>
 #include <QWidget>
 
 namespace lexora {
 
-// Screen readers speak a change of the focused control's description as it happens; an
-// accessibility alert or an announcement is not passed on to them by the desktop bridge.
-// The description is given back at once, so the control reads as before when it is visited.
+namespace {
+
+const char* const kNotifierName = "spokenNotice";
+
+// An empty spot in a window that screen readers see as a notification: each time it is
+// shown, they say its name. A change of a name or a description is passed on by the
+// desktop bridge without its new text, and an alert not at all; a shown notification is
+// said as it comes.
+class Notifier : public QWidget {
+public:
+    explicit Notifier(QWidget* window) : QWidget(window) {
+        setObjectName(QLatin1String(kNotifierName));
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 1, 1);
+        hide();
+    }
+};
+
+class NotifierAccessible : public QAccessibleWidget {
+public:
+    explicit NotifierAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? widget()->accessibleName() : QString();
+    }
+};
+
+QAccessibleInterface* notifierFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("QWidget") && object->objectName() == QLatin1String(kNotifierName))
+        return new NotifierAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 void Platform::speak(QWidget* control, const QString& text) {
-    if (!QAccessible::isActive() || !control || text.isEmpty())
+    if (!control || text.isEmpty())
         return;
-    QWidget* target = QApplication::focusWidget();
-    if (!target || target->window() != control->window())
-        target = control->window();
-    // The change is reported by hand: setting a description reports nothing to the bridge.
-    const QString kept = target->accessibleDescription();
-    target->setAccessibleDescription(text);
-    QAccessibleEvent change(target, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&change);
-    target->setAccessibleDescription(kept);
+    static const bool installed = [] {
+        QAccessible::installFactory(notifierFactory);
+        return true;
+    }();
+    (void)installed;
+    QWidget* window = control->window();
+    auto* notifier = window->findChild<QWidget*>(QLatin1String(kNotifierName), Qt::FindDirectChildrenOnly);
+    if (!notifier)
+        notifier = new Notifier(window);
+    notifier->hide();
+    notifier->setAccessibleName(text);
+    notifier->show();
+    notifier->raise();
 }
 
 } // namespace lexora
