@@ -249,9 +249,18 @@ class Session:
         """Waits until everything in `patterns` (regular expressions) has been said since `mark`."""
         regexes = [re.compile(p, re.I) for p in patterns]
 
+        nudged = [time.monotonic()]
+
         def all_said():
             text = self.said(mark)
-            return all(r.search(text) for r in regexes)
+            if all(r.search(text) for r in regexes):
+                return True
+            # Orca's debug file is written in blocks: a key it echoes makes it write out
+            # what it has said so far.
+            if time.monotonic() - nudged[0] > 1.0:
+                key("shift")
+                nudged[0] = time.monotonic()
+            return False
 
         ok = wait_until(all_said, timeout, 0.1)
         text = self.said(mark)
