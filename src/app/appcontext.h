@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/explanations.h"
 #include "app/globals.h"
 #include "app/platform.h"
 #include "app/programfolder.h"
@@ -20,6 +21,8 @@ struct AppContext {
     ScreenRegistry screens;
     // Shipped databases that could not be copied into the user's folder at this start.
     std::vector<ProgramFolder::CopyFailure> copyFailures;
+    // The reasons of the items on display, with the installed banks as the fallback.
+    Explanations explanations;
 
     QString apppath() const { return lexora::apppath(programDir); }
     // The text of caption `key` in the working language.

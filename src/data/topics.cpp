@@ -1,7 +1,5 @@
 #include "data/topics.h"
 
-#include "text/captions.h"
-
 #include <array>
 #include <stdexcept>
 #include <string>
@@ -94,13 +92,6 @@ std::optional<int> TopicCatalogue::nameKey(const QString& kulcs1, const QString&
             return line.captionKey;
     }
     return std::nullopt;
-}
-
-QString TopicCatalogue::practiceTitle(int n, int langcode) {
-    const Topic& t = topic(n);
-    if (t.titleCaptionKey < 0)
-        return t.fixedTitle;
-    return CaptionCatalogue::caption(t.titleCaptionKey, langcode);
 }
 
 } // namespace lexora

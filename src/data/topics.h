@@ -26,8 +26,6 @@ public:
     // Caption key of the topic an item with these keys belongs to (first matching line of the naming rule), or none.
     // Null or empty keys match nothing; comparison is exact ("a" is not "A").
     static std::optional<int> nameKey(const QString& kulcs1, const QString& kulcs2);
-    // Practice title of topic n in the language with offset langcode (fixed title or caption of titleCaptionKey).
-    static QString practiceTitle(int n, int langcode);
 };
 
 } // namespace lexora

@@ -1,5 +1,6 @@
 #include "data/topics.h"
 #include "text/captions.h"
+#include "text/topictitles.h"
 
 #include <QtTest>
 
@@ -34,7 +35,7 @@ void TestTopics::countAndRange() {
     QCOMPARE(TopicCatalogue::topic(22).captionKey, 93);
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, TopicCatalogue::topic(23));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, TopicCatalogue::topic(-1));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, TopicCatalogue::practiceTitle(23, LangCode::English));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, lexora::topicPracticeTitle(23, LangCode::English));
 
     // Each menu entry is a different topic.
     std::set<int> keys;
@@ -187,7 +188,7 @@ void TestTopics::practiceTitles() {
     QFETCH(int, n);
     QFETCH(int, langcode);
     QFETCH(QString, title);
-    QCOMPARE(TopicCatalogue::practiceTitle(n, langcode), title);
+    QCOMPARE(lexora::topicPracticeTitle(n, langcode), title);
 }
 
 // Every topic's menu caption and captioned title exist in all four languages, and each topic has exactly one kind
@@ -204,7 +205,7 @@ void TestTopics::titlesAndCaptionsExist() {
             QCOMPARE(topic.titleCaptionKey, topic.captionKey);
         for (int lang : languages) {
             QVERIFY(!CaptionCatalogue::caption(topic.captionKey, lang).isEmpty());
-            QVERIFY(!TopicCatalogue::practiceTitle(n, lang).isEmpty());
+            QVERIFY(!lexora::topicPracticeTitle(n, lang).isEmpty());
         }
     }
     QCOMPARE(fixedTitles, 6);

@@ -7,9 +7,11 @@
 #include "data/itemstore.h"
 #include "data/topics.h"
 #include "app/clickablelabel.h"
+#include "screens/grammar/itemexplainer.h"
 #include "screens/practice/practicecaptions.h"
 #include "screens/practice/practicestate.h"
 #include "text/captions.h"
+#include "text/topictitles.h"
 #include "text/messages.h"
 
 #include <QAction>
@@ -38,6 +40,7 @@ constexpr int kLastRecordMessage = 77;
 constexpr int kFirstRecordMessage = 78;
 constexpr int kRestartMessage = 80;
 constexpr int kNoMatchMessage = 82;
+constexpr int kExplanationHeight = 1020; // twips: four lines of a reason
 
 void setNumber(QLabel* label, int value) {
     label->setText(QString::number(value));
@@ -55,7 +58,9 @@ qint16 sixteenBit(const QVariant& value) {
 
 PracticeScreen::PracticeScreen(AppContext& context)
     : Screen(context, ScreenId::Practice, QStringLiteral("Spgyak")), m_c(PracticeControls::build(this, canvas())) {
-    setClientSizeTwips(9600, 7020);
+    // The explanation area takes a strip of its own below the buttons, so it covers nothing.
+    setClientSizeTwips(9600, 7020 + kExplanationHeight + 120);
+    m_explainer = new ItemExplainer(this, context, 240, 6900, 9120, kExplanationHeight);
     connectControls();
 }
 
@@ -120,6 +125,7 @@ void PracticeScreen::language() {
     PracticeCaptions::apply(m_c, lang);
     state().titleword = PracticeCaptions::titleWord(lang);
     setCaption(this, PracticeCaptions::windowTitle(lang));
+    m_explainer->language(lang);
     nameControls(this, lang);
     m_c.frame3D1->setAccessibleName(SpokenTexts::answersGroup(lang));
     m_c.frame3D1->setAccessibleDescription(SpokenTexts::answersHelp(lang));
@@ -190,6 +196,8 @@ void PracticeScreen::display(const ItemView& view, bool withLevel) {
     const QString felelet1 = view.text(QStringLiteral("felelet1"));
     const QString felelet2 = view.text(QStringLiteral("felelet2"));
     const QString szint = view.text(QStringLiteral("szint"));
+    const QString kulcs1 = view.text(QStringLiteral("kulcs1"));
+    const QString kulcs2 = view.text(QStringLiteral("kulcs2"));
 
     label(13)->setText(' ' + mondat);
     label(14)->setText(' ' + answers[0]);
@@ -202,6 +210,8 @@ void PracticeScreen::display(const ItemView& view, bool withLevel) {
     if (withLevel)
         label(27)->setText(szint);
     nameChoices();
+    m_explainer->itemShown(ItemContent{mondat, answers[0], answers[1], answers[2], answers[3], felelet2}, kulcs1,
+                           kulcs2);
 }
 
 void PracticeScreen::Option3D_Click(int index) {
@@ -216,12 +226,20 @@ void PracticeScreen::oke() {
     const bool right = label(9)->text() == label(10)->text();
     label(19)->setVisible(right);
     label(20)->setVisible(!right);
+    explain();
     if (!m_c.command[2]->isHidden())
         giveFocus(m_c.command[2]);
     else if (!m_c.command[10]->isHidden())
         giveFocus(m_c.command[10]);
     // Said after the focus has moved, so the verdict is not cut short by the button's name.
     ctx().platform.announce(right ? label(19) : label(20));
+}
+
+void PracticeScreen::explain() {
+    // Shown after the box, so screen readers hear the verdict first; without an open
+    // database there is no reason to look up.
+    if (state().dbhandle)
+        m_explainer->reveal(state().dbhandle->reasons());
 }
 
 void PracticeScreen::clearChoice() {
@@ -232,6 +250,7 @@ void PracticeScreen::clearChoice() {
 void PracticeScreen::Command1_Click() {
     handler([this] {
         setShown({label(17), label(18)}, true);
+        explain();
         giveFocus(state().seqmode == 1 ? m_c.command[2] : m_c.command[10]);
         ctx().platform.speak(this, SpokenTexts::solution(langcode(), label(18)->text(), label(17)->text()));
     });
@@ -518,7 +537,7 @@ void PracticeScreen::mnuTopicItem_Click(int index) {
             m_c.menus.topicItem[size_t(index)]->setChecked(true);
             s.selection = itemsNow(TopicCatalogue::topic(index).practiceFilter);
             s.selection->moveFirst();
-            setCaption(label(21), TopicCatalogue::practiceTitle(index, langcode()));
+            setCaption(label(21), topicPracticeTitle(index, langcode()));
             display(*s.selection);
             szam();
         } catch (const StoreError& e) {

@@ -11,6 +11,7 @@ class QLabel;
 
 namespace lexora {
 
+class ItemExplainer;
 class ItemStore;
 class ItemView;
 class SnapshotView;
@@ -59,6 +60,7 @@ private:
     void oke();
     void display(const ItemView& view, bool withLevel = true);
     void clearChoice();
+    void explain();
     void so(SnapshotView& selection);
     void szam();
     void keresa();
@@ -83,6 +85,7 @@ private:
     int langcode();
 
     PracticeControls m_c;
+    ItemExplainer* m_explainer = nullptr;
 };
 
 } // namespace lexora

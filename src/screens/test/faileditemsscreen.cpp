@@ -5,7 +5,9 @@
 #include "app/spokentexts.h"
 #include "app/appcontext.h"
 #include "app/window.h"
+#include "data/itemstore.h"
 #include "data/storeerror.h"
+#include "screens/grammar/itemexplainer.h"
 #include "screens/test/faileditemsstate.h"
 #include "screens/test/failedtable.h"
 #include "text/captions.h"
@@ -22,6 +24,7 @@ namespace lexora {
 namespace {
 
 const char* const kLetters[] = {"A", "B", "C", "D"};
+constexpr int kExplanationHeight = 1020; // twips: four lines of a reason
 
 QPushButton* makeButton(QWidget* parent, const QString& name, double points = 9.75) {
     auto* button = new QPushButton(parent);
@@ -56,7 +59,9 @@ FailedItemsScreen::FailedItemsScreen(AppContext& context)
     buildControls();
     placeControls();
     connectControls();
-    setClientSizeTwips(9600, 6720);
+    // The explanation area takes a strip of its own below Close, so it covers nothing.
+    m_explainer = new ItemExplainer(this, context, 120, 6720, 9360, kExplanationHeight);
+    setClientSizeTwips(9600, 6720 + kExplanationHeight + 120);
 }
 
 FailedItemsScreen::~FailedItemsScreen() = default;
@@ -184,6 +189,7 @@ void FailedItemsScreen::language() {
         setCaption(m_command5, QStringLiteral("&Tovább"));
     }
     setCaption(this, CaptionCatalogue::caption(65, LangCode::English) + QStringLiteral("  ----  ") + taskWord(lang));
+    m_explainer->language(lang);
     nameControls(this, lang);
     m_board.nameForScreenReaders(lang);
     // Both read "Next": the names tell the next failed item from the next record.
@@ -278,13 +284,20 @@ void FailedItemsScreen::Option3D_Click(int index) {
     m_label17->setVisible(right);
     m_label18->setVisible(!right);
     ctx().platform.announce(right ? m_label17 : m_label18);
+    explain();
 }
 
 void FailedItemsScreen::Command8_Click() {
     m_label19->show();
     m_label20->show();
+    explain();
     m_command2->setFocus();
     ctx().platform.speak(this, SpokenTexts::solution(*ctx().globals.langcode, m_label19->text(), m_label20->text()));
+}
+
+void FailedItemsScreen::explain() {
+    if (m_data1->database())
+        m_explainer->reveal(ReasonTable(m_data1->database()));
 }
 
 bool FailedItemsScreen::onFailedItem() const {
@@ -407,6 +420,27 @@ void FailedItemsScreen::showBoundRow() {
     m_label10->setText(boundText(row, "felelet2"));
     m_label23->setText(boundText(row, "hiba"));
     m_board.nameChoices();
+    followItem();
+}
+
+void FailedItemsScreen::followItem() {
+    const LiveView& row = *m_data1;
+    if (!row.hasCurrent() || row.position() < 1) {
+        m_explainer->clear();
+        return;
+    }
+    const ItemContent content = ItemContent::fromCurrentRow(row);
+    // The failed items keep no topic keys: the item of the same sentence tells the topic.
+    std::optional<std::pair<QString, QString>> keys;
+    try {
+        keys = topicKeysOfSentence(row, content.sentence);
+    } catch (const StoreError&) {
+        // Without the keys F1 opens the note shown last; the review goes on.
+    }
+    m_explainer->itemShown(content, keys ? keys->first : QString(), keys ? keys->second : QString());
+    // The solution stays on show when the learner moves on, and so does the reason, for the new item.
+    if (!m_label20->isHidden())
+        explain();
 }
 
 } // namespace lexora

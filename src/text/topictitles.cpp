@@ -1,0 +1,15 @@
+#include "text/topictitles.h"
+
+#include "data/topics.h"
+#include "text/captions.h"
+
+namespace lexora {
+
+QString topicPracticeTitle(int n, int langcode) {
+    const Topic& t = TopicCatalogue::topic(n);
+    if (t.titleCaptionKey < 0)
+        return t.fixedTitle;
+    return CaptionCatalogue::caption(t.titleCaptionKey, langcode);
+}
+
+} // namespace lexora

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace lexora {
+
+// The title Practice shows while topic `n` (0 to 22) is chosen, in the language with offset
+// `langcode`: a fixed Hungarian title or the caption of the topic's title key. Throws
+// std::out_of_range for a topic number outside 0 to 22.
+QString topicPracticeTitle(int n, int langcode);
+
+} // namespace lexora
