@@ -5,7 +5,6 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QEvent>
 #include <QLabel>
 #include <QTextDocument>
 #include <QWidget>
@@ -61,21 +60,6 @@ QAccessibleInterface* markedLabelFactory(const QString& className, QObject* obje
     return new MarkedLabelAccessible(static_cast<QLabel*>(object));
 }
 
-// Tells screen readers about a control the moment it is shown.
-class ShowAnnouncer : public QObject {
-public:
-    ShowAnnouncer(QWidget* control, Platform& platform) : QObject(control), m_platform(platform) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->isWidgetType())
-            m_platform.announce(static_cast<QWidget*>(watched));
-        return false;
-    }
-
-private:
-    Platform& m_platform;
-};
-
 } // namespace
 
 QString spokenName(Spoken what, int langcode, QChar letter) {
@@ -105,10 +89,6 @@ void nameControls(QWidget* window, int langcode) {
         // The others are left to their own captions, which screen readers get without the
         // ampersand and which stay current when a screen changes a caption on its own.
     }
-}
-
-void announceWhenShown(QWidget* control, Platform& platform) {
-    control->installEventFilter(new ShowAnnouncer(control, platform));
 }
 
 void Platform::announce(QWidget* control) {

@@ -7,7 +7,6 @@ class QWidget;
 
 namespace lexora {
 
-class Platform;
 
 // What a control without a caption of its own stands for, as a screen reader says it.
 enum class Spoken {
@@ -36,9 +35,5 @@ void markSpoken(QWidget* control, Spoken what, QChar letter = QChar());
 // language; the others are named by their captions. Screens run it after each change of
 // the working language.
 void nameControls(QWidget* window, int langcode);
-
-// The control is announced to screen readers (an alert with its name, through the
-// platform) each time it appears.
-void announceWhenShown(QWidget* control, Platform& platform);
 
 } // namespace lexora

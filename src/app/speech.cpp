@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 namespace lexora {
@@ -23,6 +25,39 @@ public:
         setGeometry(0, 0, 1, 1);
         hide();
     }
+
+    // Texts given in one turn of the event loop (a verdict and its explanation) are said as
+    // one: screen readers fetch the name after the event, so a second showing in the same
+    // turn would have them say the last text twice. Said on the next turn, after the focus
+    // has moved, so the name of the newly focused button does not cut them short.
+    void add(const QString& text) {
+        if (m_pending.isEmpty())
+            QTimer::singleShot(0, this, [this] { sayPending(); });
+        m_pending << text;
+    }
+
+private:
+    void sayPending() {
+        QString text;
+        for (const QString& part : std::as_const(m_pending)) {
+            if (!text.isEmpty())
+                text += endsSentence(text) ? QStringLiteral(" ") : QStringLiteral(". ");
+            text += part;
+        }
+        m_pending.clear();
+        hide();
+        setAccessibleName(text);
+        show();
+        raise();
+    }
+
+    static bool endsSentence(const QString& text) {
+        const QChar last = text.back();
+        return last == QLatin1Char('.') || last == QLatin1Char('!') || last == QLatin1Char('?') ||
+               last == QLatin1Char(':');
+    }
+
+    QStringList m_pending;
 };
 
 class NotifierAccessible : public QAccessibleWidget {
@@ -50,13 +85,11 @@ void Platform::speak(QWidget* control, const QString& text) {
     }();
     (void)installed;
     QWidget* window = control->window();
-    auto* notifier = window->findChild<QWidget*>(QLatin1String(kNotifierName), Qt::FindDirectChildrenOnly);
+    auto* notifier = dynamic_cast<Notifier*>(
+        window->findChild<QWidget*>(QLatin1String(kNotifierName), Qt::FindDirectChildrenOnly));
     if (!notifier)
         notifier = new Notifier(window);
-    notifier->hide();
-    notifier->setAccessibleName(text);
-    notifier->show();
-    notifier->raise();
+    notifier->add(text);
 }
 
 } // namespace lexora

@@ -20,6 +20,7 @@ const Translated kSolution = {"Solution: %1. %2", "Megoldás: %1. %2", "Solució
 const Translated kScore = {"Score: %1 right, %2.", "Eredmény: %1 helyes, %2.", "Resultado: %1 correctas, %2.",
                            "Résultat\u00a0: %1 justes, %2."};
 const Translated kTimeUp = {"Time is up.", "Lejárt az idő.", "Se acabó el tiempo.", "Le temps est écoulé."};
+const Translated kExplanation = {"Explanation: %1", "Magyarázat: %1", "Explicación: %1", "Explication\u00a0: %1"};
 const Translated kAnswersHelp = {
     "Keys a to d choose an answer; F5 reads the item again.",
     "Az a–d billentyűvel választhat választ; az F5 újra felolvassa a mondatot.",
@@ -69,6 +70,10 @@ QString score(int langcode, const QString& fraction, const QString& percent) {
 
 QString timeUp(int langcode) {
     return tr(kTimeUp, langcode);
+}
+
+QString explanation(int langcode, const QString& reason) {
+    return tr(kExplanation, langcode).arg(reason.simplified());
 }
 
 QString choice(QChar letter, const QString& answer) {

@@ -23,6 +23,8 @@ QString wrong(int langcode);
 QString solution(int langcode, const QString& letter, const QString& text);
 QString score(int langcode, const QString& fraction, const QString& percent);
 QString timeUp(int langcode);
+// "Explanation: <the item's reason>", said after the verdict.
+QString explanation(int langcode, const QString& reason);
 
 // The name of the option of answer `letter`: "A: heard".
 QString choice(QChar letter, const QString& answer);

@@ -231,8 +231,10 @@ void PracticeScreen::oke() {
         giveFocus(m_c.command[2]);
     else if (!m_c.command[10]->isHidden())
         giveFocus(m_c.command[10]);
-    // Said after the focus has moved, so the verdict is not cut short by the button's name.
+    // Said after the focus has moved, so the verdict is not cut short by the button's name;
+    // the reason follows the verdict.
     ctx().platform.announce(right ? label(19) : label(20));
+    m_explainer->speakReason();
 }
 
 void PracticeScreen::explain() {
@@ -253,6 +255,7 @@ void PracticeScreen::Command1_Click() {
         explain();
         giveFocus(state().seqmode == 1 ? m_c.command[2] : m_c.command[10]);
         ctx().platform.speak(this, SpokenTexts::solution(langcode(), label(18)->text(), label(17)->text()));
+        m_explainer->speakReason();
     });
 }
 

@@ -285,6 +285,7 @@ void FailedItemsScreen::Option3D_Click(int index) {
     m_label18->setVisible(!right);
     ctx().platform.announce(right ? m_label17 : m_label18);
     explain();
+    m_explainer->speakReason();
 }
 
 void FailedItemsScreen::Command8_Click() {
@@ -293,6 +294,7 @@ void FailedItemsScreen::Command8_Click() {
     explain();
     m_command2->setFocus();
     ctx().platform.speak(this, SpokenTexts::solution(*ctx().globals.langcode, m_label19->text(), m_label20->text()));
+    m_explainer->speakReason();
 }
 
 void FailedItemsScreen::explain() {
