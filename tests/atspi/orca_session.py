@@ -13,6 +13,7 @@ import sqlite3
 import subprocess
 import sys
 import time
+import traceback
 
 import pyatspi
 
@@ -27,6 +28,7 @@ WORDS = {
         "solution": "Solution",
         "score": "Score",
         "time_up": "Time is up",
+        "explanation": "Explanation",
         "keys": {"start": "alt+s", "solution": "alt+o", "next": "alt+n", "evaluation": "alt+v",
                  "close": "alt+c"},
     },
@@ -39,6 +41,7 @@ WORDS = {
         "solution": "Megoldás",
         "score": "Eredmény",
         "time_up": "Lejárt az idő",
+        "explanation": "Magyarázat",
         "keys": {"start": "alt+a", "solution": "alt+m", "next": "alt+v", "evaluation": "alt+l",
                  "close": "alt+b"},
     },
@@ -116,6 +119,14 @@ def states(acc):
         return None
 
 
+def name_of(acc):
+    """The object's name; empty for an object that has gone meanwhile (a window just closed)."""
+    try:
+        return acc.name or ""
+    except Exception:
+        return ""
+
+
 def walk(acc, depth=0):
     yield acc
     if depth > 40:
@@ -180,14 +191,14 @@ class Program:
     def frame(self, pattern):
         for f in self.frames():
             s = states(f)
-            if s and s.contains(pyatspi.STATE_SHOWING) and re.search(pattern, f.name or ""):
+            if s and s.contains(pyatspi.STATE_SHOWING) and re.search(pattern, name_of(f)):
                 return f
         return None
 
     def wait_frame(self, pattern, timeout=20):
         f = wait_until(lambda: self.frame(pattern), timeout, 0.2)
         if not f:
-            names = [fr.name for fr in self.frames()]
+            names = [name_of(fr) for fr in self.frames()]
             raise Failure("no window /%s/ (windows: %s)" % (pattern, names))
         return f
 
@@ -266,6 +277,11 @@ class Session:
         text = self.said(mark)
         missing = [r.pattern for r in regexes if not r.search(text)]
         return self.check(name, ok, "missing %s; Orca said: %s" % (missing, text[-700:]))
+
+    @staticmethod
+    def after(first, then):
+        """A pattern for `then` said after `first`, with some text after it (the reason)."""
+        return r"%s\W.*\b%s\s*:\s*\S" % (first, then)
 
     def settle(self, quiet=0.6, timeout=6.0):
         """Waits until Orca has said nothing new for `quiet` seconds."""
@@ -376,7 +392,11 @@ class Session:
                 except Exception:
                     pass
                 for s in secrets:
-                    if s and any(s == x.strip() or (len(s) > 3 and s in x) for x in texts):
+                    # A caption of a letter (named "B", saying "B") tells no more than the
+                    # other three letters beside it; the right letter held by anything else does.
+                    if not s or (len(s) == 1 and (acc.name or "").strip() == s):
+                        continue
+                    if any(s == x.strip() or (len(s) > 3 and s in x) for x in texts):
                         leaks.append("%s holds '%s'" % (describe(acc), s))
         self.check("nothing given away on %s while hidden" % screen, not leaks, str(leaks[:5]))
 
@@ -388,7 +408,7 @@ class Session:
         w = WORDS[lang]
         chooser = prog.wait_frame(r".")
         self.note("language window: %s" % chooser.name)
-        time.sleep(0.5)
+        wait_until(lambda: states(chooser) and states(chooser).contains(pyatspi.STATE_ACTIVE), 10, 0.1)
         # The language buttons: the one of the working language is pressed by its access key.
         key({"en": "alt+e", "hu": "alt+m"}[lang])
         prog.wait_frame(r"^LEXORA ENGLISH$", 30)
@@ -427,15 +447,21 @@ class Session:
             mark = self.log.mark()
             key(wrong.lower())
             self.expect_speech("Practice %s: a wrong choice is said" % lang, mark, [r"\b%s\b" % w["wrong"]])
+            self.expect_speech("Practice %s: the explanation follows the wrong choice" % lang, mark,
+                               [self.after(w["wrong"], w["explanation"])])
             self.settle()
             mark = self.log.mark()
             key(right.lower())
             self.expect_speech("Practice %s: a right choice is said" % lang, mark, [r"\b%s\b" % w["right"]])
+            self.expect_speech("Practice %s: the explanation follows the right choice" % lang, mark,
+                               [self.after(w["right"], w["explanation"])])
             self.settle()
             mark = self.log.mark()
             key(w["keys"]["solution"])
             self.expect_speech("Practice %s: the solution is said" % lang, mark,
                                [w["solution"], re.escape(item[6].strip())])
+            self.expect_speech("Practice %s: the explanation follows the solution" % lang, mark,
+                               [self.after(re.escape(item[6].strip()), w["explanation"])])
             self.settle()
             mark = self.log.mark()
             key("F5")
@@ -462,21 +488,23 @@ class Session:
                    len(options) == 4 and all(re.match(r"^[ABCD]: \S", n or "") for n in names), str(names))
         # Reach the options from the focus by Tab, then walk them with the arrows.
         reached = set()
+
+        def option_focused():
+            f = self.focused_in(frame)
+            return f if f is not None and f.getRole() == pyatspi.ROLE_RADIO_BUTTON else None
+
         for _ in range(12):
-            f = prog.focused()
-            if f is not None and f.getRole() == pyatspi.ROLE_RADIO_BUTTON:
+            if option_focused():
                 break
-            key("Tab")
-            time.sleep(0.15)
+            self.press_and_wait_focus(frame, "Tab")
         for _ in range(4):
-            f = prog.focused()
-            if f is not None and f.getRole() == pyatspi.ROLE_RADIO_BUTTON:
+            f = wait_until(option_focused, 3.0, 0.05)
+            if f is not None:
                 reached.add(f.name)
                 if states(f).contains(pyatspi.STATE_CHECKED):
                     self.check("Practice %s: moving over the options chooses none" % lang, False, f.name)
                     return
-            key("Down")
-            time.sleep(0.15)
+            self.press_and_wait_focus(frame, "Down")
         self.check("Practice %s: every option is reached by Tab and the arrows" % lang, len(reached) == 4,
                    str(sorted(reached)))
 
@@ -484,9 +512,7 @@ class Session:
         self.note("== Test and review (%s)" % lang)
         prog, w = self.start_program(lang)
         try:
-            key("Down")  # the hub's second task: Test
-            time.sleep(0.3)
-            key("Return")
+            self.open_task(prog, 1)  # the hub's second task: Test
             prog.wait_frame(r"----", 20)
             self.settle()
             mark = self.log.mark()
@@ -500,7 +526,7 @@ class Session:
                 raise Failure("no item on show")
             wrong = "A" if item[5] != "A" else "B"
             key(wrong.lower())
-            time.sleep(0.3)
+            self.settle()
             mark = self.log.mark()
             key(w["keys"]["next"])
             self.expect_speech("Test %s: Next says the new item" % lang, mark, [w["item"].format(n=2), w["gap"]])
@@ -551,10 +577,14 @@ class Session:
         mark = self.log.mark()
         key(wrong.lower())
         self.expect_speech("Review %s: a wrong retry is said" % lang, mark, [r"\b%s\b" % w["wrong"]])
+        self.expect_speech("Review %s: the explanation follows the wrong retry" % lang, mark,
+                           [self.after(w["wrong"], w["explanation"])])
         self.settle()
         mark = self.log.mark()
         key(item[5].lower())
         self.expect_speech("Review %s: a right retry is said" % lang, mark, [r"\b%s\b" % w["right"]])
+        self.expect_speech("Review %s: the explanation follows the right retry" % lang, mark,
+                           [self.after(w["right"], w["explanation"])])
         self.settle()
 
     def has_action(self, acc):
@@ -568,10 +598,8 @@ class Session:
         self.note("== Timed Test (en)")
         prog, w = self.start_program("en")
         try:
-            key("Down")
-            time.sleep(0.3)
-            key("Return")
-            test = prog.wait_frame(r"----", 20)
+            self.open_task(prog, 1)
+            prog.wait_frame(r"----", 20)
             self.settle()
             self.menu_entry(prog, "10sec")
             self.settle(0.4)
@@ -584,7 +612,7 @@ class Session:
                     gauge = acc
             if self.check("Timed Test: the gauge is shown", gauge is not None):
                 v1 = gauge.queryValue().currentValue
-                time.sleep(1.2)
+                wait_until(lambda: gauge.queryValue().currentValue != v1, 5.0, 0.1)
                 v2 = gauge.queryValue().currentValue
                 name = gauge.name or ""
                 agrees = (re.search(r"left", name, re.I) and v2 < v1) or (re.search(r"used", name, re.I) and v2 > v1)
@@ -601,40 +629,134 @@ class Session:
             prog.stop()
 
     def walk_other_screens(self):
-        """The screens not visited above: Database, About and the help window."""
+        """The screens not visited above: Database (with the reason dialog), and the hub's Help
+        menu: How to, the Grammar window and About."""
         self.note("== Other screens (en)")
         prog, w = self.start_program("en")
         try:
             self.nameless(prog, "the hub (en)")
-            key("Down")
-            key("Down")
-            time.sleep(0.3)
-            key("Return")
+            hub = prog.frame(r"^LEXORA ENGLISH$")
+            for keys, screen in ((["alt+h", "h"], "Help 'How to'"), (["alt+h", "g"], "the Grammar window"),
+                                 (["alt+h", "a"], "About")):
+                window = self.open_window(prog, keys, screen)
+                if window is not None:
+                    self.nameless(prog, screen)
+                    self.close_window(prog, window, hub, screen)
+            self.open_task(prog, 2)  # the hub's third task: Database
             db = prog.wait_frame(r"----|Database|Adatbázis", 20)
-            time.sleep(1.0)
+            self.settle()
+            self.nameless(prog, "the Database screen before Start")
+            # Start (the focus is on it) enables the boxes and shows the first item.
+            key("Return")
+            wait_until(lambda: len(self.tab_stops(db)) > 10, 10, 0.2)
             self.nameless(prog, "the Database screen")
             self.tab_order(prog, db)
+            dialog = self.open_window(prog, ["alt+o", "r"], "the reason dialog")
+            if dialog is not None:
+                self.nameless(prog, "the reason dialog")
+                key("Escape")
+                wait_until(lambda: not states(dialog) or not states(dialog).contains(pyatspi.STATE_SHOWING), 10)
         finally:
             prog.stop()
 
+    def open_task(self, prog, index):
+        """Opens the hub's task `index` (0 is Practice): the arrows move the focus to it, Enter opens it."""
+        hub = prog.wait_frame(r"^LEXORA ENGLISH$")
+        for _ in range(index):
+            self.press_and_wait_focus(hub, "Down")
+        key("Return")
+
+    def open_window(self, prog, keys, screen):
+        """Presses `keys` (a menu and its entry) and waits for a window that was not on show before."""
+        before = {name_of(f) for f in prog.frames() if states(f) and states(f).contains(pyatspi.STATE_SHOWING)}
+
+        def new_window():
+            for f in prog.frames():
+                st = states(f)
+                if st and st.contains(pyatspi.STATE_SHOWING) and name_of(f) not in before:
+                    return f
+            return None
+
+        window = None
+        # On a loaded machine the entry's key can come before the menu is up: the menu is
+        # closed and the keys tried again.
+        for _ in range(3):
+            for k in keys:
+                key(k)
+                time.sleep(0.3)
+            window = wait_until(new_window, 8, 0.2)
+            if window is not None:
+                break
+            key("Escape")
+            time.sleep(0.3)
+        if not self.check("%s opens" % screen, window is not None, "windows: %s" % [name_of(f) for f in prog.frames()]):
+            return None
+        # Keys go to the window once the window manager has made it the active one.
+        wait_until(lambda: states(window) and states(window).contains(pyatspi.STATE_ACTIVE), 10, 0.1)
+        self.settle(0.4)
+        return window
+
+    def close_window(self, prog, window, hub, screen):
+        """Closes a window through the window manager (Alt+F4) and waits for the hub to lead again."""
+        def gone():
+            st = states(window)
+            return not st or not st.contains(pyatspi.STATE_SHOWING)
+
+        key("alt+F4")
+        self.check("%s closes with Alt+F4" % screen, bool(wait_until(gone, 10)))
+        if not gone():
+            raise Failure("%s stays open" % screen)
+        wait_until(lambda: states(hub) and states(hub).contains(pyatspi.STATE_ACTIVE), 10)
+        self.settle(0.4)
+
+    def focused_in(self, frame):
+        for acc in walk(frame):
+            s = states(acc)
+            if s and s.contains(pyatspi.STATE_FOCUSED) and acc.getRole() != pyatspi.ROLE_FRAME:
+                return acc
+        return None
+
+    def tab_stops(self, frame):
+        """The showing, enabled controls of `frame` that take the focus."""
+        stops = []
+        for acc in walk(frame):
+            s = states(acc)
+            if (s and acc.getRole() != pyatspi.ROLE_FRAME and s.contains(pyatspi.STATE_FOCUSABLE) and
+                    s.contains(pyatspi.STATE_SHOWING) and s.contains(pyatspi.STATE_ENABLED) and
+                    acc.getRole() not in (pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_MENU_BAR)):
+                stops.append(acc)
+        return stops
+
+    def press_and_wait_focus(self, frame, k, timeout=3.0):
+        """Presses `k` and waits until the focus in `frame` has moved; the newly focused object."""
+        before = self.focused_in(frame)
+        key(k)
+        return wait_until(lambda: (lambda now: now if now is not None and not self.same(now, before) else None)(
+            self.focused_in(frame)), timeout, 0.05)
+
     def tab_order(self, prog, frame):
-        """Tab walks the Database screen's boxes row by row, top to bottom, left to right."""
+        """Tab walks every box and button of the Database screen, row by row, top to bottom and
+        left to right, and comes back to where it began."""
+        expected = len(self.tab_stops(frame))
         seen = []
-        for _ in range(30):
-            key("Tab")
-            time.sleep(0.12)
-            f = prog.focused()
+        closed = False
+        for _ in range(expected + 6):
+            f = self.press_and_wait_focus(frame, "Tab")
             if f is None:
-                continue
+                break
             try:
                 ext = f.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             except Exception:
                 continue
             entry = (ext.y, ext.x, describe(f))
             if seen and entry == seen[0]:
+                closed = True
                 break
             seen.append(entry)
         self.note("  tab order: %s" % [e[2] for e in seen])
+        self.check("Database: Tab reaches every control (%d) and comes round" % expected,
+                   closed and len(seen) == expected and expected >= 15, "%d of %d, %s" %
+                   (len(seen), expected, "round" if closed else "not round"))
         if seen:
             # The walk may start anywhere in the cycle: it is read from its top left control.
             top = min(range(len(seen)), key=lambda i: (seen[i][0], seen[i][1]))
@@ -645,6 +767,18 @@ class Session:
             if (same_row and b[1] < a[1]) or (not same_row and b[0] < a[0]):
                 out_of_order.append("%s -> %s" % (a[2], b[2]))
         self.check("Database: Tab follows the layout row by row", not out_of_order, str(out_of_order[:6]))
+
+    @staticmethod
+    def same(a, b):
+        if a is None or b is None:
+            return a is b
+        try:
+            return a.path == b.path
+        except Exception:
+            try:
+                return (a.getRole(), a.name, a.getIndexInParent()) == (b.getRole(), b.name, b.getIndexInParent())
+            except Exception:
+                return False
 
 
 def main():
@@ -675,7 +809,8 @@ def main():
         except Failure as e:
             session.check("%s could go on" % name, False, str(e))
         except Exception as e:  # a broken step stops its scenario, not the run
-            session.check("%s could go on" % name, False, repr(e))
+            where = traceback.extract_tb(e.__traceback__)[-1]
+            session.check("%s could go on" % name, False, "%r at line %d" % (e, where.lineno))
     session.note("%d checks passed, %d failed" % (session.passed, len(session.failures)))
     for f in session.failures:
         session.note("  failed: %s" % f)
