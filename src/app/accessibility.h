@@ -7,7 +7,6 @@ class QWidget;
 
 namespace lexora {
 
-
 // What a control without a caption of its own stands for, as a screen reader says it.
 enum class Spoken {
     Sentence,     // the gapped sentence

@@ -47,9 +47,7 @@ public:
         return QAccessibleWidget::text(t);
     }
 
-    QStringList actionNames() const override {
-        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
-    }
+    QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
 
     void doAction(const QString& actionName) override {
         auto* label = static_cast<ClickableLabel*>(widget());

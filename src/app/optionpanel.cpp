@@ -56,7 +56,9 @@ void OptionPanel::letArrowsMoveFocus() {
 }
 
 bool OptionPanel::moveFocus(QObject* from, int key) {
-    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                     : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
+                                                                 : 0;
     if (step == 0)
         return false;
     const int count = int(m_options.size());

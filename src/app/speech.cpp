@@ -85,8 +85,8 @@ void Platform::speak(QWidget* control, const QString& text) {
     }();
     (void)installed;
     QWidget* window = control->window();
-    auto* notifier = dynamic_cast<Notifier*>(
-        window->findChild<QWidget*>(QLatin1String(kNotifierName), Qt::FindDirectChildrenOnly));
+    auto* notifier =
+        dynamic_cast<Notifier*>(window->findChild<QWidget*>(QLatin1String(kNotifierName), Qt::FindDirectChildrenOnly));
     if (!notifier)
         notifier = new Notifier(window);
     notifier->add(text);

@@ -15,8 +15,7 @@ const Translated kItem = {"Item %1.", "%1. mondat.", "Oración %1.", "Fiche %1."
 const Translated kGap = {"gap", "üres hely", "hueco", "blanc"};
 const Translated kRight = {"Right", "Helyes", "Correcto", "Juste"};
 const Translated kWrong = {"Wrong", "Hibás", "Incorrecto", "Faux"};
-const Translated kSolution = {"Solution: %1. %2", "Megoldás: %1. %2", "Solución: %1. %2",
-                              "Solution\u00a0: %1. %2"};
+const Translated kSolution = {"Solution: %1. %2", "Megoldás: %1. %2", "Solución: %1. %2", "Solution\u00a0: %1. %2"};
 const Translated kScore = {"Score: %1 right, %2.", "Eredmény: %1 helyes, %2.", "Resultado: %1 correctas, %2.",
                            "Résultat\u00a0: %1 justes, %2."};
 const Translated kTimeUp = {"Time is up.", "Lejárt az idő.", "Se acabó el tiempo.", "Le temps est écoulé."};

@@ -6,10 +6,10 @@
 #include "ui/programfixture.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QFrame>
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -159,12 +159,17 @@ private slots:
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("gap");
         QTest::addColumn<QString>("solution");
-        QTest::addRow("en") << 16 << "Item 1." << "Item 2." << " gap " << "Solution: ";
-        QTest::addRow("hu") << 116 << "1. mondat." << "2. mondat." << QString::fromUtf8(" üres hely ")
-                            << QString::fromUtf8("Megoldás: ");
-        QTest::addRow("es") << 216 << QString::fromUtf8("Oración 1.") << QString::fromUtf8("Oración 2.")
-                            << " hueco " << QString::fromUtf8("Solución: ");
-        QTest::addRow("fr") << 316 << "Fiche 1." << "Fiche 2." << " blanc " << QString::fromUtf8("Solution\u00a0: ");
+        QTest::addRow("en") << 16 << "Item 1."
+                            << "Item 2."
+                            << " gap "
+                            << "Solution: ";
+        QTest::addRow("hu") << 116 << "1. mondat."
+                            << "2. mondat." << QString::fromUtf8(" üres hely ") << QString::fromUtf8("Megoldás: ");
+        QTest::addRow("es") << 216 << QString::fromUtf8("Oración 1.") << QString::fromUtf8("Oración 2.") << " hueco "
+                            << QString::fromUtf8("Solución: ");
+        QTest::addRow("fr") << 316 << "Fiche 1."
+                            << "Fiche 2."
+                            << " blanc " << QString::fromUtf8("Solution\u00a0: ");
     }
     void itemsAreSpokenAsTheyComeUp() {
         QFETCH(int, langcode);

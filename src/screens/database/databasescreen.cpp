@@ -1,18 +1,18 @@
+#include "screens/database/databasescreen.h"
 #include "screens/database/reasoneditor.h"
 #include "screens/database/reasontexts.h"
-#include "screens/database/databasescreen.h"
 
 #include "app/accessibility.h"
 #include "app/appcontext.h"
 #include "app/window.h"
 #include "data/itemview.h"
+#include "data/schema.h"
 #include "data/storeerror.h"
 #include "data/topics.h"
 #include "screens/database/databasestate.h"
 #include "screens/database/databasetexts.h"
 #include "screens/database/fieldbinder.h"
 #include "screens/database/itemexchangemenu.h"
-#include "data/schema.h"
 #include "screens/database/worksheetmenu.h"
 #include "text/captions.h"
 #include "text/messages.h"
@@ -270,9 +270,9 @@ void DatabaseScreen::buildMenus() {
 void DatabaseScreen::setTabOrder() {
     // Row by row as the window shows them, left to right: the level; number and sentence; the
     // start button; answers A and C, B and D; right letter and solution; then the buttons.
-    QWidget* const order[] = {m_boxes[1], m_boxes[0], m_boxes[2],  m_command10, m_boxes[3], m_boxes[5], m_boxes[4],
-                              m_boxes[6], m_boxes[7], m_boxes[8],  m_command6,  m_command1, m_command5, m_command3,
-                              m_command11, m_command7, m_command4, m_command8, m_command2};
+    QWidget* const order[] = {m_boxes[1],  m_boxes[0], m_boxes[2], m_command10, m_boxes[3], m_boxes[5], m_boxes[4],
+                              m_boxes[6],  m_boxes[7], m_boxes[8], m_command6,  m_command1, m_command5, m_command3,
+                              m_command11, m_command7, m_command4, m_command8,  m_command2};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -700,8 +700,7 @@ void DatabaseScreen::mnuUndoDelete_Click() {
         m_binder->show();
         data();
         if (!notices.isEmpty())
-            ctx().platform.message(this, notices.join(QLatin1Char('\n')), state().titleword,
-                                   MessageIcon::Information);
+            ctx().platform.message(this, notices.join(QLatin1Char('\n')), state().titleword, MessageIcon::Information);
     });
 }
 

@@ -50,9 +50,8 @@ GrammarScreen::GrammarScreen(AppContext& context) : Screen(context, ScreenId::Gr
     setTabOrder(m_topics, m_note);
     setTabOrder(m_note, m_command1);
 
-    connect(m_topics, &QListWidget::currentRowChanged, this, [this](int row) {
-        handler([this, row] { showTopic(row); });
-    });
+    connect(m_topics, &QListWidget::currentRowChanged, this,
+            [this](int row) { handler([this, row] { showTopic(row); }); });
     connect(m_command1, &QPushButton::clicked, this, &GrammarScreen::Command1_Click);
 }
 

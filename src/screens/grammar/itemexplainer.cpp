@@ -16,8 +16,7 @@
 namespace lexora {
 
 ItemExplainer::ItemExplainer(Screen* screen, AppContext& context, int left, int top, int width, int height)
-    : QObject(screen), m_screen(screen), m_context(context),
-      m_area(new ExplanationLabel(screen->canvas())) {
+    : QObject(screen), m_screen(screen), m_context(context), m_area(new ExplanationLabel(screen->canvas())) {
     placeTwips(m_area, left, top, width, height);
     m_menu = nameMenu(new QMenu(screen), QStringLiteral("mnuhelp"));
     m_note = addEntry(m_menu, QStringLiteral("mnunote"));

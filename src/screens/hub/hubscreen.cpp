@@ -1,21 +1,21 @@
+#include "screens/hub/hubscreen.h"
 #include "screens/grammar/grammarscreen.h"
 #include "screens/grammar/grammartexts.h"
-#include "screens/hub/hubscreen.h"
 
 #include "app/accesskeys.h"
 #include "app/appcontext.h"
+#include "app/clickablelabel.h"
 #include "app/optionpanel.h"
 #include "app/spokentexts.h"
 #include "app/window.h"
 #include "data/itemview.h"
 #include "data/storeerror.h"
-#include "app/clickablelabel.h"
 #include "screens/hub/reshuffle.h"
 #include "screens/info/aboutscreen.h"
 #include "screens/start/flagpictures.h"
-#include "text/translated.h"
 #include "text/captions.h"
 #include "text/messages.h"
+#include "text/translated.h"
 
 #include <QAction>
 #include <QDir>
@@ -171,7 +171,7 @@ void HubScreen::buildMenus() {
     m_mnuworklang = namedMenu(m_mnuhelp, QStringLiteral("mnuworklang"), QStringLiteral("&Working language"));
     for (int i = 0; i < 4; ++i) {
         QAction* entry = addEntry(m_mnuworklang, QStringLiteral("worklang_%1").arg(i),
-                                     QString::fromUtf8(workingLanguages[i].menuText));
+                                  QString::fromUtf8(workingLanguages[i].menuText));
         entry->setCheckable(true);
         entry->setChecked(i == 0);
         connect(entry, &QAction::triggered, this, [this, i] { worklang_Click(i); });
@@ -246,7 +246,8 @@ void HubScreen::showDatabaseProblem(const QString& reason) {
         text = Messages::text(Messages::Id::DatabaseMissing, lang, fileAndFolder);
         for (const ProgramFolder::CopyFailure& failure : ctx().copyFailures)
             if (failure.file == file.fileName())
-                text += QLatin1Char('\n') + copyFailedText.in(lang).arg(QDir::toNativeSeparators(failure.from), failure.reason);
+                text += QLatin1Char('\n') +
+                        copyFailedText.in(lang).arg(QDir::toNativeSeparators(failure.from), failure.reason);
     } else if (reason.isEmpty())
         text = Messages::text(Messages::Id::NotAnItemDatabase, lang, fileAndFolder);
     else

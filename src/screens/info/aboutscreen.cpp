@@ -1,11 +1,11 @@
 #include "screens/info/aboutscreen.h"
 
 #include "app/appcontext.h"
+#include "app/clickablelabel.h"
 #include "app/window.h"
+#include "screens/info/aboutpictures.h"
 #include "text/captions.h"
 #include "text/translated.h"
-#include "app/clickablelabel.h"
-#include "screens/info/aboutpictures.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,9 +2,9 @@
 
 #include "app/accessibility.h"
 #include "app/accessiblecontrols.h"
+#include "app/clickablelabel.h"
 #include "app/optionpanel.h"
 #include "app/window.h"
-#include "app/clickablelabel.h"
 
 #include <QAction>
 #include <QFrame>

@@ -1,18 +1,18 @@
 #include "screens/practice/practicescreen.h"
 
 #include "app/accessibility.h"
-#include "app/spokentexts.h"
 #include "app/appcontext.h"
+#include "app/clickablelabel.h"
+#include "app/spokentexts.h"
 #include "app/window.h"
 #include "data/itemstore.h"
 #include "data/topics.h"
-#include "app/clickablelabel.h"
 #include "screens/grammar/itemexplainer.h"
 #include "screens/practice/practicecaptions.h"
 #include "screens/practice/practicestate.h"
 #include "text/captions.h"
-#include "text/topictitles.h"
 #include "text/messages.h"
+#include "text/topictitles.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -337,41 +337,40 @@ void PracticeScreen::Command2_Click() {
 
 void PracticeScreen::Command10_Click() {
     handler([this] {
-        drawRandomItem();
-        speakItem();
+        if (drawRandomItem())
+            speakItem();
     });
 }
 
-void PracticeScreen::drawRandomItem() {
-    {
-        Globals& g = ctx().globals;
-        PracticeState& s = state();
-        s.dbhandle = ItemStore::open(g.dbpath);
-        g.rstable = s.dbhandle->tableView(QStringLiteral("test1"));
-        LiveView& table = *g.rstable;
-        table.setIndex(QStringLiteral("sorszam"));
-        table.moveLast();
-        if (s.maxno == 0)
-            s.maxno = sixteenBit(table.field(QStringLiteral("sorszam")));
-        // Numbers that belong to no item are drawn again; when no item has a number the
-        // draw can yield, drawing would never end.
-        if (!hasItemNumberUpTo(table, s.maxno))
-            return;
-        do {
-            ctx().platform.reseedRandom();
-            const double r = ctx().platform.random();
-            g.seekkey = int(std::floor(s.maxno * r + 1));
-            table.seek(g.seekkey);
-        } while (table.noMatch());
+bool PracticeScreen::drawRandomItem() {
+    Globals& g = ctx().globals;
+    PracticeState& s = state();
+    s.dbhandle = ItemStore::open(g.dbpath);
+    g.rstable = s.dbhandle->tableView(QStringLiteral("test1"));
+    LiveView& table = *g.rstable;
+    table.setIndex(QStringLiteral("sorszam"));
+    table.moveLast();
+    if (s.maxno == 0)
+        s.maxno = sixteenBit(table.field(QStringLiteral("sorszam")));
+    // Numbers that belong to no item are drawn again; when no item has a number the
+    // draw can yield, drawing would never end.
+    if (!hasItemNumberUpTo(table, s.maxno))
+        return false;
+    do {
+        ctx().platform.reseedRandom();
+        const double r = ctx().platform.random();
+        g.seekkey = int(std::floor(s.maxno * r + 1));
+        table.seek(g.seekkey);
+    } while (table.noMatch());
 
-        clearChoice();
-        ++g.itemsdone;
-        setNumber(label(22), g.itemsdone);
-        ++s.selpos;
-        setNumber(label(30), s.selpos);
-        display(table);
-        setShown({label(17), label(18), label(19), label(20), label(21)}, false);
-    }
+    clearChoice();
+    ++g.itemsdone;
+    setNumber(label(22), g.itemsdone);
+    ++s.selpos;
+    setNumber(label(30), s.selpos);
+    display(table);
+    setShown({label(17), label(18), label(19), label(20), label(21)}, false);
+    return true;
 }
 
 void PracticeScreen::Command5_Click() {
@@ -481,8 +480,7 @@ void PracticeScreen::Label28_Click() {
         if (!QFileInfo::exists(path))
             return;
         ItemStore designDb = ItemStore::open(path);
-        auto copy =
-            designDb.sortedCopy(QStringLiteral("Test1"), QString(), QStringLiteral("kulcs2 = '9'"));
+        auto copy = designDb.sortedCopy(QStringLiteral("Test1"), QString(), QStringLiteral("kulcs2 = '9'"));
         copy->moveFirst();
         display(*copy);
         PracticeState& s = state();

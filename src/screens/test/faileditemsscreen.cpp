@@ -2,8 +2,8 @@
 
 #include "app/accessibility.h"
 #include "app/accessiblecontrols.h"
-#include "app/spokentexts.h"
 #include "app/appcontext.h"
+#include "app/spokentexts.h"
 #include "app/window.h"
 #include "data/itemstore.h"
 #include "data/storeerror.h"

@@ -1,10 +1,10 @@
 #include "screens/test/itemboard.h"
 
 #include "app/accessibility.h"
+#include "app/clickablelabel.h"
 #include "app/optionpanel.h"
 #include "app/spokentexts.h"
 #include "app/window.h"
-#include "app/clickablelabel.h"
 #include "data/itemview.h"
 
 #include <QApplication>

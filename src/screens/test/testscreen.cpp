@@ -2,14 +2,14 @@
 
 #include "app/accessibility.h"
 #include "app/accessiblecontrols.h"
-#include "app/spokentexts.h"
 #include "app/appcontext.h"
+#include "app/clickablelabel.h"
+#include "app/spokentexts.h"
 #include "app/window.h"
 #include "data/itemstore.h"
 #include "data/storeerror.h"
 #include "screens/test/clippinggauge.h"
 #include "screens/test/intervaltimer.h"
-#include "app/clickablelabel.h"
 #include "screens/test/testscore.h"
 #include "screens/test/teststate.h"
 #include "text/captions.h"
@@ -152,7 +152,7 @@ void TestScreen::buildMenus() {
     m_mnuDelay = nameMenu(m_mnuParameters->addMenu(QString()), QStringLiteral("mnuDelay"));
     for (int i = 0; i < 3; ++i)
         m_delayItems[size_t(i)] = addEntry(m_mnuDelay, QStringLiteral("mnuTiempoItem_%1").arg(i),
-                                             QStringLiteral("%1sec").arg(kDelays[i] / 1000), true);
+                                           QStringLiteral("%1sec").arg(kDelays[i] / 1000), true);
     m_mnuStart = nameMenu(m_mnuSettings->addMenu(QString()), QStringLiteral("mnuStart"));
     for (int i = 0; i < 13; ++i) {
         const QString caption = (i % 2 == 0 ? QStringLiteral("&") : QString()) + QString::number(1 + 50 * i);

@@ -146,10 +146,10 @@ private slots:
 
         // Tab follows the window row by row, left to right: the boxes, the solution letter
         // before the solution, then the buttons.
-        const char* const order[] = {"Text2",    "Text1",    "Text3",     "Command10", "Text4",
-                                     "Text6",    "Text5",    "Text7",     "Text10",    "Text8",
-                                     "Command6", "Command1", "Command5",  "Command3",  "Command11",
-                                     "Command7", "Command4", "Command8",  "Command2"};
+        const char* const order[] = {"Text2",    "Text1",    "Text3",    "Command10", "Text4",
+                                     "Text6",    "Text5",    "Text7",    "Text10",    "Text8",
+                                     "Command6", "Command1", "Command5", "Command3",  "Command11",
+                                     "Command7", "Command4", "Command8", "Command2"};
         for (size_t i = 1; i < std::size(order); ++i)
             QCOMPARE(nextTab(w.widget(order[i - 1])), w.widget(order[i]));
     }

@@ -197,7 +197,8 @@ private slots:
         {
             DatabaseWindow db(f);
             db.find(kItem);
-            db.writeReason(QStringLiteral("Singular “is” goes with “a post office”."), QStringLiteral("„is”: egy posta."));
+            db.writeReason(QStringLiteral("Singular “is” goes with “a post office”."),
+                           QStringLiteral("„is”: egy posta."));
             QCOMPARE(f.platform().reasonDialogs.back().english, QString()); // none to show before
             // Delete and its undo keep the reason with the item.
             db.click("Command4");

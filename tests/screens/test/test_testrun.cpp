@@ -642,9 +642,10 @@ private slots:
         f.platform().queueDraws({draw(1)});
         run.start();
         run.choose("A"); // wrong
-        run.next(); // cannot store the failed item: the learner is told and stays on the item
+        run.next();      // cannot store the failed item: the learner is told and stays on the item
         QCOMPARE(f.platform().messages.size(), size_t(1));
-        QVERIFY2(f.platform().messages[0].text.contains("cannot be written"), qPrintable(f.platform().messages[0].text));
+        QVERIFY2(f.platform().messages[0].text.contains("cannot be written"),
+                 qPrintable(f.platform().messages[0].text));
         QCOMPARE(f.globals().itemsdone, 1);
         run.evaluate(); // the failure is reported and the score shown all the same
         QCOMPARE(f.platform().messages.size(), size_t(2));
