@@ -5,7 +5,6 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QEvent>
 #include <QLabel>
 #include <QTextDocument>
 #include <QWidget>
@@ -24,7 +23,7 @@ const Translated kNames[] = {
     {"Choose answer %1", "Válasz kiválasztása: %1", "Elegir la respuesta %1", "Choisir la réponse %1"},
     {"Right", "Helyes", "Correcto", "Juste"},
     {"Wrong", "Hibás", "Incorrecto", "Faux"},
-    {"Time left", "Hátralévő idő", "Tiempo restante", "Temps restant"},
+    {"Time used", "Eltelt idő", "Tiempo transcurrido", "Temps écoulé"},
     {"Solution", "Megoldás", "Solución", "Solution"},
     {"Letter of the right answer", "A helyes válasz betűje", "Letra de la respuesta correcta",
      "Lettre de la bonne réponse"},
@@ -44,6 +43,9 @@ public:
         if (t != QAccessible::Description)
             return QAccessibleWidget::text(t);
         const auto* label = static_cast<const QLabel*>(widget());
+        // A label not on show (the solution before it is asked for) tells nothing of what it holds.
+        if (!label->isVisible())
+            return QString();
         if (label->textFormat() != Qt::RichText)
             return label->text().trimmed();
         QTextDocument document;
@@ -57,21 +59,6 @@ QAccessibleInterface* markedLabelFactory(const QString& className, QObject* obje
         return nullptr;
     return new MarkedLabelAccessible(static_cast<QLabel*>(object));
 }
-
-// Tells screen readers about a control the moment it is shown.
-class ShowAnnouncer : public QObject {
-public:
-    ShowAnnouncer(QWidget* control, Platform& platform) : QObject(control), m_platform(platform) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->isWidgetType())
-            m_platform.announce(static_cast<QWidget*>(watched));
-        return false;
-    }
-
-private:
-    Platform& m_platform;
-};
 
 } // namespace
 
@@ -104,15 +91,9 @@ void nameControls(QWidget* window, int langcode) {
     }
 }
 
-void announceWhenShown(QWidget* control, Platform& platform) {
-    control->installEventFilter(new ShowAnnouncer(control, platform));
-}
-
 void Platform::announce(QWidget* control) {
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent alert(control, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    speak(control, face ? face->text(QAccessible::Name) : control->accessibleName());
 }
 
 } // namespace lexora

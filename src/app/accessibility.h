@@ -7,8 +7,6 @@ class QWidget;
 
 namespace lexora {
 
-class Platform;
-
 // What a control without a caption of its own stands for, as a screen reader says it.
 enum class Spoken {
     Sentence,     // the gapped sentence
@@ -16,7 +14,7 @@ enum class Spoken {
     Choice,       // the option that chooses an answer (with its letter)
     Right,        // the green box
     Wrong,        // the red box
-    TimeLeft,     // the gauge of the timed Test
+    TimeUsed,     // the gauge of the timed Test, which fills as the time of an item runs
     Solution,     // the explanation of the right answer
     RightLetter,  // the letter of the right answer
     ItemNumber,   // the running number of the item on show
@@ -36,9 +34,5 @@ void markSpoken(QWidget* control, Spoken what, QChar letter = QChar());
 // language; the others are named by their captions. Screens run it after each change of
 // the working language.
 void nameControls(QWidget* window, int langcode);
-
-// The control is announced to screen readers (an alert with its name, through the
-// platform) each time it appears.
-void announceWhenShown(QWidget* control, Platform& platform);
 
 } // namespace lexora

@@ -1,5 +1,7 @@
 #include "app/clickablelabel.h"
 
+#include "app/accessiblecontrols.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,6 +12,7 @@
 namespace lexora {
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+    exposeClickableLabels();
     setCursor(Qt::PointingHandCursor);
     // Tab only: a mouse click leaves the focus where it was, so the label never looks different to the mouse.
     setFocusPolicy(Qt::TabFocus);

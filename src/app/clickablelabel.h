@@ -20,6 +20,8 @@ public:
 
     // True while the keyboard has brought the focus here, so Enter and Space are this label's.
     bool takesKeys() const { return m_keyboardFocus && hasFocus(); }
+    // Acts as a click does; screen readers press the label through it.
+    void press() { emit clicked(); }
 
 signals:
     void clicked();

@@ -1,12 +1,11 @@
 #include "app/explanationlabel.h"
 
 #include "app/accessibility.h"
-#include "app/platform.h"
 #include "app/window.h"
 
 namespace lexora {
 
-ExplanationLabel::ExplanationLabel(QWidget* parent, Platform& platform) : QLabel(parent), m_platform(platform) {
+ExplanationLabel::ExplanationLabel(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("explanation"));
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
@@ -16,7 +15,6 @@ ExplanationLabel::ExplanationLabel(QWidget* parent, Platform& platform) : QLabel
     setFont(uiFont(FontFace::Sans, 9.75, false));
     setColors(this, QColor(255, 255, 225), Qt::black);
     markSpoken(this, Spoken::Explanation);
-    announceWhenShown(this, platform);
     hide();
 }
 
@@ -25,13 +23,8 @@ void ExplanationLabel::showReason(const QString& reason) {
         clear();
         return;
     }
-    // Set before showing, so the announcement on showing carries the new text.
-    const bool changed = text() != reason;
     setText(reason);
-    if (isHidden())
-        show();
-    else if (changed)
-        m_platform.announce(this);
+    show();
 }
 
 void ExplanationLabel::clear() {

@@ -1,6 +1,7 @@
 #include "app/optionpanel.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -49,9 +50,38 @@ QAbstractButton* OptionPanel::nearest(const QPoint& point) const {
 
 // The panel sees the presses and releases that no child took: those on its own ground, on
 // plain labels, and those an option button refuses because they miss its circle and caption.
-bool OptionPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_panel)
+void OptionPanel::letArrowsMoveFocus() {
+    for (const Option& option : m_options)
+        option.button->installEventFilter(this);
+}
+
+bool OptionPanel::moveFocus(QObject* from, int key) {
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                     : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
+                                                                 : 0;
+    if (step == 0)
         return false;
+    const int count = int(m_options.size());
+    int at = 0;
+    while (at < count && m_options[size_t(at)].button != from)
+        ++at;
+    for (int n = 1; at < count && n < count; ++n) {
+        QAbstractButton* next = m_options[size_t((at + step * n + count * n) % count)].button;
+        if (!next->isHidden() && next->isEnabled()) {
+            next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return at < count;
+}
+
+bool OptionPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_panel) {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        return (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && moveFocus(watched, key->key());
+    }
     const QEvent::Type type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease)
         return false;

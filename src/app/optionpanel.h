@@ -24,11 +24,16 @@ public:
     // Watches `panel`; the options and their companions are children of it.
     static OptionPanel* attach(QWidget* panel, std::vector<Option> options);
 
+    // The arrow keys move the focus from option to option (A, B, C, D and round again)
+    // without choosing any: an answer is chosen only by Space, a click or its letter key.
+    void letArrowsMoveFocus();
+
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     OptionPanel(QWidget* panel, std::vector<Option> options);
     QAbstractButton* nearest(const QPoint& point) const;
+    bool moveFocus(QObject* from, int key);
 
     QWidget* m_panel;
     std::vector<Option> m_options;

@@ -43,8 +43,8 @@ struct WorksheetDialogSetup {
 // What the teacher chose in the worksheet dialog.
 struct WorksheetDialogAnswer {
     int count = 20;
-    int selection = 0; // index into WorksheetDialogSetup::selections
-    int language = 0;  // index into WorksheetDialogSetup::languages
+    int selection = 0;  // index into WorksheetDialogSetup::selections
+    int language = 0;   // index into WorksheetDialogSetup::languages
     bool print = false; // to the printer rather than into a PDF file
     bool explain = false; // each item's reason under its line of the answer key
 };
@@ -56,7 +56,7 @@ struct ReasonDialogSetup {
     QString hungarianLabel;
     QString okButton;
     QString cancelButton;
-    QString english;   // the reason as it stands, to be edited
+    QString english; // the reason as it stands, to be edited
     QString hungarian;
 };
 
@@ -75,14 +75,16 @@ public:
     // A modal message box with one OK button.
     virtual void message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon) = 0;
     // A modal input box; Cancel gives the empty text.
-    virtual QString input(QWidget* parent, const QString& title, const QString& prompt,
-                          const QString& defaultText) = 0;
+    virtual QString input(QWidget* parent, const QString& title, const QString& prompt, const QString& defaultText) = 0;
     // The font dialog, opened with `current`; nothing when it was cancelled.
     virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) = 0;
     virtual void beep() = 0;
     // Tells screen readers that a control has just appeared (the green or the red box), so
-    // they say its name; the program sends an accessibility alert.
+    // they say its name at once (through speak).
     virtual void announce(QWidget* control);
+    // Has screen readers say `text` at once, in the window of `control`: a notification of the
+    // window that carries the text is shown afresh, which screen readers speak as it comes.
+    virtual void speak(QWidget* control, const QString& text);
 
     // A modal question with Yes and No; true for Yes.
     virtual bool confirm(QWidget* parent, const QString& text, const QString& title) = 0;
@@ -104,8 +106,7 @@ public:
     virtual std::optional<ReasonDialogAnswer> editReason(QWidget* parent, const ReasonDialogSetup& setup) = 0;
     // The system print dialog; once a printer is chosen, `paint` draws the document on it.
     // False when the dialog was cancelled.
-    virtual bool print(QWidget* parent, const QString& title,
-                       const std::function<void(QPagedPaintDevice&)>& paint) = 0;
+    virtual bool print(QWidget* parent, const QString& title, const std::function<void(QPagedPaintDevice&)>& paint) = 0;
 
     // Re-seeds the random source from the clock. Its running state goes on, so two
     // draws within one clock tick still differ.

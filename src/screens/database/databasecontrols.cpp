@@ -214,9 +214,11 @@ void DatabaseScreen::buildMenus() {
 }
 
 void DatabaseScreen::setTabOrder() {
-    QWidget* const order[] = {m_boxes[0], m_boxes[1], m_boxes[2], m_boxes[3],  m_boxes[4], m_boxes[5], m_boxes[6],
-                              m_boxes[7], m_boxes[8], m_command1, m_command4,  m_command5, m_command7, m_command2,
-                              m_command3, m_command6, m_command8, m_command10, m_command11};
+    // Row by row as the window shows them, left to right: the level; number and sentence; the
+    // start button; answers A and C, B and D; right letter and solution; then the buttons.
+    QWidget* const order[] = {m_boxes[1],  m_boxes[0], m_boxes[2], m_command10, m_boxes[3], m_boxes[5], m_boxes[4],
+                              m_boxes[6],  m_boxes[7], m_boxes[8], m_command6,  m_command1, m_command5, m_command3,
+                              m_command11, m_command7, m_command4, m_command8,  m_command2};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

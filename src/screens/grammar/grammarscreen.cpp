@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 
 namespace lexora {
@@ -49,9 +50,8 @@ GrammarScreen::GrammarScreen(AppContext& context) : Screen(context, ScreenId::Gr
     setTabOrder(m_topics, m_note);
     setTabOrder(m_note, m_command1);
 
-    connect(m_topics, &QListWidget::currentRowChanged, this, [this](int row) {
-        handler([this, row] { showTopic(row); });
-    });
+    connect(m_topics, &QListWidget::currentRowChanged, this,
+            [this](int row) { handler([this, row] { showTopic(row); }); });
     connect(m_command1, &QPushButton::clicked, this, &GrammarScreen::Command1_Click);
 }
 
@@ -68,6 +68,11 @@ void GrammarScreen::language() {
     setCaption(m_command1, CaptionCatalogue::caption(4, lang));
     m_note->setAccessibleName(grammartexts::noteName.in(lang));
     m_topics->setAccessibleName(withoutAccessKey(grammartexts::topicsLabel.in(lang)));
+    // Their scroll bars are named after what they scroll, so none is left without a name.
+    m_note->verticalScrollBar()->setAccessibleName(m_note->accessibleName());
+    m_note->horizontalScrollBar()->setAccessibleName(m_note->accessibleName());
+    m_topics->verticalScrollBar()->setAccessibleName(m_topics->accessibleName());
+    m_topics->horizontalScrollBar()->setAccessibleName(m_topics->accessibleName());
     const QSignalBlocker quiet(m_topics);
     m_topics->clear();
     for (int t = 0; t < TopicCatalogue::count; ++t)

@@ -3,6 +3,7 @@
 #include "app/appcontext.h"
 #include "app/explanationlabel.h"
 #include "app/screen.h"
+#include "app/spokentexts.h"
 #include "app/window.h"
 #include "data/reasons.h"
 #include "screens/grammar/grammarscreen.h"
@@ -15,8 +16,7 @@
 namespace lexora {
 
 ItemExplainer::ItemExplainer(Screen* screen, AppContext& context, int left, int top, int width, int height)
-    : QObject(screen), m_screen(screen), m_context(context),
-      m_area(new ExplanationLabel(screen->canvas(), context.platform)) {
+    : QObject(screen), m_screen(screen), m_context(context), m_area(new ExplanationLabel(screen->canvas())) {
     placeTwips(m_area, left, top, width, height);
     m_menu = nameMenu(new QMenu(screen), QStringLiteral("mnuhelp"));
     m_note = addEntry(m_menu, QStringLiteral("mnunote"));
@@ -43,6 +43,13 @@ void ItemExplainer::reveal(const ReasonTable& reasons) {
         return;
     const int langcode = m_context.globals.langcode.value_or(16);
     m_area->showReason(m_context.explanations.reasonFor(reasons, m_content, langcode));
+}
+
+void ItemExplainer::speakReason() {
+    if (m_area->isHidden())
+        return;
+    const int langcode = m_context.globals.langcode.value_or(16);
+    m_context.platform.speak(m_area, SpokenTexts::explanation(langcode, m_area->text()));
 }
 
 void ItemExplainer::clear() {

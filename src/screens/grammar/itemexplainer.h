@@ -31,6 +31,9 @@ public:
     void itemShown(const ItemContent& content, const QString& kulcs1, const QString& kulcs2);
     // The learner has chosen an answer or asked for the solution: the reason shows.
     void reveal(const ReasonTable& reasons);
+    // Has screen readers say the reason on show ("Explanation: ..."), in the working language;
+    // the screen calls it right after saying the verdict or the solution.
+    void speakReason();
     void clear();
 
     ExplanationLabel* area() const { return m_area; }

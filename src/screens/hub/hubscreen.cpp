@@ -1,20 +1,21 @@
+#include "screens/hub/hubscreen.h"
 #include "screens/grammar/grammarscreen.h"
 #include "screens/grammar/grammartexts.h"
-#include "screens/hub/hubscreen.h"
 
 #include "app/accesskeys.h"
 #include "app/appcontext.h"
+#include "app/clickablelabel.h"
 #include "app/optionpanel.h"
+#include "app/spokentexts.h"
 #include "app/window.h"
 #include "data/itemview.h"
 #include "data/storeerror.h"
-#include "app/clickablelabel.h"
 #include "screens/hub/reshuffle.h"
 #include "screens/info/aboutscreen.h"
 #include "screens/start/flagpictures.h"
-#include "text/translated.h"
 #include "text/captions.h"
 #include "text/messages.h"
+#include "text/translated.h"
 
 #include <QAction>
 #include <QDir>
@@ -170,7 +171,7 @@ void HubScreen::buildMenus() {
     m_mnuworklang = namedMenu(m_mnuhelp, QStringLiteral("mnuworklang"), QStringLiteral("&Working language"));
     for (int i = 0; i < 4; ++i) {
         QAction* entry = addEntry(m_mnuworklang, QStringLiteral("worklang_%1").arg(i),
-                                     QString::fromUtf8(workingLanguages[i].menuText));
+                                  QString::fromUtf8(workingLanguages[i].menuText));
         entry->setCheckable(true);
         entry->setChecked(i == 0);
         connect(entry, &QAction::triggered, this, [this, i] { worklang_Click(i); });
@@ -216,6 +217,7 @@ void HubScreen::language() {
     setCaption(m_mnugrammar, grammartexts::hubEntry.in(*ctx().globals.langcode));
     setCaption(m_mnuabout, ctx().caption(30));
     setCaption(m_mnudatabases, ctx().caption(33));
+    m_frame->setAccessibleName(SpokenTexts::tasksGroup(ctx().globals.langcode.value_or(LangCode::English)));
 }
 
 void HubScreen::bindData1() {

@@ -1,9 +1,11 @@
 #include "screens/info/aboutscreen.h"
 
 #include "app/appcontext.h"
-#include "app/window.h"
 #include "app/clickablelabel.h"
+#include "app/window.h"
 #include "screens/info/aboutpictures.h"
+#include "text/captions.h"
+#include "text/translated.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -130,6 +132,9 @@ void AboutScreen::language() {
     setCaption(m_command1, ctx().caption(0));
     setCaption(m_label1, ctx().caption(65));
     setCaption(m_label3, ctx().caption(88));
+    // The disc answers a click with a word on the program; screen readers name it by that.
+    static const Translated discName = {"What is this?", "Mi ez?", "¿Qué es esto?", "Qu'est-ce que c'est\u00a0?"};
+    m_image2->setAccessibleName(discName.in(ctx().globals.langcode.value_or(LangCode::English)));
 }
 
 void AboutScreen::formUnload() {

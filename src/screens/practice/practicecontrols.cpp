@@ -1,9 +1,10 @@
 #include "screens/practice/practicecontrols.h"
 
 #include "app/accessibility.h"
+#include "app/accessiblecontrols.h"
+#include "app/clickablelabel.h"
 #include "app/optionpanel.h"
 #include "app/window.h"
-#include "app/clickablelabel.h"
 
 #include <QAction>
 #include <QFrame>
@@ -170,7 +171,8 @@ void buildAnswerArea(PracticeControls& c, QWidget* canvas) {
     c.option[1]->setChecked(true);
     OptionPanel::attach(
         c.frame3D1,
-        {{c.option[2], c.label[5]}, {c.option[3], c.label[6]}, {c.option[4], c.label[7]}, {c.option[5], c.label[8]}});
+        {{c.option[2], c.label[5]}, {c.option[3], c.label[6]}, {c.option[4], c.label[7]}, {c.option[5], c.label[8]}})
+        ->letArrowsMoveFocus();
 }
 
 // What the controls without a caption stand for, as screen readers name them.
@@ -180,8 +182,10 @@ void markForScreenReaders(PracticeControls& c) {
     for (int i = 0; i < 4; ++i) {
         const QChar letter('A' + i);
         markSpoken(c.label[size_t(textLabels[i])], Spoken::Answer, letter);
-        markSpoken(c.option[size_t(i + 2)], Spoken::Choice, letter);
     }
+    // The chosen letter and the right letter are the screen's state, never on show.
+    markSecret(c.label[9]);
+    markSecret(c.label[10]);
     markSpoken(c.label[19], Spoken::Right);
     markSpoken(c.label[20], Spoken::Wrong);
     markSpoken(c.label[17], Spoken::Solution);

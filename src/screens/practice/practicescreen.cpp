@@ -2,16 +2,17 @@
 
 #include "app/accessibility.h"
 #include "app/appcontext.h"
+#include "app/clickablelabel.h"
+#include "app/spokentexts.h"
 #include "app/window.h"
 #include "data/itemstore.h"
 #include "data/topics.h"
-#include "app/clickablelabel.h"
 #include "screens/grammar/itemexplainer.h"
 #include "screens/practice/practicecaptions.h"
 #include "screens/practice/practicestate.h"
 #include "text/captions.h"
-#include "text/topictitles.h"
 #include "text/messages.h"
+#include "text/topictitles.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -61,8 +62,6 @@ PracticeScreen::PracticeScreen(AppContext& context)
     setClientSizeTwips(9600, 7020 + kExplanationHeight + 120);
     m_explainer = new ItemExplainer(this, context, 240, 6900, 9120, kExplanationHeight);
     connectControls();
-    announceWhenShown(m_c.label[19], context.platform);
-    announceWhenShown(m_c.label[20], context.platform);
 }
 
 void PracticeScreen::connectControls() {
@@ -128,6 +127,25 @@ void PracticeScreen::language() {
     setCaption(this, PracticeCaptions::windowTitle(lang));
     m_explainer->language(lang);
     nameControls(this, lang);
+    m_c.frame3D1->setAccessibleName(SpokenTexts::answersGroup(lang));
+    m_c.frame3D1->setAccessibleDescription(SpokenTexts::answersHelp(lang));
+    m_c.frame3D1->setToolTip(SpokenTexts::answersHelp(lang));
+    nameChoices();
+}
+
+std::array<QLabel*, 4> PracticeScreen::answerLabels() const {
+    return {label(14), label(12), label(15), label(16)};
+}
+
+void PracticeScreen::nameChoices() {
+    SpokenTexts::nameChoices({m_c.option[2], m_c.option[3], m_c.option[4], m_c.option[5]}, answerLabels());
+}
+
+void PracticeScreen::speakItem() {
+    std::array<QString, 4> answers;
+    for (size_t i = 0; i < 4; ++i)
+        answers[i] = answerLabels()[i]->text();
+    ctx().platform.speak(this, SpokenTexts::item(langcode(), label(22)->text(), label(13)->text(), answers));
 }
 
 // ---------------------------------------------------------------- presenting and checking
@@ -153,15 +171,19 @@ void PracticeScreen::Command3_Click() {
                  true);
         if (!m_c.command[10]->isHidden()) {
             g.itemsdone = 0;
-            Command10_Click();
+            // As the random Next does on its own: a failed draw ends only the draw.
+            handler([this] { drawRandomItem(); });
             setShown({m_c.command[5], m_c.command[7], m_c.command[8], m_c.command[9], label(23)}, false);
         } else {
             display(selection());
         }
-        // In random mode Next (Command2) is hidden: no focus and no default button then.
-        if (!giveFocus(m_c.command[2]))
-            return;
-        setDefaultButton(m_c.command[2]);
+        // In random mode Next (Command2) is hidden: no default button then, and the focus
+        // goes to the answers rather than staying on Close, where Enter would leave.
+        if (giveFocus(m_c.command[2]))
+            setDefaultButton(m_c.command[2]);
+        else
+            m_c.option[2]->setFocus(Qt::OtherFocusReason);
+        speakItem();
     });
 }
 
@@ -187,6 +209,7 @@ void PracticeScreen::display(const ItemView& view, bool withLevel) {
     label(17)->setText(felelet1);
     if (withLevel)
         label(27)->setText(szint);
+    nameChoices();
     m_explainer->itemShown(ItemContent{mondat, answers[0], answers[1], answers[2], answers[3], felelet2}, kulcs1,
                            kulcs2);
 }
@@ -208,6 +231,10 @@ void PracticeScreen::oke() {
         giveFocus(m_c.command[2]);
     else if (!m_c.command[10]->isHidden())
         giveFocus(m_c.command[10]);
+    // Said after the focus has moved, so the verdict is not cut short by the button's name;
+    // the reason follows the verdict.
+    ctx().platform.announce(right ? label(19) : label(20));
+    m_explainer->speakReason();
 }
 
 void PracticeScreen::explain() {
@@ -227,10 +254,16 @@ void PracticeScreen::Command1_Click() {
         setShown({label(17), label(18)}, true);
         explain();
         giveFocus(state().seqmode == 1 ? m_c.command[2] : m_c.command[10]);
+        ctx().platform.speak(this, SpokenTexts::solution(langcode(), label(18)->text(), label(17)->text()));
+        m_explainer->speakReason();
     });
 }
 
 bool PracticeScreen::formKeyPress(QKeyEvent* event) {
+    if (SpokenTexts::isReadAgain(event) && m_c.frame3D1->isVisible()) {
+        speakItem();
+        return true;
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     const QString text = event->text();
@@ -298,39 +331,46 @@ void PracticeScreen::Command2_Click() {
         }
         display(sel);
         setNumber(label(30), s.selpos);
+        speakItem();
     });
 }
 
 void PracticeScreen::Command10_Click() {
     handler([this] {
-        Globals& g = ctx().globals;
-        PracticeState& s = state();
-        s.dbhandle = ItemStore::open(g.dbpath);
-        g.rstable = s.dbhandle->tableView(QStringLiteral("test1"));
-        LiveView& table = *g.rstable;
-        table.setIndex(QStringLiteral("sorszam"));
-        table.moveLast();
-        if (s.maxno == 0)
-            s.maxno = sixteenBit(table.field(QStringLiteral("sorszam")));
-        // Numbers that belong to no item are drawn again; when no item has a number the
-        // draw can yield, drawing would never end.
-        if (!hasItemNumberUpTo(table, s.maxno))
-            return;
-        do {
-            ctx().platform.reseedRandom();
-            const double r = ctx().platform.random();
-            g.seekkey = int(std::floor(s.maxno * r + 1));
-            table.seek(g.seekkey);
-        } while (table.noMatch());
-
-        clearChoice();
-        ++g.itemsdone;
-        setNumber(label(22), g.itemsdone);
-        ++s.selpos;
-        setNumber(label(30), s.selpos);
-        display(table);
-        setShown({label(17), label(18), label(19), label(20), label(21)}, false);
+        if (drawRandomItem())
+            speakItem();
     });
+}
+
+bool PracticeScreen::drawRandomItem() {
+    Globals& g = ctx().globals;
+    PracticeState& s = state();
+    s.dbhandle = ItemStore::open(g.dbpath);
+    g.rstable = s.dbhandle->tableView(QStringLiteral("test1"));
+    LiveView& table = *g.rstable;
+    table.setIndex(QStringLiteral("sorszam"));
+    table.moveLast();
+    if (s.maxno == 0)
+        s.maxno = sixteenBit(table.field(QStringLiteral("sorszam")));
+    // Numbers that belong to no item are drawn again; when no item has a number the
+    // draw can yield, drawing would never end.
+    if (!hasItemNumberUpTo(table, s.maxno))
+        return false;
+    do {
+        ctx().platform.reseedRandom();
+        const double r = ctx().platform.random();
+        g.seekkey = int(std::floor(s.maxno * r + 1));
+        table.seek(g.seekkey);
+    } while (table.noMatch());
+
+    clearChoice();
+    ++g.itemsdone;
+    setNumber(label(22), g.itemsdone);
+    ++s.selpos;
+    setNumber(label(30), s.selpos);
+    display(table);
+    setShown({label(17), label(18), label(19), label(20), label(21)}, false);
+    return true;
 }
 
 void PracticeScreen::Command5_Click() {
@@ -386,6 +426,7 @@ void PracticeScreen::Command9_Click() {
 void PracticeScreen::afterRecordMove(SnapshotView& sel) {
     setNumber(label(30), state().selpos);
     clearChoice();
+    speakItem();
     // A move past either end leaves the item at that end on display; the selection goes
     // back onto it, so that the next move and the position count start from what is shown.
     if (sel.count() > 0 && !sel.hasCurrent())
@@ -439,8 +480,7 @@ void PracticeScreen::Label28_Click() {
         if (!QFileInfo::exists(path))
             return;
         ItemStore designDb = ItemStore::open(path);
-        auto copy =
-            designDb.sortedCopy(QStringLiteral("Test1"), QString(), QStringLiteral("kulcs2 = '9'"));
+        auto copy = designDb.sortedCopy(QStringLiteral("Test1"), QString(), QStringLiteral("kulcs2 = '9'"));
         copy->moveFirst();
         display(*copy);
         PracticeState& s = state();

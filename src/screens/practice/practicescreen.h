@@ -37,11 +37,13 @@ private:
     void connectControls();
 
     // Handlers
-    void Command3_Click();          // Start
-    void Command1_Click();          // Solution
-    void Command6_Click();          // Close
-    void Command2_Click();          // Next, sequential
-    void Command10_Click();         // Next, random
+    void Command3_Click();  // Start
+    void Command1_Click();  // Solution
+    void Command6_Click();  // Close
+    void Command2_Click();  // Next, sequential
+    void Command10_Click(); // Next, random
+    // The body of the random Next, which Start runs too; false when no item has a number to draw.
+    bool drawRandomItem();
     void Command5_Click();          // First
     void Command7_Click();          // Previous
     void Command8_Click();          // Next record
@@ -66,6 +68,10 @@ private:
     void check();
     void afterRecordMove(SnapshotView& selection);
     void noItemsSelected();
+
+    std::array<QLabel*, 4> answerLabels() const;
+    void nameChoices();
+    void speakItem();
 
     bool giveFocus(QWidget* widget);
     void message(int captionKey, MessageIcon icon);

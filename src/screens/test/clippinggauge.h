@@ -6,6 +6,10 @@ namespace lexora {
 
 // A progress gauge that keeps whatever value it is given, even one above its maximum,
 // and shows such a value as a full bar instead of refusing it.
+//
+// Screen readers see the time used of the item (its value rising to the maximum), read
+// when they ask for it: the gauge does not report each step, which would make them speak
+// several times a second. The bar drawn is the clipped value.
 class ClippingGauge : public QProgressBar {
     Q_OBJECT
 
@@ -16,10 +20,15 @@ public:
     int gaugeMaximum() const { return m_maximum; }
     void setGaugeValue(int value);
     int gaugeValue() const { return m_value; }
+    // The value the bar shows: the gauge's value held within 0 and the maximum.
+    int shownValue() const;
+    // The top of the bar's range: the maximum, at least 1.
+    int shownMaximum() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    void showClipped();
-
     int m_maximum = 100;
     int m_value = 0;
 };

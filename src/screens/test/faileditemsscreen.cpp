@@ -1,7 +1,9 @@
 #include "screens/test/faileditemsscreen.h"
 
 #include "app/accessibility.h"
+#include "app/accessiblecontrols.h"
 #include "app/appcontext.h"
+#include "app/spokentexts.h"
 #include "app/window.h"
 #include "data/itemstore.h"
 #include "data/storeerror.h"
@@ -77,6 +79,8 @@ void FailedItemsScreen::buildControls() {
     m_label9->hide();
     m_label10 = makeLabel(c, QStringLiteral("Label10"));
     m_label10->hide();
+    markSecret(m_label9);
+    markSecret(m_label10);
 
     m_command1 = makeButton(c, QStringLiteral("Command1"), 13.5);
     setCaption(m_command1, QStringLiteral("&S t a r t"));
@@ -99,8 +103,6 @@ void FailedItemsScreen::buildControls() {
     setColors(m_label18, QColor("#FF0000"));
     markSpoken(m_label17, Spoken::Right);
     markSpoken(m_label18, Spoken::Wrong);
-    announceWhenShown(m_label17, ctx().platform);
-    announceWhenShown(m_label18, ctx().platform);
     m_label19 = makeBadge(c, QStringLiteral("Label19"), QString(), "#008080", 13.5);
     m_label20 = makeItemLabel(c, QStringLiteral("Label20"));
     setColors(m_label20, QColor("#FFFFC0"), Qt::black);
@@ -189,6 +191,14 @@ void FailedItemsScreen::language() {
     setCaption(this, CaptionCatalogue::caption(65, LangCode::English) + QStringLiteral("  ----  ") + taskWord(lang));
     m_explainer->language(lang);
     nameControls(this, lang);
+    m_board.nameForScreenReaders(lang);
+    // Both read "Next": the names tell the next failed item from the next record.
+    m_command4->setAccessibleName(SpokenTexts::nextItem(lang));
+    m_command5->setAccessibleName(SpokenTexts::nextRecord(lang));
+}
+
+void FailedItemsScreen::speakItem() {
+    ctx().platform.speak(this, m_board.spoken(*ctx().globals.langcode));
 }
 
 // ---------------------------------------------------------------- load, unload, keys
@@ -215,6 +225,10 @@ void FailedItemsScreen::formUnload() {
 }
 
 bool FailedItemsScreen::formKeyPress(QKeyEvent* event) {
+    if (SpokenTexts::isReadAgain(event) && m_board.panel->isVisible()) {
+        speakItem();
+        return true;
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;
     const QString key = event->text();
@@ -261,6 +275,7 @@ void FailedItemsScreen::Command1_Click() {
     for (QLabel* label : {m_label30, m_label31, m_label32})
         label->show();
     abso();
+    speakItem();
 }
 
 void FailedItemsScreen::Option3D_Click(int index) {
@@ -268,7 +283,9 @@ void FailedItemsScreen::Option3D_Click(int index) {
     const bool right = m_label9->text() == m_label10->text();
     m_label17->setVisible(right);
     m_label18->setVisible(!right);
+    ctx().platform.announce(right ? m_label17 : m_label18);
     explain();
+    m_explainer->speakReason();
 }
 
 void FailedItemsScreen::Command8_Click() {
@@ -276,6 +293,8 @@ void FailedItemsScreen::Command8_Click() {
     m_label20->show();
     explain();
     m_command2->setFocus();
+    ctx().platform.speak(this, SpokenTexts::solution(*ctx().globals.langcode, m_label19->text(), m_label20->text()));
+    m_explainer->speakReason();
 }
 
 void FailedItemsScreen::explain() {
@@ -323,6 +342,7 @@ void FailedItemsScreen::afterNavigation() {
     m_board.clearChoice();
     m_command2->setFocus();
     abso();
+    speakItem();
 }
 
 void FailedItemsScreen::Command4_Click() {
@@ -338,6 +358,7 @@ void FailedItemsScreen::Command4_Click() {
         hideBars();
         m_label19->hide();
         m_label20->hide();
+        speakItem();
     } else {
         ctx().platform.message(this, ctx().caption(84), state().msgtitle, MessageIcon::Information);
         m_board.panel->hide();
@@ -400,6 +421,7 @@ void FailedItemsScreen::showBoundRow() {
     m_label19->setText(boundText(row, "felelet2"));
     m_label10->setText(boundText(row, "felelet2"));
     m_label23->setText(boundText(row, "hiba"));
+    m_board.nameChoices();
     followItem();
 }
 

@@ -54,6 +54,7 @@ private:
     void emptyTable();
     void abso();
     void showBoundRow();
+    void speakItem();
     void followItem();
     void explain();
     void hideBars();

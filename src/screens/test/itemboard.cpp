@@ -1,9 +1,10 @@
 #include "screens/test/itemboard.h"
 
 #include "app/accessibility.h"
-#include "app/optionpanel.h"
-#include "app/window.h"
 #include "app/clickablelabel.h"
+#include "app/optionpanel.h"
+#include "app/spokentexts.h"
+#include "app/window.h"
 #include "data/itemview.h"
 
 #include <QApplication>
@@ -99,7 +100,7 @@ ItemBoard ItemBoard::build(QWidget* canvas) {
     std::vector<OptionPanel::Option> choices;
     for (size_t i = 0; i < 4; ++i)
         choices.push_back({board.options[i], board.optionLetters[i]});
-    OptionPanel::attach(board.panel, std::move(choices));
+    OptionPanel::attach(board.panel, std::move(choices))->letArrowsMoveFocus();
     board.markForScreenReaders();
     return board;
 }
@@ -110,8 +111,25 @@ void ItemBoard::markForScreenReaders() const {
     for (size_t i = 0; i < 4; ++i) {
         const QChar letter(QLatin1Char(kLetters[i][0]));
         markSpoken(answers[i], Spoken::Answer, letter);
-        markSpoken(options[i], Spoken::Choice, letter);
     }
+}
+
+void ItemBoard::nameForScreenReaders(int langcode) const {
+    panel->setAccessibleName(SpokenTexts::answersGroup(langcode));
+    panel->setAccessibleDescription(SpokenTexts::answersHelp(langcode));
+    panel->setToolTip(SpokenTexts::answersHelp(langcode));
+    nameChoices();
+}
+
+void ItemBoard::nameChoices() const {
+    SpokenTexts::nameChoices({options[0], options[1], options[2], options[3]}, answers);
+}
+
+QString ItemBoard::spoken(int langcode) const {
+    std::array<QString, 4> texts;
+    for (size_t i = 0; i < 4; ++i)
+        texts[i] = answers[i]->text();
+    return SpokenTexts::item(langcode, counter->text(), sentence->text(), texts);
 }
 
 void giveGreyLook(QPushButton* button) {

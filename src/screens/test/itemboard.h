@@ -41,6 +41,12 @@ struct ItemBoard {
     void placeOption(int index, int left, int top) const;
     // Tells screen readers what the sentence, the answers, the options and the counter stand for.
     void markForScreenReaders() const;
+    // Names the answer panel and tells its keys in the working language; names the options.
+    void nameForScreenReaders(int langcode) const;
+    // Names each option after its letter and the answer shown now ("A: heard").
+    void nameChoices() const;
+    // The item on show as a screen reader says it: number, sentence and answers.
+    QString spoken(int langcode) const;
 };
 
 // Gives a button on a coloured window the grey of the buttons on the other screens.

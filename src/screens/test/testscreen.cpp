@@ -1,13 +1,15 @@
 #include "screens/test/testscreen.h"
 
 #include "app/accessibility.h"
+#include "app/accessiblecontrols.h"
 #include "app/appcontext.h"
+#include "app/clickablelabel.h"
+#include "app/spokentexts.h"
 #include "app/window.h"
 #include "data/itemstore.h"
 #include "data/storeerror.h"
 #include "screens/test/clippinggauge.h"
 #include "screens/test/intervaltimer.h"
-#include "app/clickablelabel.h"
 #include "screens/test/testscore.h"
 #include "screens/test/teststate.h"
 #include "text/captions.h"
@@ -20,6 +22,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <QScopeGuard>
 
 #include <cmath>
 
@@ -81,6 +85,8 @@ void TestScreen::buildControls() {
     m_label9->hide();
     m_label10 = makeLabel(c, QStringLiteral("Label10"));
     m_label10->hide();
+    markSecret(m_label9);
+    markSecret(m_label10);
 
     m_command3 = makeButton(c, QStringLiteral("Command3"), QStringLiteral("&S t a r t"), 13.5);
     m_command4 = makeButton(c, QStringLiteral("Command4"), QString(), 12);
@@ -118,7 +124,7 @@ void TestScreen::buildControls() {
 
     m_gauge = new ClippingGauge(c);
     m_gauge->setObjectName(QStringLiteral("Gauge1"));
-    markSpoken(m_gauge, Spoken::TimeLeft);
+    markSpoken(m_gauge, Spoken::TimeUsed);
     m_gauge->hide();
     // The countdown stands enabled with no interval, so it is silent until a timed Start.
     m_timer1 = new IntervalTimer(QStringLiteral("Timer1"), true, 0, this);
@@ -146,7 +152,7 @@ void TestScreen::buildMenus() {
     m_mnuDelay = nameMenu(m_mnuParameters->addMenu(QString()), QStringLiteral("mnuDelay"));
     for (int i = 0; i < 3; ++i)
         m_delayItems[size_t(i)] = addEntry(m_mnuDelay, QStringLiteral("mnuTiempoItem_%1").arg(i),
-                                             QStringLiteral("%1sec").arg(kDelays[i] / 1000), true);
+                                           QStringLiteral("%1sec").arg(kDelays[i] / 1000), true);
     m_mnuStart = nameMenu(m_mnuSettings->addMenu(QString()), QStringLiteral("mnuStart"));
     for (int i = 0; i < 13; ++i) {
         const QString caption = (i % 2 == 0 ? QStringLiteral("&") : QString()) + QString::number(1 + 50 * i);
@@ -253,6 +259,7 @@ void TestScreen::language() {
         tasktitle = QStringLiteral("Teszt");
     setCaption(this, CaptionCatalogue::caption(65, LangCode::English) + QStringLiteral("  ----  ") + tasktitle);
     nameControls(this, lang);
+    m_board.nameForScreenReaders(lang);
 }
 
 // ---------------------------------------------------------------- load, keys, close box
@@ -277,6 +284,10 @@ void TestScreen::formLoad() {
 }
 
 bool TestScreen::formKeyPress(QKeyEvent* event) {
+    if (SpokenTexts::isReadAgain(event) && m_board.panel->isVisible()) {
+        speakItem();
+        return true;
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;
     const QString key = event->text();
@@ -335,6 +346,18 @@ void TestScreen::Command3_Click() {
         // The first item is where the last starting-point search left the item view.
         showBoundRow();
     }
+    // Start is gone; the focus goes to the answers, never to Evaluation or Close, where a
+    // first Enter would end the run or the screen.
+    m_board.options[0]->setFocus(Qt::OtherFocusReason);
+    speakItem();
+}
+
+void TestScreen::speakItem() {
+    const int lang = *ctx().globals.langcode;
+    QString text = m_board.spoken(lang);
+    if (m_timedOut)
+        text = SpokenTexts::timeUp(lang) + QLatin1Char(' ') + text;
+    ctx().platform.speak(this, text);
 }
 
 void TestScreen::rand() {
@@ -369,6 +392,7 @@ void TestScreen::rand() {
         m_board.answers[size_t(i)]->setText(QLatin1Char(' ') + row.text(QLatin1String(fields[i])));
     m_label10->setText(row.text(QStringLiteral("felelet2")));
     m_solution = row.text(QStringLiteral("felelet1"));
+    m_board.nameChoices();
 }
 
 // The first steps of both Next buttons: a run without a number can always be evaluated,
@@ -390,10 +414,12 @@ void TestScreen::Command4_Click() {
     }
     mark();
     resumeCountdown();
-    if (ctx().globals.itemsdone != ctx().globals.numsent)
+    if (ctx().globals.itemsdone != ctx().globals.numsent) {
         rand();
-    else
+        speakItem();
+    } else {
         endOfRun();
+    }
 }
 
 void TestScreen::Command2_Click() {
@@ -413,6 +439,7 @@ void TestScreen::Command2_Click() {
     m_gauge->setGaugeMaximum(int(g.delay * 0.9));
     m_gauge->setGaugeValue(0);
     m_timer2->setEnabled(true); // without a time limit it switches itself off at its first tick
+    speakItem();
 }
 
 void TestScreen::endOfRun() {
@@ -442,6 +469,7 @@ void TestScreen::showBoundRow() {
         m_board.answers[size_t(i)]->setText(boundText(row, fields[i]));
     m_label10->setText(boundText(row, "felelet2"));
     m_solution = boundText(row, "felelet1");
+    m_board.nameChoices();
 }
 
 void TestScreen::Option3D_Click(int index) {
@@ -460,6 +488,9 @@ void TestScreen::Timer1_Timer() {
     if (!m_timer1->ticks())
         return;
     ctx().platform.beep();
+    // The learner hears that the time ran out before the next item or the score.
+    m_timedOut = true;
+    const auto spoken = qScopeGuard([this] { m_timedOut = false; });
     try {
         if (shown(m_command2))
             Command2_Click();
@@ -553,6 +584,11 @@ void TestScreen::evalu() {
     m_label21->setText(score.percentText());
     if (!score.perfect())
         m_label17->show();
+    const int lang = *ctx().globals.langcode;
+    QString text = SpokenTexts::score(lang, score.fraction(), score.percentText());
+    if (m_timedOut)
+        text = SpokenTexts::timeUp(lang) + QLatin1Char(' ') + text;
+    ctx().platform.speak(this, text);
 }
 
 void TestScreen::Command5_Click() {

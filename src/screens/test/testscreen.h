@@ -72,6 +72,7 @@ private:
     void beginNext();
     void resumeCountdown();
     void showBoundRow();
+    void speakItem();
 
     std::unique_ptr<LiveView> m_data1; // the items, in stored order; the bound labels follow it
     std::unique_ptr<LiveView> m_data2; // the failed items, appended to
@@ -97,6 +98,7 @@ private:
     IntervalTimer* m_timer1 = nullptr;
     IntervalTimer* m_timer2 = nullptr;
     bool m_countdownStopped = false; // a tick could not store its item; the next stored Next resumes
+    bool m_timedOut = false;         // the countdown ran out: what comes next is said after "time is up"
 
     QMenu* m_mnuTasks = nullptr;
     QAction* m_mnuLexora = nullptr;

@@ -108,14 +108,18 @@ private slots:
     void practiceShowsTheReasonInTheWorkingLanguage_data() {
         QTest::addColumn<int>("langcode");
         QTest::addColumn<bool>("hungarian");
-        QTest::newRow("Hungarian") << int(LangCode::Hungarian) << true;
-        QTest::newRow("English") << int(LangCode::English) << false;
-        QTest::newRow("Spanish reads the English reason") << int(LangCode::Spanish) << false;
-        QTest::newRow("French reads the English reason") << int(LangCode::French) << false;
+        QTest::addColumn<QString>("said"); // how screen readers are told the reason
+        QTest::newRow("Hungarian") << int(LangCode::Hungarian) << true << QString::fromUtf8("Magyarázat: ");
+        QTest::newRow("English") << int(LangCode::English) << false << "Explanation: ";
+        QTest::newRow("Spanish reads the English reason")
+            << int(LangCode::Spanish) << false << QString::fromUtf8("Explicación: ");
+        QTest::newRow("French reads the English reason")
+            << int(LangCode::French) << false << QString::fromUtf8("Explication\u00a0: ");
     }
     void practiceShowsTheReasonInTheWorkingLanguage() {
         QFETCH(int, langcode);
         QFETCH(bool, hungarian);
+        QFETCH(QString, said);
         const ItemBank bank = shippedBank();
         ProgramFixture f(bank.items);
         ItemStore::open(f.database().path()).reasons().writeAll([&] {
@@ -130,17 +134,25 @@ private slots:
         PracticeDriver p(f, langcode);
         p.startRandom(kItem, highestNumber(bank));
         QCOMPARE(shownReason(f, ScreenId::Practice), QString()); // nothing before a choice
+        QStringList& spoken = f.platform().spoken;
         p.choose(kWrong);
         QVERIFY(p.shows(20));
         QCOMPARE(shownReason(f, ScreenId::Practice), expected);
+        // Each verdict is followed by its reason, said in the working language's words.
+        QCOMPARE(spoken.last(), said + expected.simplified());
+        spoken.clear();
         p.choose(kRight);
         QCOMPARE(shownReason(f, ScreenId::Practice), expected);
-        // The next item clears it; Solution shows that item's reason.
+        QCOMPARE(spoken, QStringList(said + expected.simplified()));
+        // The next item clears it; Solution shows that item's reason, said after the solution.
         f.platform().queueDraws({ScriptedPlatform::drawFor(2, highestNumber(bank))});
         p.click(10);
         QCOMPARE(shownReason(f, ScreenId::Practice), QString());
+        spoken.clear();
         p.click(1);
         QCOMPARE(shownReason(f, ScreenId::Practice), bank.reasonOf(1).inLanguage(hungarian));
+        QCOMPARE(spoken.size(), 2);
+        QCOMPARE(spoken[1], said + bank.reasonOf(1).inLanguage(hungarian).simplified());
         // The area lies wholly inside the window and never covers a control of the screen.
         const QRect area = explanation(f, ScreenId::Practice)->geometry();
         QVERIFY(p.screen->canvas()->rect().contains(area));
@@ -158,6 +170,9 @@ private slots:
         p.choose('A');
         p.click(1);
         QCOMPARE(shownReason(f, ScreenId::Practice), QString());
+        // Nothing is said after the verdict and the solution but the solution itself.
+        QCOMPARE(f.platform().spoken.size(), 2);
+        QVERIFY(f.platform().spoken.last().startsWith("Solution: "));
     }
 
     void anOlderCopyShowsTheShippedReasonsAndIsNotWritten() {
@@ -184,7 +199,8 @@ private slots:
         {
             DatabaseWindow db(f);
             db.find(kItem);
-            db.writeReason(QStringLiteral("Singular “is” goes with “a post office”."), QStringLiteral("„is”: egy posta."));
+            db.writeReason(QStringLiteral("Singular “is” goes with “a post office”."),
+                           QStringLiteral("„is”: egy posta."));
             QCOMPARE(f.platform().reasonDialogs.back().english, QString()); // none to show before
             // Delete and its undo keep the reason with the item.
             db.click("Command4");
@@ -216,8 +232,10 @@ private slots:
         f.show(ScreenId::FailedItems);
         QTest::mouseClick(f.child<QPushButton>(ScreenId::FailedItems, "Command1"), Qt::LeftButton);
         QCOMPARE(shownReason(f, ScreenId::FailedItems), QString());
+        f.platform().spoken.clear();
         QTest::mouseClick(f.child<QRadioButton>(ScreenId::FailedItems, "Option3D2"), Qt::LeftButton);
         QCOMPARE(shownReason(f, ScreenId::FailedItems), bank.reasonOf(0).english);
+        QCOMPARE(f.platform().spoken, QStringList(QString::fromUtf8("Explication\u00a0: ") + bank.reasonOf(0).english));
     }
 
     void grammarWindowListsTheTopicsAndOpensOnTheItemsTopic() {

@@ -366,7 +366,7 @@ private slots:
         for (int tick = 0; tick < 23; ++tick)
             f.fireTimer(ScreenId::Test, "Timer2");
         QCOMPARE(gauge->gaugeValue(), 10000);
-        QCOMPARE(gauge->value(), gauge->maximum()); // above the maximum: shown full
+        QCOMPARE(gauge->shownValue(), gauge->shownMaximum()); // above the maximum: shown full
         QVERIFY(run.timer("Timer2")->isEnabled());
         f.fireTimer(ScreenId::Test, "Timer2");
         QVERIFY(!run.timer("Timer2")->isEnabled()); // the bar stops at the delay
@@ -642,9 +642,10 @@ private slots:
         f.platform().queueDraws({draw(1)});
         run.start();
         run.choose("A"); // wrong
-        run.next(); // cannot store the failed item: the learner is told and stays on the item
+        run.next();      // cannot store the failed item: the learner is told and stays on the item
         QCOMPARE(f.platform().messages.size(), size_t(1));
-        QVERIFY2(f.platform().messages[0].text.contains("cannot be written"), qPrintable(f.platform().messages[0].text));
+        QVERIFY2(f.platform().messages[0].text.contains("cannot be written"),
+                 qPrintable(f.platform().messages[0].text));
         QCOMPARE(f.globals().itemsdone, 1);
         run.evaluate(); // the failure is reported and the score shown all the same
         QCOMPARE(f.platform().messages.size(), size_t(2));

@@ -75,6 +75,7 @@ public:
     QByteArray printedPdf;
     int beeps = 0;
     QStringList announcements;
+    QStringList spoken; // what speak was given, in order
     int reseeds = 0;
     int endProcessCalls = 0;
     size_t drawsLeft() const { return m_draws.size(); }
@@ -86,6 +87,7 @@ public:
     void beep() override { ++beeps; }
     // Records "objectName: accessible name" of each control announced to screen readers.
     void announce(QWidget* control) override;
+    void speak(QWidget*, const QString& text) override { spoken << text; }
     bool confirm(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<int> chooseOne(QWidget* parent, const QString& title, const QString& prompt,
                                  const QStringList& choices) override;
@@ -94,8 +96,7 @@ public:
                          const QString& suggestedName) override;
     std::optional<WorksheetDialogAnswer> chooseWorksheet(QWidget* parent, const WorksheetDialogSetup& setup) override;
     std::optional<ReasonDialogAnswer> editReason(QWidget* parent, const ReasonDialogSetup& setup) override;
-    bool print(QWidget* parent, const QString& title,
-               const std::function<void(QPagedPaintDevice&)>& paint) override;
+    bool print(QWidget* parent, const QString& title, const std::function<void(QPagedPaintDevice&)>& paint) override;
     void reseedRandom() override { ++reseeds; }
     double random() override;
     void endProcess() override;
