@@ -6,6 +6,7 @@
 #include "screens/info/aboutscreen.h"
 #include "screens/info/helpscreen.h"
 #include "screens/practice/practicescreen.h"
+#include "screens/progress/progressscreen.h"
 #include "screens/start/backgroundscreen.h"
 #include "screens/start/languagescreen.h"
 #include "screens/test/faileditemsscreen.h"
@@ -47,6 +48,7 @@ void Program::registerScreens() {
     screens.registerScreen(ScreenId::Database, make<DatabaseScreen>());
     screens.registerScreen(ScreenId::Help, make<HelpScreen>());
     screens.registerScreen(ScreenId::About, make<AboutScreen>());
+    screens.registerScreen(ScreenId::Progress, make<ProgressScreen>());
 }
 
 void Program::start() {

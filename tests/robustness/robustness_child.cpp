@@ -65,6 +65,7 @@ public:
     }
     double random() override { return std::uniform_real_distribution<double>(0.0, 1.0)(m_generator); }
     void endProcess() override {}
+    QDateTime now() override { return QDateTime::currentDateTimeUtc(); }
 
 private:
     std::mt19937 m_generator;

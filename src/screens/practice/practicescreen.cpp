@@ -8,6 +8,7 @@
 #include "app/clickablelabel.h"
 #include "screens/practice/practicecaptions.h"
 #include "screens/practice/practicestate.h"
+#include "screens/progress/progresstexts.h"
 #include "text/captions.h"
 #include "text/messages.h"
 
@@ -20,6 +21,7 @@
 #include <QRadioButton>
 
 #include <cmath>
+#include <utility>
 #include <limits>
 
 namespace lexora {
@@ -80,6 +82,7 @@ void PracticeScreen::connectControls() {
     const PracticeMenus& m = m_c.menus;
     connect(m.lexora, &QAction::triggered, this, &PracticeScreen::mnuLexora_Click);
     connect(m.test, &QAction::triggered, this, &PracticeScreen::mnuTest_Click);
+    connect(m.due, &QAction::triggered, this, &PracticeScreen::mnudue_Click);
     for (int i = 0; i < int(m.nivel.size()); ++i)
         connect(m.nivel[size_t(i)], &QAction::triggered, this, [this, i] { mnuNivelItem_Click(i); });
     for (int i = 0; i < int(m.topicItem.size()); ++i)
@@ -114,6 +117,15 @@ void PracticeScreen::formLoad() {
         // Without its database the screen could show nothing; the learner is told why.
         ctx().platform.message(this, Messages::of(e, langcode()), s.titleword, MessageIcon::Stop);
     }
+    s.dueMode = false;
+    if (s.openInDueMode) {
+        s.openInDueMode = false;
+        handler([this] { enterDueMode(); });
+    }
+    if (s.openOnTopic >= 0) {
+        const int topic = std::exchange(s.openOnTopic, -1);
+        mnuTopicItem_Click(topic);
+    }
 }
 
 void PracticeScreen::language() {
@@ -122,6 +134,7 @@ void PracticeScreen::language() {
     state().titleword = PracticeCaptions::titleWord(lang);
     setCaption(this, PracticeCaptions::windowTitle(lang));
     nameControls(this, lang);
+    setCaption(m_c.menus.due, ProgressTexts::kDueEntry.in(lang));
 }
 
 // ---------------------------------------------------------------- presenting and checking
@@ -179,12 +192,14 @@ void PracticeScreen::display(const ItemView& view, bool withLevel) {
     label(17)->setText(felelet1);
     if (withLevel)
         label(27)->setText(szint);
+    m_first.shown(ItemRef::of(view, ctx().globals.dbpath), ctx().platform.now());
 }
 
 void PracticeScreen::Option3D_Click(int index) {
     handler([this, index] {
         label(9)->setText(QString(QChar('A' + index - 2)));
         oke();
+        recordFirstAnswer(label(9)->text(), !label(19)->isHidden());
     });
 }
 
@@ -208,6 +223,8 @@ void PracticeScreen::Command1_Click() {
     handler([this] {
         setShown({label(17), label(18)}, true);
         giveFocus(state().seqmode == 1 ? m_c.command[2] : m_c.command[10]);
+        // The solution asked for before any choice counts as a wrong first answer.
+        recordFirstAnswer(QString(), false);
     });
 }
 
@@ -286,6 +303,10 @@ void PracticeScreen::Command10_Click() {
     handler([this] {
         Globals& g = ctx().globals;
         PracticeState& s = state();
+        if (s.dueMode && s.seqmode == 0) {
+            nextDueItem();
+            return;
+        }
         s.dbhandle = ItemStore::open(g.dbpath);
         g.rstable = s.dbhandle->tableView(QStringLiteral("test1"));
         LiveView& table = *g.rstable;

@@ -3,12 +3,14 @@
 #include "app/accessibility.h"
 #include "app/appcontext.h"
 #include "app/window.h"
+#include "data/itemfingerprint.h"
 #include "data/storeerror.h"
 #include "screens/test/faileditemsstate.h"
 #include "screens/test/failedtable.h"
 #include "text/captions.h"
 #include "text/messages.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -262,11 +264,14 @@ void FailedItemsScreen::Option3D_Click(int index) {
     const bool right = m_label9->text() == m_label10->text();
     m_label17->setVisible(right);
     m_label18->setVisible(!right);
+    recordFirstAnswer(m_label9->text(), right);
 }
 
 void FailedItemsScreen::Command8_Click() {
     m_label19->show();
     m_label20->show();
+    // The solution asked for before any choice counts as a wrong first answer.
+    recordFirstAnswer(QString(), false);
     m_command2->setFocus();
 }
 
@@ -387,6 +392,35 @@ void FailedItemsScreen::showBoundRow() {
     m_label19->setText(boundText(row, "felelet2"));
     m_label10->setText(boundText(row, "felelet2"));
     m_label23->setText(boundText(row, "hiba"));
+    itemShown();
+}
+
+// The failed row holds a copy of the item as the Test showed it; the item it came from is the one
+// whose content gives the same fingerprint, as the progress file last recorded it.
+void FailedItemsScreen::itemShown() {
+    m_first.clear();
+    ctx().progress.flush(); // the Test's own answers tell which items these rows are
+    if (!onFailedItem())
+        return;
+    const LiveView& row = *m_data1;
+    ItemContent content = ItemContent::fromCurrentRow(row);
+    const QString bank = QFileInfo(ctx().globals.dbpath).fileName();
+    try {
+        auto ref = ctx().progress.store().lastRefFor(bank, itemFingerprint(content));
+        if (!ref && content.sentence.startsWith(QLatin1Char(' '))) {
+            content.sentence.remove(0, 1); // a drawn item is shown with one space in front
+            ref = ctx().progress.store().lastRefFor(bank, itemFingerprint(content));
+        }
+        if (ref)
+            m_first.shown(*ref, ctx().platform.now());
+    } catch (const ProgressError&) {
+        // Without the progress file the review goes on unrecorded.
+    }
+}
+
+void FailedItemsScreen::recordFirstAnswer(const QString& choice, bool right) {
+    if (auto answer = m_first.take(choice, right, AnswerPlace::Review, ctx().platform.now()))
+        ctx().progress.record(this, state().msgtitle, *answer);
 }
 
 } // namespace lexora
