@@ -78,7 +78,9 @@ bool PracticeScreen::nextDueItem() {
     std::vector<ProgressStore::DueItem> due;
     std::optional<QDateTime> next;
     try {
-        due = progress.store().dueItems(bank, ReviewClock::endOfToday(now));
+        // Only as many as can be needed: those brought up already in this review, and a few more
+        // for items edited since they fell due.
+        due = progress.store().dueItems(bank, ReviewClock::endOfToday(now), s.duePresented.size() + 50);
         if (due.empty())
             next = progress.store().nextDue(bank);
     } catch (const ProgressError& e) {

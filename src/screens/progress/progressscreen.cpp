@@ -4,6 +4,7 @@
 #include "app/window.h"
 #include "data/itemfingerprint.h"
 #include "data/itemstore.h"
+#include "data/sqlitedb.h"
 #include "data/topics.h"
 #include "screens/practice/practicestate.h"
 #include "screens/progress/reviewclock.h"
@@ -209,18 +210,31 @@ void ProgressScreen::language() {
 // "number/fingerprint" of every item of the current database, so that figures count only items
 // as they are now (an edited item starts afresh).
 QSet<QString> ProgressScreen::currentItems() {
-    QSet<QString> items;
+    // The fingerprints of a bank are worked out once for each state of its file.
+    struct Cache {
+        QString path;
+        qint64 stamp = -1;
+        QSet<QString> items;
+    };
+    static Cache cache;
     try {
-        const ItemStore db = ItemStore::open(ctx().globals.dbpath);
-        auto all = db.sortedCopy(QStringLiteral("test1"), QString());
-        items.reserve(all->count());
-        for (all->moveFirst(); !all->eof(); all->moveNext())
-            items.insert(all->text(QStringLiteral("sorszam")) + QLatin1Char('/') +
-                         itemFingerprint(ItemContent::fromCurrentRow(*all)));
+        auto db = SqliteDb::open(ctx().globals.dbpath);
+        const qint64 stamp = db->changeStamp() ^ QFileInfo(ctx().globals.dbpath).lastModified().toMSecsSinceEpoch();
+        if (cache.path == ctx().globals.dbpath && cache.stamp == stamp)
+            return cache.items;
+        QSet<QString> items;
+        Statement all = db->prepare("SELECT sorszam, mondat, a, b, c, d, felelet2 FROM test1");
+        while (all.step()) {
+            const ItemContent content{all.column(1).toString(), all.column(2).toString(), all.column(3).toString(),
+                                      all.column(4).toString(), all.column(5).toString(), all.column(6).toString()};
+            items.insert(QString::number(all.columnInt(0)) + QLatin1Char('/') + itemFingerprint(content));
+        }
+        cache = {ctx().globals.dbpath, stamp, items};
+        return items;
     } catch (const StoreError&) {
         // Without its database the window still shows the answers; the bank's figures stay at nought.
+        return {};
     }
-    return items;
 }
 
 void ProgressScreen::refresh() {
