@@ -31,6 +31,7 @@ const Translated kNames[] = {
     {"Item number", "Sorszám", "Número de la frase", "Numéro de la phrase"},
     {"Record number", "Rekordszám", "Número de registro", "Numéro d'enregistrement"},
     {"Level", "Szint", "Nivel", "Niveau"},
+    {"Explanation", "Magyarázat", "Explicación", "Explication"},
 };
 
 // A label marked with what it stands for: its name is that, and what it shows at the moment

@@ -22,6 +22,7 @@ enum class Spoken {
     ItemNumber,   // the running number of the item on show
     RecordNumber, // the record number of an item on the Database screen
     Level,        // the level of an item on the Database screen
+    Explanation,  // why the right answer is right
 };
 
 // The name of `what` in the working language `langcode`; `letter` fills in Answer and Choice.

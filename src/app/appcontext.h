@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/explanations.h"
 #include "app/globals.h"
 #include "app/platform.h"
 #include "app/programfolder.h"
@@ -24,6 +25,8 @@ struct AppContext {
     std::vector<ProgramFolder::CopyFailure> copyFailures;
     // The learner's answers and spaced review, kept in the progress file beside the item files.
     ProgressRecorder progress;
+    // The reasons of the items on display, with the installed banks as the fallback.
+    Explanations explanations;
 
     QString apppath() const { return lexora::apppath(programDir); }
     // The text of caption `key` in the working language.

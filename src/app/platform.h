@@ -47,6 +47,23 @@ struct WorksheetDialogAnswer {
     bool print = false; // to the printer rather than into a PDF file
 };
 
+// What the reason dialog of the Database screen shows (texts in the working language).
+struct ReasonDialogSetup {
+    QString title;
+    QString englishLabel;
+    QString hungarianLabel;
+    QString okButton;
+    QString cancelButton;
+    QString english;   // the reason as it stands, to be edited
+    QString hungarian;
+};
+
+// What the teacher wrote in the reason dialog.
+struct ReasonDialogAnswer {
+    QString english;
+    QString hungarian;
+};
+
 // The program's one seam to the desktop: boxes, beep, random numbers and the end of
 // the process. The program uses the real one; tests give a scripted one.
 class Platform {
@@ -80,6 +97,9 @@ public:
     // whether to save or to print; nothing when it was cancelled.
     virtual std::optional<WorksheetDialogAnswer> chooseWorksheet(QWidget* parent,
                                                                  const WorksheetDialogSetup& setup) = 0;
+    // The dialog where a teacher reads and writes an item's reason in English and Hungarian;
+    // nothing when it was cancelled.
+    virtual std::optional<ReasonDialogAnswer> editReason(QWidget* parent, const ReasonDialogSetup& setup) = 0;
     // The system print dialog; once a printer is chosen, `paint` draws the document on it.
     // False when the dialog was cancelled.
     virtual bool print(QWidget* parent, const QString& title,

@@ -2,6 +2,7 @@
 
 #include "app/realplatform.h"
 #include "screens/database/databasescreen.h"
+#include "screens/grammar/grammarscreen.h"
 #include "screens/hub/hubscreen.h"
 #include "screens/info/aboutscreen.h"
 #include "screens/info/helpscreen.h"
@@ -31,6 +32,8 @@ Program::Program(const QString& programDir, std::unique_ptr<Platform> platform)
 Program::Program(const ProgramFolder& folder, std::unique_ptr<Platform> platform)
     : Program(folder.dir, std::move(platform)) {
     m_context->copyFailures = folder.failures;
+    if (folder.layout == ProgramFolder::Layout::Installed)
+        m_context->explanations.setShippedDir(folder.shippedDir);
 }
 
 Program::~Program() {
@@ -49,6 +52,7 @@ void Program::registerScreens() {
     screens.registerScreen(ScreenId::Help, make<HelpScreen>());
     screens.registerScreen(ScreenId::About, make<AboutScreen>());
     screens.registerScreen(ScreenId::Progress, make<ProgressScreen>());
+    screens.registerScreen(ScreenId::Grammar, make<GrammarScreen>());
 }
 
 void Program::start() {

@@ -1,5 +1,7 @@
 #include "app/realplatform.h"
 
+#include "app/reasondialog.h"
+
 #include "app/window.h"
 #include "app/worksheetdialog.h"
 
@@ -86,6 +88,10 @@ QString RealPlatform::openFileName(QWidget* parent, const QString& title, const 
 QString RealPlatform::saveFileName(QWidget* parent, const QString& title, const QString& filter,
                                    const QString& suggestedName) {
     return QFileDialog::getSaveFileName(parent, title, QDir::home().filePath(suggestedName), filter);
+}
+
+std::optional<ReasonDialogAnswer> RealPlatform::editReason(QWidget* parent, const ReasonDialogSetup& setup) {
+    return runReasonDialog(parent, setup);
 }
 
 std::optional<WorksheetDialogAnswer> RealPlatform::chooseWorksheet(QWidget* parent,

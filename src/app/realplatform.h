@@ -21,6 +21,7 @@ public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& suggestedName) override;
     std::optional<WorksheetDialogAnswer> chooseWorksheet(QWidget* parent, const WorksheetDialogSetup& setup) override;
+    std::optional<ReasonDialogAnswer> editReason(QWidget* parent, const ReasonDialogSetup& setup) override;
     bool print(QWidget* parent, const QString& title,
                const std::function<void(QPagedPaintDevice&)>& paint) override;
     void reseedRandom() override;

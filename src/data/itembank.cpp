@@ -3,6 +3,7 @@
 #include "data/schema.h"
 #include "data/sqlitedb.h"
 #include "data/storeerror.h"
+#include "data/itemfingerprint.h"
 #include "data/itemview.h"
 #include "data/topics.h"
 
@@ -65,6 +66,33 @@ void checkItem(const QStringList& item, int line, std::vector<BankProblem>& out)
     const int order = item[Sorrend2].toInt(&ok);
     if (ok && (order < 1 || order > 3000))
         report(QStringLiteral("sorrend2 must lie in 1 to 3000, not %1").arg(order));
+}
+
+// The right answer as its option reads, or nothing when the key names no answer.
+QString rightAnswer(const QStringList& item) {
+    static const QStringList letters{"A", "B", "C", "D"};
+    const qsizetype right = letters.indexOf(item[Felelet2]);
+    return right < 0 ? QString() : item[A + int(right)];
+}
+
+void checkReason(const QStringList& item, const Reason& reason, bool required, int line,
+                 std::vector<BankProblem>& out) {
+    const QString answer = rightAnswer(item);
+    const std::pair<const char*, QString> texts[] = {{"reason_en", reason.english}, {"reason_hu", reason.hungarian}};
+    for (const auto& [name, text] : texts) {
+        if (text.trimmed().isEmpty()) {
+            if (required)
+                out.push_back({line, QStringLiteral("%1 is missing").arg(name)});
+            continue;
+        }
+        if (text.size() > kReasonMaxLength)
+            out.push_back({line, QStringLiteral("%1 has %2 characters; at most %3")
+                                     .arg(name)
+                                     .arg(text.size())
+                                     .arg(kReasonMaxLength)});
+        if (!answer.isEmpty() && !text.contains(answer))
+            out.push_back({line, QStringLiteral("%1 does not quote the right answer \"%2\"").arg(name, answer)});
+    }
 }
 
 void checkUnique(const std::vector<QStringList>& items, int column, std::vector<BankProblem>& out) {
@@ -150,6 +178,31 @@ void checkProfile(const std::vector<QStringList>& items, const BankProfile& prof
     }
 }
 
+// A reason cell of the text form holds no tab or line break.
+QString oneLine(QString text) {
+    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+ItemContent contentOf(const QStringList& item) {
+    return ItemContent{item[Mondat], item[A], item[B], item[C], item[D], item[Felelet2]};
+}
+
+void writeReasons(const std::shared_ptr<SqliteDb>& db, const ItemBank& bank, bool byTeacher) {
+    std::vector<std::pair<QString, Reason>> rows;
+    for (size_t i = 0; i < bank.items.size(); ++i) {
+        Reason reason = bank.reasonOf(i);
+        if (reason.isEmpty())
+            continue;
+        reason.byTeacher = byTeacher;
+        rows.emplace_back(itemFingerprint(contentOf(bank.items[i])), reason);
+    }
+    if (!rows.empty())
+        ReasonTable(db).writeAll(rows);
+}
+
 void insertItems(SqliteDb& db, const std::vector<QStringList>& items) {
     const TableDef& table = itemTable();
     std::string marks;
@@ -172,6 +225,10 @@ QStringList ItemBank::header() {
     return names;
 }
 
+QStringList ItemBank::headerWithReasons() {
+    return header() << QStringLiteral("reason_en") << QStringLiteral("reason_hu");
+}
+
 ItemBank ItemBank::readText(const QString& path, std::vector<BankProblem>& problems) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -180,23 +237,35 @@ ItemBank ItemBank::readText(const QString& path, std::vector<BankProblem>& probl
     QTextStream in(&file);
     in.setEncoding(QStringConverter::Utf8);
     int line = 0;
+    int width = ColumnCount;
     while (!in.atEnd()) {
         const QString text = in.readLine();
         ++line;
         if (line == 1) {
-            if (text.split('\t') != header())
-                problems.push_back({1, QStringLiteral("the header must name the fields: %1").arg(header().join(' '))});
+            const QStringList names = text.split('\t');
+            if (names == headerWithReasons())
+                width = ColumnCount + 2;
+            else if (names != header())
+                problems.push_back({1, QStringLiteral("the header must name the fields: %1")
+                                           .arg(headerWithReasons().join(' '))});
             continue;
         }
         if (text.trimmed().isEmpty())
             continue;
-        const QStringList cells = text.split('\t');
-        if (cells.size() != ColumnCount) {
-            problems.push_back({line, QStringLiteral("%1 fields instead of %2").arg(cells.size()).arg(ColumnCount)});
+        QStringList cells = text.split('\t');
+        if (cells.size() != width) {
+            problems.push_back({line, QStringLiteral("%1 fields instead of %2").arg(cells.size()).arg(width)});
             bank.items.push_back({});
+            bank.reasons.push_back({});
             continue;
         }
+        Reason reason;
+        if (width > ColumnCount) {
+            reason.hungarian = cells.takeLast();
+            reason.english = cells.takeLast();
+        }
         bank.items.push_back(cells);
+        bank.reasons.push_back(reason);
     }
     return bank;
 }
@@ -207,9 +276,11 @@ void ItemBank::writeText(const QString& path) const {
         throw StoreError(StoreError::Kind::ReadOnly, StoreError::Reason::CannotWrite, {path});
     QTextStream out(&file);
     out.setEncoding(QStringConverter::Utf8);
-    out << header().join('\t') << '\n';
-    for (const QStringList& item : items)
-        out << item.join('\t') << '\n';
+    out << headerWithReasons().join('\t') << '\n';
+    for (size_t i = 0; i < items.size(); ++i) {
+        const Reason reason = reasonOf(i);
+        out << items[i].join('\t') << '\t' << oneLine(reason.english) << '\t' << oneLine(reason.hungarian) << '\n';
+    }
 }
 
 std::vector<BankProblem> ItemBank::check(const BankProfile& profile) const {
@@ -219,6 +290,7 @@ std::vector<BankProblem> ItemBank::check(const BankProfile& profile) const {
         if (items[i].size() != ColumnCount)
             continue; // already reported when the line was read
         checkItem(items[i], int(i) + 2, problems);
+        checkReason(items[i], reasonOf(i), profile.reasonsRequired, int(i) + 2, problems);
         whole.push_back(items[i]);
     }
     checkUnique(items, Sorszam, problems);
@@ -233,10 +305,12 @@ void ItemBank::createDatabase(const QString& path) const {
     auto db = SqliteDb::open(path, true);
     db->exec("BEGIN");
     db->exec(schemaSql());
+    db->exec(ReasonTable::createSql());
     insertItems(*db, items);
     // The failed-items table always starts with its placeholder row, which no screen shows.
     db->exec("INSERT INTO hiba1 (hiba) VALUES ('0')");
     db->exec("COMMIT");
+    writeReasons(db, *this, false);
 }
 
 void ItemBank::replaceItemsIn(const QString& path) const {
@@ -246,6 +320,7 @@ void ItemBank::replaceItemsIn(const QString& path) const {
     db->exec("DELETE FROM test1");
     insertItems(*db, items);
     transaction.commit();
+    writeReasons(db, *this, true);
 }
 
 ItemBank ItemBank::readDatabase(const QString& path) {
@@ -263,6 +338,9 @@ ItemBank ItemBank::readDatabase(const QString& path) {
         }
         bank.items.push_back(item);
     }
+    const ReasonTable reasons(db);
+    for (const QStringList& item : bank.items)
+        bank.reasons.push_back(reasons.find(itemFingerprint(contentOf(item))).value_or(Reason{}));
     return bank;
 }
 

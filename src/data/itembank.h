@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/reasons.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,28 +23,37 @@ struct BankProfile {
     bool letterSpread = false; // each right letter A to D on 20% to 30% of the items
     bool levelSpread = false;  // levels roughly 40/35/25 and at least two levels in every topic
     bool freshNumbering = false; // sorszam and sorrend run 1..n without gaps
+    bool reasonsRequired = false; // every item has both reasons (a shipped bank)
 };
 
 // An item bank: the items of one database in the column order of the item table,
-// as text cells. Its text form is UTF-8, tab-separated, one item a line, with a
-// header line naming the fields; an empty cell is an empty field.
+// as text cells, each with its reason. Its text form is UTF-8, tab-separated, one item a
+// line, with a header line naming the fields and then the two reason columns (a text form
+// without them, from before reasons, is read too); an empty cell is an empty field.
 class ItemBank {
 public:
-    static QStringList header();
+    static QStringList header();          // the fields of the item table
+    static QStringList headerWithReasons(); // ... and reason_en, reason_hu
 
     std::vector<QStringList> items;
+    std::vector<Reason> reasons; // one for each item, empty where the item has none
 
     // Reads the text form; lines that do not fit the format are reported and skipped.
     static ItemBank readText(const QString& path, std::vector<BankProblem>& problems);
     void writeText(const QString& path) const;
 
+    // The reason of item `i` (empty when the bank has none for it).
+    Reason reasonOf(size_t i) const { return i < reasons.size() ? reasons[i] : Reason{}; }
+
     // Every rule an item must follow, and the limits of `profile` for the bank as a whole.
     std::vector<BankProblem> check(const BankProfile& profile = {}) const;
 
-    // Creates a new database file with the items and the placeholder row of the failed-items
-    // table; an existing file at `path` is replaced. Only the item bank tool and tests do this.
+    // Creates a new database file with the items, their reasons (as shipped reasons) and the
+    // placeholder row of the failed-items table; an existing file at `path` is replaced. Only
+    // the item bank tool and tests do this.
     void createDatabase(const QString& path) const;
-    // Replaces the items of an existing database; its failed-items table stays as it is.
+    // Replaces the items of an existing database and writes their reasons as a teacher's;
+    // its failed-items table and other reasons stay as they are.
     void replaceItemsIn(const QString& path) const;
     static ItemBank readDatabase(const QString& path);
 };

@@ -14,11 +14,12 @@ ItemContent ItemContent::fromCurrentRow(const ItemView& view) {
 
 QString itemFingerprint(const ItemContent& content) {
     // The unit separator cannot occur in a field typed by a teacher, so no two different
-    // contents join to the same text. The key is compared without regard to letter case,
-    // as the screens compare it.
+    // contents join to the same text. Spaces around a field say nothing (the failed items keep
+    // the texts as the Test showed them, after a leading space), and the key is compared
+    // without regard to letter case.
     const QChar sep(0x1f);
-    const QString joined = content.sentence + sep + content.a + sep + content.b + sep + content.c + sep +
-                           content.d + sep + content.key.toUpper();
+    const QString joined = content.sentence.trimmed() + sep + content.a.trimmed() + sep + content.b.trimmed() + sep +
+                           content.c.trimmed() + sep + content.d.trimmed() + sep + content.key.trimmed().toUpper();
     const QByteArray digest = QCryptographicHash::hash(joined.toUtf8(), QCryptographicHash::Sha256);
     return QString::fromLatin1(digest.left(8).toHex());
 }

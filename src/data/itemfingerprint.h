@@ -17,8 +17,8 @@ struct ItemContent {
     static ItemContent fromCurrentRow(const ItemView& view);
 };
 
-// 16 lowercase hex digits (64 bits of SHA-256 over the content); equal contents give
-// equal fingerprints in every run and on every machine.
+// 16 lowercase hex digits (64 bits of SHA-256 over the content, each field trimmed); equal
+// contents give equal fingerprints in every run and on every machine.
 QString itemFingerprint(const ItemContent& content);
 
 } // namespace lexora

@@ -35,6 +35,16 @@ std::unique_ptr<Transaction> beginTransaction(const LiveView& view) {
     return std::make_unique<Transaction>(view.database());
 }
 
+std::optional<std::pair<QString, QString>> topicKeysOfSentence(const LiveView& anyView, const QString& sentence) {
+    if (!anyView.database())
+        return std::nullopt;
+    Statement query = anyView.database()->prepare("SELECT kulcs1, kulcs2 FROM test1 WHERE trim(mondat) = ? ORDER BY rowid LIMIT 1");
+    query.bind(1, sentence.trimmed());
+    if (!query.step())
+        return std::nullopt;
+    return std::make_pair(query.column(0).toString(), query.column(1).toString());
+}
+
 bool hasItemNumberUpTo(LiveView& byNumber, int highest) {
     if (highest < 1)
         return false;

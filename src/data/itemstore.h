@@ -1,11 +1,14 @@
 #pragma once
 
 #include "data/itemview.h"
+#include "data/reasons.h"
 #include "data/storeerror.h"
 
 #include <QString>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace lexora {
 
@@ -28,6 +31,8 @@ public:
                                              const QString& criteria = QString()) const;
     // Changes whenever the file's contents change, through this store or any other connection.
     qint64 changeStamp() const;
+    // The reasons kept in this file.
+    ReasonTable reasons() const { return ReasonTable(m_db); }
     // Starts a transaction on this file; writes made through views of other connections are not part of it.
     std::unique_ptr<Transaction> transaction() const;
 
@@ -43,5 +48,10 @@ std::unique_ptr<Transaction> beginTransaction(const LiveView& view);
 // that range until one belongs to an item ends. `byNumber` is a view of the item table in
 // ascending item number; it is left standing wherever the search ended.
 bool hasItemNumberUpTo(LiveView& byNumber, int highest);
+
+// The topic keys (kulcs1, kulcs2) of the first item of the file whose sentence is `sentence`,
+// for a copy of an item kept elsewhere (the failed items keep no keys); nothing when no item
+// has that sentence. `anyView` is a view of any table of the file.
+std::optional<std::pair<QString, QString>> topicKeysOfSentence(const LiveView& anyView, const QString& sentence);
 
 } // namespace lexora

@@ -13,6 +13,7 @@
 #include "app/screen.h"
 #include "data/itembank.h"
 #include "data/sqlitedb.h"
+#include "screens/database/reasontexts.h"
 #include "screens/database/databasetexts.h"
 #include "text/captions.h"
 #include "text/messages.h"
@@ -385,6 +386,10 @@ public:
     }
     std::optional<WorksheetDialogAnswer> chooseWorksheet(QWidget*, const WorksheetDialogSetup& setup) override {
         worksheetDialogs.push_back(setup);
+        return std::nullopt;
+    }
+    std::optional<ReasonDialogAnswer> editReason(QWidget*, const ReasonDialogSetup& setup) override {
+        reasonDialogs.push_back(setup);
         return std::nullopt;
     }
     bool print(QWidget*, const QString& title, const std::function<void(QPagedPaintDevice&)>&) override {
@@ -1047,6 +1052,10 @@ private:
             return true;
         if (isUndoMessage(text))
             return true;
+        // The reason dialog with no item on display.
+        for (int lang : {LangCode::English, LangCode::Hungarian, LangCode::Spanish, LangCode::French})
+            if (text == reasontext::noItem.in(lang))
+                return true;
         // The About window's disc tells what the program is.
         if (title == QLatin1String("Mi ez?") && text.startsWith(QLatin1String("A Lexora English")))
             return true;

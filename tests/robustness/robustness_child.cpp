@@ -55,6 +55,7 @@ public:
     std::optional<WorksheetDialogAnswer> chooseWorksheet(QWidget*, const WorksheetDialogSetup&) override {
         return std::nullopt;
     }
+    std::optional<ReasonDialogAnswer> editReason(QWidget*, const ReasonDialogSetup&) override { return std::nullopt; }
     bool print(QWidget*, const QString&, const std::function<void(QPagedPaintDevice&)>&) override { return false; }
     void reseedRandom() override {
         ++m_row;

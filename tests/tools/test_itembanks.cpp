@@ -53,11 +53,16 @@ class TestItemBanks : public QObject {
 
 private slots:
     void toolPassesEveryShippedBank() {
-        const ToolRun big = runTool({"check", "--min-per-topic", "12", "--spreads", "--fresh", bankPath("en_data1")});
+        // Every shipped item explains its answer in both languages, and every topic has its notes.
+        const ToolRun big = runTool(
+            {"check", "--min-per-topic", "12", "--spreads", "--fresh", "--reasons", "--notes", bankPath("en_data1")});
         QVERIFY2(big.exitCode == 0, qPrintable(big.output));
-        const ToolRun small = runTool({"check", "--min-per-topic", "2", "--spreads", "--fresh", bankPath("enpool1d"),
-                                       bankPath("en_data2"), bankPath("en_data3")});
+        QVERIFY2(big.output.contains("550 items, each with both reasons"), qPrintable(big.output));
+        QVERIFY2(big.output.contains("notes: 92 grammar notes, no problems"), qPrintable(big.output));
+        const ToolRun small = runTool({"check", "--min-per-topic", "2", "--spreads", "--fresh", "--reasons",
+                                       bankPath("enpool1d"), bankPath("en_data2"), bankPath("en_data3")});
         QVERIFY2(small.exitCode == 0, qPrintable(small.output));
+        QCOMPARE(small.output.count("69 items, each with both reasons"), 3);
     }
 
     void toolReportsEachBadLineByNumber() {

@@ -3,6 +3,8 @@
 
 #include "data/itembank.h"
 #include "data/storeerror.h"
+#include "data/topics.h"
+#include "text/grammarnotes.h"
 #include "console.h"
 #include "exchangecommands.h"
 #include "worksheetcommand.h"
@@ -22,7 +24,7 @@ using console::out;
 
 int usage() {
     err() << "usage:\n"
-             "  lexora-items check [--min-per-topic N] [--spreads] [--fresh] BANK.tsv...\n"
+             "  lexora-items check [--min-per-topic N] [--spreads] [--fresh] [--reasons] [--notes] BANK.tsv...\n"
              "  lexora-items build BANK.tsv DATABASE      create a new database file from a bank\n"
              "  lexora-items import BANK.tsv DATABASE     replace the items of an existing database\n"
              "  lexora-items export DATABASE BANK.tsv     write the items of a database as a bank\n"
@@ -45,9 +47,20 @@ bool readChecked(const QString& path, const BankProfile& profile, ItemBank& bank
     return problems.empty();
 }
 
+// The grammar notes compiled into the program: one per topic and language, within the limits.
+bool checkNotes() {
+    const QStringList problems = GrammarNotes::problems();
+    for (const QString& problem : problems)
+        err() << "notes: " << problem << '\n';
+    if (problems.isEmpty())
+        out() << "notes: " << TopicCatalogue::count * 4 << " grammar notes, no problems\n";
+    return problems.isEmpty();
+}
+
 int check(QStringList args) {
     BankProfile profile;
     QStringList files;
+    bool notes = false;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         if (arg == "--min-per-topic" && !args.isEmpty())
@@ -56,17 +69,22 @@ int check(QStringList args) {
             profile.letterSpread = profile.levelSpread = true;
         else if (arg == "--fresh")
             profile.freshNumbering = true;
+        else if (arg == "--reasons")
+            profile.reasonsRequired = true;
+        else if (arg == "--notes")
+            notes = true;
         else
             files << arg;
     }
-    if (files.isEmpty())
+    if (files.isEmpty() && !notes)
         return usage();
-    bool allGood = true;
+    bool allGood = !notes || checkNotes();
     for (const QString& file : files) {
         ItemBank bank;
         const bool good = readChecked(file, profile, bank);
         if (good)
-            out() << file << ": " << bank.items.size() << " items, no problems\n";
+            out() << file << ": " << bank.items.size() << " items" << (profile.reasonsRequired ? ", each with both reasons" : "")
+                  << ", no problems\n";
         allGood = allGood && good;
     }
     return allGood ? 0 : 1;

@@ -1,3 +1,5 @@
+#include "screens/database/reasoneditor.h"
+#include "screens/database/reasontexts.h"
 #include "screens/database/databasescreen.h"
 
 #include "app/accessibility.h"
@@ -245,6 +247,8 @@ void DatabaseScreen::buildMenus() {
     connect(m_exchange->importEntry(), &QAction::triggered, this, &DatabaseScreen::mnuImportItems_Click);
     m_mnuWorksheet = entry(m_mnuOptions, "mnuWorksheet");
     connect(m_mnuWorksheet, &QAction::triggered, this, &DatabaseScreen::mnuWorksheet_Click);
+    m_mnuReason = entry(m_mnuOptions, "mnuReason");
+    connect(m_mnuReason, &QAction::triggered, this, &DatabaseScreen::mnuReason_Click);
     m_mnuUndoDelete = entry(m_mnuOptions, "mnuUndoDelete");
     m_mnuUndoDelete->setShortcut(QKeySequence::Undo);
     connect(m_mnuUndoDelete, &QAction::triggered, this, &DatabaseScreen::mnuUndoDelete_Click);
@@ -340,6 +344,7 @@ void DatabaseScreen::language() {
     const int lang = ctx().globals.langcode.value_or(LangCode::English);
     setCaption(m_mnuWorksheet, databasetext::printWorksheet.in(lang));
     setCaption(m_mnuUndoDelete, databasetext::undoDelete.in(lang));
+    setCaption(m_mnuReason, reasontext::menuEntry.in(lang));
     for (int n = 0; n < TopicCatalogue::count; ++n)
         set(m_mnuTopicItem[size_t(n)], TopicCatalogue::topic(n).captionKey);
 
@@ -383,6 +388,8 @@ void DatabaseScreen::saveItem() {
         // The file is opened afresh for the write, so that one mended, unlocked or put back since
         // a fault takes the item.
         m_data->reconnect();
+        const ItemContent before =
+            m_data->editMode() == LiveView::EditMode::None ? ReasonEditor::before(*m_data) : ItemContent{};
         m_binder->store();
         switch (m_data->editMode()) {
         case LiveView::EditMode::None:
@@ -390,6 +397,8 @@ void DatabaseScreen::saveItem() {
         case LiveView::EditMode::Edit:
             m_data->update();
             m_binder->markSaved();
+            // A teacher's reason goes on with the item they edit; a shipped one fits only the old content.
+            ReasonEditor::after(*m_data, before);
             return;
         case LiveView::EditMode::Add:
             saveNewItem();
@@ -691,6 +700,16 @@ void DatabaseScreen::mnuUndoDelete_Click() {
         if (!notices.isEmpty())
             ctx().platform.message(this, notices.join(QLatin1Char('\n')), state().titleword,
                                    MessageIcon::Information);
+    });
+}
+
+void DatabaseScreen::mnuReason_Click() {
+    handler([this] {
+        // The item is saved first, so the reason belongs to what the boxes show.
+        saveItem();
+        state().newpending = 0;
+        m_data->reconnect();
+        ReasonEditor(ctx(), this).edit(*m_data, state().titleword);
     });
 }
 

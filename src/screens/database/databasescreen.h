@@ -84,6 +84,7 @@ private:
     void mnuExportItems_Click();
     void mnuImportItems_Click();
     void mnuWorksheet_Click();
+    void mnuReason_Click();
     void mnuUndoDelete_Click();
 
     // Steps shared by the handlers
@@ -133,6 +134,7 @@ private:
     QAction* m_mnuFonts = nullptr;
     QAction* m_mnuWorksheet = nullptr;
     QAction* m_mnuUndoDelete = nullptr; // also Ctrl+Z
+    QAction* m_mnuReason = nullptr;
     QMenu* m_mnuTopic = nullptr;
     std::array<QAction*, 23> m_mnuTopicItem{};
     std::unique_ptr<ItemExchangeMenu> m_exchange; // Export items..., Import items...

@@ -1,5 +1,6 @@
+#include "screens/grammar/grammarscreen.h"
+#include "screens/grammar/grammartexts.h"
 #include "screens/hub/hubscreen.h"
-
 #include "screens/practice/practicestate.h"
 #include "screens/progress/progresstexts.h"
 #include "screens/progress/reviewclock.h"
@@ -189,6 +190,8 @@ void HubScreen::buildMenus() {
     }
     m_mnuhelp->addMenu(m_mnuworklang);
     m_mnuhow = addEntry(m_mnuhelp, QStringLiteral("mnuhow"), QStringLiteral("How to ..."));
+    m_mnugrammar = addEntry(m_mnuhelp, QStringLiteral("mnugrammar"));
+    connect(m_mnugrammar, &QAction::triggered, this, &HubScreen::mnugrammar_Click);
     m_mnuabout = addEntry(m_mnuhelp, QStringLiteral("mnuabout"), QStringLiteral("&About"));
     connect(m_mnuhow, &QAction::triggered, this, &HubScreen::mnuhow_Click);
     connect(m_mnuabout, &QAction::triggered, this, &HubScreen::mnuabout_Click);
@@ -229,6 +232,7 @@ void HubScreen::language() {
     setCaption(m_mnuhelp, ctx().caption(25));
     setCaption(m_mnuworklang, ctx().caption(28));
     setCaption(m_mnuhow, ctx().caption(29));
+    setCaption(m_mnugrammar, grammartexts::hubEntry.in(*ctx().globals.langcode));
     setCaption(m_mnuabout, ctx().caption(30));
     setCaption(m_mnudatabases, ctx().caption(33));
     const int lang = workingLanguage();
@@ -387,6 +391,10 @@ void HubScreen::mnureview_Click() {
         ctx().screens.show(ScreenId::Practice);
         ctx().screens.unload(ScreenId::Hub);
     });
+}
+
+void HubScreen::mnugrammar_Click() {
+    handler([this] { GrammarScreen::openOn(ctx(), ctx().screens.state<GrammarState>().topic); });
 }
 
 void HubScreen::mnuhow_Click() {

@@ -43,6 +43,7 @@ private slots:
     void data_Click(int index);
     void worklang_Click(int index);
     void mnuhow_Click();
+    void mnugrammar_Click();
     void mnuabout_Click();
     void mnumyprogress_Click();
     void mnureview_Click();
@@ -80,6 +81,7 @@ private:
     QMenu* m_mnuhelp = nullptr;
     QMenu* m_mnuworklang = nullptr;
     QAction* m_mnuhow = nullptr;
+    QAction* m_mnugrammar = nullptr;
     QAction* m_mnuabout = nullptr;
     std::array<QAction*, 4> m_data{};
     std::array<QAction*, 4> m_worklang{};

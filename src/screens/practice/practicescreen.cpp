@@ -6,6 +6,7 @@
 #include "data/itemstore.h"
 #include "data/topics.h"
 #include "app/clickablelabel.h"
+#include "screens/grammar/itemexplainer.h"
 #include "screens/practice/practicecaptions.h"
 #include "screens/practice/practicestate.h"
 #include "screens/progress/progresstexts.h"
@@ -39,6 +40,7 @@ constexpr int kLastRecordMessage = 77;
 constexpr int kFirstRecordMessage = 78;
 constexpr int kRestartMessage = 80;
 constexpr int kNoMatchMessage = 82;
+constexpr int kExplanationHeight = 1020; // twips: four lines of a reason
 
 void setNumber(QLabel* label, int value) {
     label->setText(QString::number(value));
@@ -56,7 +58,9 @@ qint16 sixteenBit(const QVariant& value) {
 
 PracticeScreen::PracticeScreen(AppContext& context)
     : Screen(context, ScreenId::Practice, QStringLiteral("Spgyak")), m_c(PracticeControls::build(this, canvas())) {
-    setClientSizeTwips(9600, 7020);
+    // The explanation area takes a strip of its own below the buttons, so it covers nothing.
+    setClientSizeTwips(9600, 7020 + kExplanationHeight + 120);
+    m_explainer = new ItemExplainer(this, context, 240, 6900, 9120, kExplanationHeight);
     connectControls();
     announceWhenShown(m_c.label[19], context.platform);
     announceWhenShown(m_c.label[20], context.platform);
@@ -133,6 +137,7 @@ void PracticeScreen::language() {
     PracticeCaptions::apply(m_c, lang);
     state().titleword = PracticeCaptions::titleWord(lang);
     setCaption(this, PracticeCaptions::windowTitle(lang));
+    m_explainer->language(lang);
     nameControls(this, lang);
     setCaption(m_c.menus.due, ProgressTexts::kDueEntry.in(lang));
 }
@@ -181,6 +186,8 @@ void PracticeScreen::display(const ItemView& view, bool withLevel) {
     const QString felelet1 = view.text(QStringLiteral("felelet1"));
     const QString felelet2 = view.text(QStringLiteral("felelet2"));
     const QString szint = view.text(QStringLiteral("szint"));
+    const QString kulcs1 = view.text(QStringLiteral("kulcs1"));
+    const QString kulcs2 = view.text(QStringLiteral("kulcs2"));
 
     label(13)->setText(' ' + mondat);
     label(14)->setText(' ' + answers[0]);
@@ -193,6 +200,8 @@ void PracticeScreen::display(const ItemView& view, bool withLevel) {
     if (withLevel)
         label(27)->setText(szint);
     m_first.shown(ItemRef::of(view, ctx().globals.dbpath), ctx().platform.now());
+    m_explainer->itemShown(ItemContent{mondat, answers[0], answers[1], answers[2], answers[3], felelet2}, kulcs1,
+                           kulcs2);
 }
 
 void PracticeScreen::Option3D_Click(int index) {
@@ -208,10 +217,18 @@ void PracticeScreen::oke() {
     const bool right = label(9)->text() == label(10)->text();
     label(19)->setVisible(right);
     label(20)->setVisible(!right);
+    explain();
     if (!m_c.command[2]->isHidden())
         giveFocus(m_c.command[2]);
     else if (!m_c.command[10]->isHidden())
         giveFocus(m_c.command[10]);
+}
+
+void PracticeScreen::explain() {
+    // Shown after the box, so screen readers hear the verdict first; without an open
+    // database there is no reason to look up.
+    if (state().dbhandle)
+        m_explainer->reveal(state().dbhandle->reasons());
 }
 
 void PracticeScreen::clearChoice() {
@@ -222,6 +239,7 @@ void PracticeScreen::clearChoice() {
 void PracticeScreen::Command1_Click() {
     handler([this] {
         setShown({label(17), label(18)}, true);
+        explain();
         giveFocus(state().seqmode == 1 ? m_c.command[2] : m_c.command[10]);
         // The solution asked for before any choice counts as a wrong first answer.
         recordFirstAnswer(QString(), false);

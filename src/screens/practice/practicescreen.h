@@ -15,6 +15,7 @@ class QLabel;
 
 namespace lexora {
 
+class ItemExplainer;
 class ItemStore;
 class ItemView;
 class SnapshotView;
@@ -69,6 +70,7 @@ private:
     void oke();
     void display(const ItemView& view, bool withLevel = true);
     void clearChoice();
+    void explain();
     void so(SnapshotView& selection);
     void szam();
     void keresa();
@@ -90,6 +92,7 @@ private:
 
     PracticeControls m_c;
     FirstAnswer m_first; // the answer on the item on display that goes into the progress file
+    ItemExplainer* m_explainer = nullptr;
 };
 
 } // namespace lexora

@@ -4,7 +4,9 @@
 #include "app/appcontext.h"
 #include "app/window.h"
 #include "data/itemfingerprint.h"
+#include "data/itemstore.h"
 #include "data/storeerror.h"
+#include "screens/grammar/itemexplainer.h"
 #include "screens/test/faileditemsstate.h"
 #include "screens/test/failedtable.h"
 #include "text/captions.h"
@@ -22,6 +24,7 @@ namespace lexora {
 namespace {
 
 const char* const kLetters[] = {"A", "B", "C", "D"};
+constexpr int kExplanationHeight = 1020; // twips: four lines of a reason
 
 QPushButton* makeButton(QWidget* parent, const QString& name, double points = 9.75) {
     auto* button = new QPushButton(parent);
@@ -56,7 +59,9 @@ FailedItemsScreen::FailedItemsScreen(AppContext& context)
     buildControls();
     placeControls();
     connectControls();
-    setClientSizeTwips(9600, 6720);
+    // The explanation area takes a strip of its own below Close, so it covers nothing.
+    m_explainer = new ItemExplainer(this, context, 120, 6720, 9360, kExplanationHeight);
+    setClientSizeTwips(9600, 6720 + kExplanationHeight + 120);
 }
 
 FailedItemsScreen::~FailedItemsScreen() = default;
@@ -184,6 +189,7 @@ void FailedItemsScreen::language() {
         setCaption(m_command5, QStringLiteral("&Tovább"));
     }
     setCaption(this, CaptionCatalogue::caption(65, LangCode::English) + QStringLiteral("  ----  ") + taskWord(lang));
+    m_explainer->language(lang);
     nameControls(this, lang);
 }
 
@@ -265,6 +271,7 @@ void FailedItemsScreen::Option3D_Click(int index) {
     m_label17->setVisible(right);
     m_label18->setVisible(!right);
     recordFirstAnswer(m_label9->text(), right);
+    explain();
 }
 
 void FailedItemsScreen::Command8_Click() {
@@ -272,7 +279,13 @@ void FailedItemsScreen::Command8_Click() {
     m_label20->show();
     // The solution asked for before any choice counts as a wrong first answer.
     recordFirstAnswer(QString(), false);
+    explain();
     m_command2->setFocus();
+}
+
+void FailedItemsScreen::explain() {
+    if (m_data1->database())
+        m_explainer->reveal(ReasonTable(m_data1->database()));
 }
 
 bool FailedItemsScreen::onFailedItem() const {
@@ -393,6 +406,7 @@ void FailedItemsScreen::showBoundRow() {
     m_label10->setText(boundText(row, "felelet2"));
     m_label23->setText(boundText(row, "hiba"));
     itemShown();
+    followItem();
 }
 
 // The failed row holds a copy of the item as the Test showed it; the item it came from is the one
@@ -403,15 +417,11 @@ void FailedItemsScreen::itemShown() {
     if (!onFailedItem())
         return;
     const LiveView& row = *m_data1;
-    ItemContent content = ItemContent::fromCurrentRow(row);
+    const ItemContent content = ItemContent::fromCurrentRow(row);
     const QString bank = QFileInfo(ctx().globals.dbpath).fileName();
     try {
-        auto ref = ctx().progress.store().lastRefFor(bank, itemFingerprint(content));
-        if (!ref && content.sentence.startsWith(QLatin1Char(' '))) {
-            content.sentence.remove(0, 1); // a drawn item is shown with one space in front
-            ref = ctx().progress.store().lastRefFor(bank, itemFingerprint(content));
-        }
-        if (ref)
+        // The fingerprint trims each field, so the copy with the Test's leading space matches.
+        if (auto ref = ctx().progress.store().lastRefFor(bank, itemFingerprint(content)))
             m_first.shown(*ref, ctx().platform.now());
     } catch (const ProgressError&) {
         // Without the progress file the review goes on unrecorded.
@@ -421,6 +431,26 @@ void FailedItemsScreen::itemShown() {
 void FailedItemsScreen::recordFirstAnswer(const QString& choice, bool right) {
     if (auto answer = m_first.take(choice, right, AnswerPlace::Review, ctx().platform.now()))
         ctx().progress.record(this, state().msgtitle, *answer);
+}
+
+void FailedItemsScreen::followItem() {
+    const LiveView& row = *m_data1;
+    if (!row.hasCurrent() || row.position() < 1) {
+        m_explainer->clear();
+        return;
+    }
+    const ItemContent content = ItemContent::fromCurrentRow(row);
+    // The failed items keep no topic keys: the item of the same sentence tells the topic.
+    std::optional<std::pair<QString, QString>> keys;
+    try {
+        keys = topicKeysOfSentence(row, content.sentence);
+    } catch (const StoreError&) {
+        // Without the keys F1 opens the note shown last; the review goes on.
+    }
+    m_explainer->itemShown(content, keys ? keys->first : QString(), keys ? keys->second : QString());
+    // The solution stays on show when the learner moves on, and so does the reason, for the new item.
+    if (!m_label20->isHidden())
+        explain();
 }
 
 } // namespace lexora

@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace lexora {
 
+class ItemExplainer;
+
 struct FailedItemsState;
 
 // The review of the failed items: each item stored by the Test screen comes back with
@@ -53,6 +55,8 @@ private:
     void emptyTable();
     void abso();
     void showBoundRow();
+    void followItem();
+    void explain();
     void hideBars();
     bool onFailedItem() const;
     void itemShown();
@@ -63,6 +67,7 @@ private:
     bool m_emptyingDone = false;       // the table was emptied (or found unfit) once in this window
 
     ItemBoard m_board;
+    ItemExplainer* m_explainer = nullptr;
     QLabel* m_label9 = nullptr;  // the new choice
     QLabel* m_label10 = nullptr; // the solution letter used for judging
     QLabel* m_label17 = nullptr; // green bar

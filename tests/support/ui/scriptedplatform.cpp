@@ -101,6 +101,15 @@ std::optional<WorksheetDialogAnswer> ScriptedPlatform::chooseWorksheet(QWidget*,
     return answer;
 }
 
+std::optional<ReasonDialogAnswer> ScriptedPlatform::editReason(QWidget*, const ReasonDialogSetup& setup) {
+    reasonDialogs.push_back(setup);
+    if (m_reasons.empty())
+        qFatal("The reason dialog \"%s\" was shown with no scripted answer", qPrintable(setup.title));
+    const auto answer = m_reasons.front();
+    m_reasons.pop_front();
+    return answer;
+}
+
 bool ScriptedPlatform::print(QWidget*, const QString& title, const std::function<void(QPagedPaintDevice&)>& paint) {
     printTitles << title;
     if (m_prints.empty())

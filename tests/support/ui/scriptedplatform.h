@@ -38,6 +38,8 @@ public:
     void answerFileName(const QString& path) { m_fileNames.push_back(path); }
     // The worksheet dialog's answer, nothing for Cancel.
     void answerWorksheet(const std::optional<WorksheetDialogAnswer>& answer) { m_worksheets.push_back(answer); }
+    // The reason dialog's answer, nothing for Cancel.
+    void answerReason(const std::optional<ReasonDialogAnswer>& answer) { m_reasons.push_back(answer); }
     // Whether the print dialog is confirmed; a confirmed one paints into a PDF kept in printedPdf.
     void answerPrint(bool confirmed) { m_prints.push_back(confirmed); }
     // Draws given as numbers in [0, 1); drawValue(n, max) gives the draw that yields n in 1..max.
@@ -68,6 +70,7 @@ public:
     };
     std::vector<FileBox> fileBoxes;
     std::vector<WorksheetDialogSetup> worksheetDialogs;
+    std::vector<ReasonDialogSetup> reasonDialogs;
     QStringList printTitles;
     QByteArray printedPdf;
     int beeps = 0;
@@ -90,6 +93,7 @@ public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& suggestedName) override;
     std::optional<WorksheetDialogAnswer> chooseWorksheet(QWidget* parent, const WorksheetDialogSetup& setup) override;
+    std::optional<ReasonDialogAnswer> editReason(QWidget* parent, const ReasonDialogSetup& setup) override;
     bool print(QWidget* parent, const QString& title,
                const std::function<void(QPagedPaintDevice&)>& paint) override;
     void reseedRandom() override { ++reseeds; }
@@ -110,6 +114,7 @@ private:
     std::deque<QString> m_fileNames;
     std::deque<double> m_draws;
     std::deque<std::optional<WorksheetDialogAnswer>> m_worksheets;
+    std::deque<std::optional<ReasonDialogAnswer>> m_reasons;
     std::deque<bool> m_prints;
 };
 

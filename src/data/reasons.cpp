@@ -1,0 +1,92 @@
+#include "data/reasons.h"
+
+#include "data/sqlitedb.h"
+#include "data/storeerror.h"
+
+namespace lexora {
+
+namespace {
+
+// A reason longer than this is not one of ours; it is cut rather than filling a screen.
+constexpr int kShownMaxLength = 1000;
+
+QString cut(const QVariant& value) {
+    return value.toString().left(kShownMaxLength);
+}
+
+} // namespace
+
+QString Reason::inLanguage(bool hungarian) const {
+    return hungarian ? this->hungarian : english;
+}
+
+const char* ReasonTable::createSql() {
+    return "CREATE TABLE reasons (fingerprint TEXT NOT NULL, en TEXT, hu TEXT, teacher INTEGER);"
+           "CREATE UNIQUE INDEX reasons_fingerprint ON reasons (fingerprint);";
+}
+
+QString ReasonTable::filePath() const {
+    return m_db->path();
+}
+
+bool ReasonTable::exists() const {
+    Statement query =
+        m_db->prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND lower(name) = 'reasons'");
+    return query.step();
+}
+
+std::optional<Reason> ReasonTable::find(const QString& fingerprint) const {
+    try {
+        if (!exists())
+            return std::nullopt;
+        Statement query = m_db->prepare("SELECT en, hu, teacher FROM reasons WHERE fingerprint = ? LIMIT 1");
+        query.bind(1, fingerprint);
+        if (!query.step())
+            return std::nullopt;
+        Reason reason{cut(query.column(0)), cut(query.column(1)), query.columnInt(2) != 0};
+        if (reason.isEmpty())
+            return std::nullopt;
+        return reason;
+    } catch (const StoreError& error) {
+        // A table of another shape (a file from elsewhere) holds no reasons we can read; a
+        // locked or failing file is the caller's business, as for every other read.
+        if (error.kind() == StoreError::Kind::NotADatabase || error.kind() == StoreError::Kind::Io)
+            return std::nullopt;
+        throw;
+    }
+}
+
+void ReasonTable::write(const QString& fingerprint, const Reason& reason) const {
+    writeAll({{fingerprint, reason}});
+}
+
+void ReasonTable::writeAll(const std::vector<std::pair<QString, Reason>>& reasons) const {
+    Transaction transaction(m_db);
+    if (!exists())
+        m_db->exec(createSql());
+    for (const auto& [fingerprint, reason] : reasons) {
+        // Delete and insert rather than an upsert: a table from elsewhere may lack the unique index.
+        Statement remove = m_db->prepare("DELETE FROM reasons WHERE fingerprint = ?");
+        remove.bind(1, fingerprint);
+        remove.step();
+        if (reason.isEmpty())
+            continue;
+        Statement insert = m_db->prepare("INSERT INTO reasons (fingerprint, en, hu, teacher) VALUES (?, ?, ?, ?)");
+        insert.bind(1, fingerprint);
+        insert.bind(2, reason.english.trimmed());
+        insert.bind(3, reason.hungarian.trimmed());
+        insert.bind(4, reason.byTeacher ? 1 : 0);
+        insert.step();
+    }
+    transaction.commit();
+}
+
+void ReasonTable::follow(const QString& oldFingerprint, const QString& newFingerprint) const {
+    if (oldFingerprint == newFingerprint)
+        return;
+    const std::optional<Reason> old = find(oldFingerprint);
+    if (old && old->byTeacher && !find(newFingerprint))
+        write(newFingerprint, *old);
+}
+
+} // namespace lexora

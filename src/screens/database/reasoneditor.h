@@ -1,0 +1,33 @@
+#pragma once
+
+#include "data/itemfingerprint.h"
+
+class QWidget;
+
+namespace lexora {
+
+struct AppContext;
+class LiveView;
+
+// "Reason for the answer..." of the Database screen: the reason of the item on display (the
+// file's own, or the one the bank shipped with) in a dialog with an English and a Hungarian
+// box; what the teacher writes is kept in the item file as the teacher's reason for the item's
+// content. Store failures are thrown as StoreError for the screen's handler to tell.
+class ReasonEditor {
+public:
+    ReasonEditor(AppContext& context, QWidget* window) : m_context(context), m_window(window) {}
+
+    // `items` stands on the item whose reason is edited (saved, with no edit pending).
+    void edit(LiveView& items, const QString& title);
+
+    // Around a write of the item on display: what it said before, and after it, so a teacher's
+    // reason goes on with the content the teacher edited.
+    static ItemContent before(const LiveView& items);
+    static void after(const LiveView& items, const ItemContent& before);
+
+private:
+    AppContext& m_context;
+    QWidget* m_window;
+};
+
+} // namespace lexora

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "text/translated.h"
+
+namespace lexora::reasontext {
+
+// The Options menu entry and the dialog where a teacher reads and writes an item's reason.
+inline constexpr Translated menuEntry{u8"&Reason for the answer...", u8"A válasz &indoklása...",
+                                      u8"&Explicación de la respuesta...", u8"&Explication de la réponse..."};
+inline constexpr Translated title{u8"Reason for the answer", u8"A válasz indoklása", u8"Explicación de la respuesta",
+                                  u8"Explication de la réponse"};
+inline constexpr Translated englishLabel{u8"In &English:", u8"&Angolul:", u8"En &inglés:", u8"En &anglais\u00a0:"};
+inline constexpr Translated hungarianLabel{u8"In &Hungarian:", u8"&Magyarul:", u8"En &húngaro:",
+                                           u8"En &hongrois\u00a0:"};
+inline constexpr Translated okButton{u8"OK", u8"OK", u8"Aceptar", u8"OK"};
+inline constexpr Translated cancelButton{u8"Cancel", u8"Mégse", u8"Cancelar", u8"Annuler"};
+inline constexpr Translated noItem{u8"There is no sentence on display to explain.",
+                                   u8"Nincs megjelenített mondat, amelyet indokolni lehetne.",
+                                   u8"No se muestra ninguna oración que explicar.",
+                                   u8"Aucune fiche n'est affichée\u00a0: il n'y a rien à expliquer."};
+
+} // namespace lexora::reasontext

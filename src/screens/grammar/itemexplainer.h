@@ -1,0 +1,52 @@
+#pragma once
+
+#include "data/itemfingerprint.h"
+
+#include <QObject>
+#include <QString>
+
+class QAction;
+class QMenu;
+
+namespace lexora {
+
+struct AppContext;
+class ExplanationLabel;
+class ReasonTable;
+class Screen;
+
+// What Practice and the failed-items review share to explain an item: the explanation area
+// with the item's reason, and a Help menu whose entry (mnunote, key F1) opens the grammar
+// note of the item's topic. The screen tells it which item is on display and when the
+// learner has chosen or asked for the solution.
+class ItemExplainer : public QObject {
+    Q_OBJECT
+
+public:
+    // The explanation area stands at `left`, `top` with `width`, `height` (twips) on the screen's canvas.
+    ItemExplainer(Screen* screen, AppContext& context, int left, int top, int width, int height);
+
+    void language(int langcode);
+    // A new item is on display: the area clears until the learner answers it.
+    void itemShown(const ItemContent& content, const QString& kulcs1, const QString& kulcs2);
+    // The learner has chosen an answer or asked for the solution: the reason shows.
+    void reveal(const ReasonTable& reasons);
+    void clear();
+
+    ExplanationLabel* area() const { return m_area; }
+    QAction* noteEntry() const { return m_note; }
+
+private:
+    void openNote();
+
+    Screen* m_screen;
+    AppContext& m_context;
+    ExplanationLabel* m_area;
+    QMenu* m_menu;
+    QAction* m_note;
+    ItemContent m_content;
+    bool m_hasItem = false;
+    int m_topic = -1;
+};
+
+} // namespace lexora

@@ -1,0 +1,245 @@
+// Explanations where learners meet them: the reason of an item in Practice and in the review,
+// the shipped reasons shown for a learner's older copy, a teacher's own reason from the
+// Database screen, and the Grammar window.
+
+#include "practicedriver.h"
+
+#include "app/explanationlabel.h"
+#include "data/itemstore.h"
+#include "screens/grammar/grammarscreen.h"
+#include "text/captions.h"
+
+#include "core/rawsql.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTextBrowser>
+
+using namespace lexora;
+using namespace lexora::testing;
+
+namespace {
+
+// The first item of the shipped bank: "...... there a post office near here?", right answer A ("is").
+constexpr int kItem = 1;
+constexpr char kRight = 'A';
+constexpr char kWrong = 'B';
+
+ItemBank shippedBank() {
+    std::vector<BankProblem> problems;
+    return ItemBank::readText(QStringLiteral(LEXORA_ITEMS_DIR "/en_data1.tsv"), problems);
+}
+
+int highestNumber(const ItemBank& bank) {
+    int highest = 0;
+    for (const QStringList& item : bank.items)
+        highest = std::max(highest, item[0].toInt());
+    return highest;
+}
+
+// A learner's copy of en_data1 made before reasons existed, and the installed copy of the
+// bank as this release ships it, in a folder of its own.
+struct OldCopy {
+    OldCopy() : bank(shippedBank()), f(bank.items) {
+        bank.createDatabase(installed.filePath(QStringLiteral("en_data1.mdb")));
+        rawSql(f.database().path(), "DROP TABLE reasons");
+        f.program().context().explanations.setShippedDir(installed.path());
+    }
+    ItemBank bank;
+    QTemporaryDir installed;
+    ProgramFixture f;
+};
+
+ExplanationLabel* explanation(ProgramFixture& f, ScreenId id) {
+    return f.child<ExplanationLabel>(id, QStringLiteral("explanation"));
+}
+
+// The shown reason; empty while the area is hidden.
+QString shownReason(ProgramFixture& f, ScreenId id) {
+    ExplanationLabel* area = explanation(f, id);
+    return shown(area) ? area->text() : QString();
+}
+
+class DatabaseWindow {
+public:
+    explicit DatabaseWindow(ProgramFixture& fixture) : f(fixture) {
+        f.show(ScreenId::Database);
+        click("Command10");
+    }
+    void click(const char* name) { QTest::mouseClick(f.child<QPushButton>(ScreenId::Database, name), Qt::LeftButton); }
+    void find(int sorszam) {
+        f.platform().answerInput(QStringLiteral("sorszam = %1").arg(sorszam));
+        click("Command5");
+    }
+    void type(const char* name, const QString& text) {
+        QLineEdit* box = f.child<QLineEdit>(ScreenId::Database, name);
+        box->setText(text);
+        emit box->textEdited(text);
+    }
+    void writeReason(const QString& english, const QString& hungarian) {
+        f.platform().answerReason(ReasonDialogAnswer{english, hungarian});
+        f.child<QAction>(ScreenId::Database, "mnuReason")->trigger();
+    }
+    void close() {
+        click("Command2");
+        ProgramFixture::settle();
+    }
+    ProgramFixture& f;
+};
+
+QString practiseItem(ProgramFixture& f, int langcode, char letter, int highest) {
+    PracticeDriver p(f, langcode);
+    p.startRandom(kItem, highest);
+    p.choose(letter);
+    const QString reason = shownReason(f, ScreenId::Practice);
+    p.click(6);
+    ProgramFixture::settle();
+    return reason;
+}
+
+} // namespace
+
+class TestExplanations : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { ProgramFixture::settle(); }
+
+    void practiceShowsTheReasonInTheWorkingLanguage_data() {
+        QTest::addColumn<int>("langcode");
+        QTest::addColumn<bool>("hungarian");
+        QTest::newRow("Hungarian") << int(LangCode::Hungarian) << true;
+        QTest::newRow("English") << int(LangCode::English) << false;
+        QTest::newRow("Spanish reads the English reason") << int(LangCode::Spanish) << false;
+        QTest::newRow("French reads the English reason") << int(LangCode::French) << false;
+    }
+    void practiceShowsTheReasonInTheWorkingLanguage() {
+        QFETCH(int, langcode);
+        QFETCH(bool, hungarian);
+        const ItemBank bank = shippedBank();
+        ProgramFixture f(bank.items);
+        ItemStore::open(f.database().path()).reasons().writeAll([&] {
+            std::vector<std::pair<QString, Reason>> all;
+            for (size_t i = 0; i < bank.items.size(); ++i) {
+                const QStringList& r = bank.items[i];
+                all.emplace_back(itemFingerprint(ItemContent{r[4], r[5], r[6], r[7], r[8], r[10]}), bank.reasonOf(i));
+            }
+            return all;
+        }());
+        const QString expected = bank.reasonOf(0).inLanguage(hungarian);
+        PracticeDriver p(f, langcode);
+        p.startRandom(kItem, highestNumber(bank));
+        QCOMPARE(shownReason(f, ScreenId::Practice), QString()); // nothing before a choice
+        p.choose(kWrong);
+        QVERIFY(p.shows(20));
+        QCOMPARE(shownReason(f, ScreenId::Practice), expected);
+        p.choose(kRight);
+        QCOMPARE(shownReason(f, ScreenId::Practice), expected);
+        // The next item clears it; Solution shows that item's reason.
+        f.platform().queueDraws({ScriptedPlatform::drawFor(2, highestNumber(bank))});
+        p.click(10);
+        QCOMPARE(shownReason(f, ScreenId::Practice), QString());
+        p.click(1);
+        QCOMPARE(shownReason(f, ScreenId::Practice), bank.reasonOf(1).inLanguage(hungarian));
+        // The area never covers a control of the screen.
+        const QRect area = explanation(f, ScreenId::Practice)->geometry();
+        for (QWidget* control : p.screen->canvas()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY2(control == explanation(f, ScreenId::Practice) || !control->geometry().intersects(area),
+                     qPrintable(control->objectName()));
+    }
+
+    void aFileWithoutReasonsLeavesTheAreaEmpty() {
+        ProgramFixture f; // a file from elsewhere: no reasons at all
+        rawSql(f.database().path(), "DROP TABLE reasons");
+        PracticeDriver p(f);
+        p.startRandom(6, 13);
+        p.choose('A');
+        p.click(1);
+        QCOMPARE(shownReason(f, ScreenId::Practice), QString());
+    }
+
+    void anOlderCopyShowsTheShippedReasonsAndIsNotWritten() {
+        OldCopy old;
+        const QByteArray before = contentsOf(old.f.database().path());
+        QCOMPARE(practiseItem(old.f, LangCode::Hungarian, kWrong, highestNumber(old.bank)),
+                 old.bank.reasonOf(0).hungarian);
+        QCOMPARE(contentsOf(old.f.database().path()), before);
+    }
+
+    void aTeachersEditsAndReasonFollowTheItem() {
+        OldCopy old;
+        ProgramFixture& f = old.f;
+        const int highest = highestNumber(old.bank);
+        f.prepare(LangCode::English);
+        {
+            // An edited item shows no shipped reason any more.
+            DatabaseWindow db(f);
+            db.find(kItem);
+            db.type("Text7", QStringLiteral("were"));
+            db.close();
+        }
+        QCOMPARE(practiseItem(f, LangCode::English, kWrong, highest), QString());
+        {
+            DatabaseWindow db(f);
+            db.find(kItem);
+            db.writeReason(QStringLiteral("Singular “is” goes with “a post office”."), QStringLiteral("„is”: egy posta."));
+            QCOMPARE(f.platform().reasonDialogs.back().english, QString()); // none to show before
+            // Delete and its undo keep the reason with the item.
+            db.click("Command4");
+            f.child<QAction>(ScreenId::Database, "mnuUndoDelete")->trigger();
+            // A further edit of the teacher's item keeps the teacher's reason.
+            db.find(kItem);
+            db.type("Text6", QStringLiteral("being"));
+            db.close();
+        }
+        QVERIFY(f.platform().messages.empty());
+        QCOMPARE(practiseItem(f, LangCode::English, kWrong, highest),
+                 QString("Singular “is” goes with “a post office”."));
+        QCOMPARE(practiseItem(f, LangCode::Hungarian, kWrong, highest), QString("„is”: egy posta."));
+    }
+
+    void theReviewExplainsAfterARetryOrTheSolution() {
+        const ItemBank bank = shippedBank();
+        ProgramFixture f(bank.items);
+        const QStringList& r = bank.items[0];
+        ItemStore::open(f.database().path())
+            .reasons()
+            .write(itemFingerprint(ItemContent{r[4], r[5], r[6], r[7], r[8], r[10]}), bank.reasonOf(0));
+        // Stored as a random Test run stores it: the texts as shown, after a leading space.
+        rawSql(f.database().path(),
+               "INSERT INTO hiba1 (hiba, mondat, a, b, c, d, felelet1, felelet2) "
+               "SELECT 'B', ' ' || mondat, ' ' || a, ' ' || b, ' ' || c, ' ' || d, felelet1, felelet2 "
+               "FROM test1 WHERE sorszam = 1");
+        f.prepare(LangCode::French);
+        f.show(ScreenId::FailedItems);
+        QTest::mouseClick(f.child<QPushButton>(ScreenId::FailedItems, "Command1"), Qt::LeftButton);
+        QCOMPARE(shownReason(f, ScreenId::FailedItems), QString());
+        QTest::mouseClick(f.child<QRadioButton>(ScreenId::FailedItems, "Option3D2"), Qt::LeftButton);
+        QCOMPARE(shownReason(f, ScreenId::FailedItems), bank.reasonOf(0).english);
+    }
+
+    void grammarWindowListsTheTopicsAndOpensOnTheItemsTopic() {
+        ProgramFixture f;
+        f.startToHub("Command6"); // Magyar
+        f.child<QAction>(ScreenId::Hub, "mnugrammar")->trigger();
+        auto* topics = f.child<QListWidget>(ScreenId::Grammar, "topics");
+        QCOMPARE(topics->count(), 23);
+        QCOMPARE(topics->item(1)->text(), QString("Igeidők használata"));
+        topics->setCurrentRow(5);
+        const QString note = f.child<QTextBrowser>(ScreenId::Grammar, "note")->toPlainText();
+        QVERIFY2(note.startsWith(QString("Feltételes mondat")), qPrintable(note.left(40)));
+        QTest::mouseClick(f.child<QPushButton>(ScreenId::Grammar, "Command1"), Qt::LeftButton);
+        ProgramFixture::settle();
+        QVERIFY(!f.screen(ScreenId::Grammar));
+
+        // F1 on an if clause (item 4 of the fixture) opens that topic's note.
+        PracticeDriver p(f, LangCode::English);
+        p.startRandom(4, 13);
+        f.child<QAction>(ScreenId::Practice, "mnunote")->trigger();
+        QCOMPARE(f.child<QListWidget>(ScreenId::Grammar, "topics")->currentRow(), 5);
+        QVERIFY(f.child<QTextBrowser>(ScreenId::Grammar, "note")->toPlainText().startsWith(QString("If clauses")));
+    }
+};
+
+QTEST_MAIN(TestExplanations)
+#include "test_explanations.moc"
