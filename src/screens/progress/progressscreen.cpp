@@ -123,7 +123,8 @@ QChartView* makeChartView(QWidget* parent, const QString& name) {
 
 ProgressScreen::ProgressScreen(AppContext& context) : Screen(context, ScreenId::Progress, QStringLiteral("Progress")) {
     buildControls();
-    resize(980, 660);
+    // A fixed size as every window of the program has; the layout shares it out.
+    setClientSizeTwips(980 * 15, 640 * 15);
 }
 
 void ProgressScreen::buildControls() {
