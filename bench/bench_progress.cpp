@@ -6,12 +6,14 @@
 #include "app/screen.h"
 #include "data/itemfingerprint.h"
 #include "data/itemstore.h"
+#include "progress/bankfingerprints.h"
 #include "progress/progressstore.h"
 #include "screens/progress/reviewclock.h"
 #include "text/captions.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -86,14 +88,28 @@ int main(int argc, char** argv) {
             a.right = true;
             store.record(a);
         });
-        measure("the hub's count of today's review", 10, 30,
-                [&] { store.dueCount("en_data1.mdb", ReviewClock::endOfToday(now)); });
+        BankFingerprints fingerprints;
+
+        // About 12,600 items are due here: each is looked up in the bank, so an edited one is not counted.
+        measure("the hub's count of today's review (edited items left out)", 50, 30,
+                [&] { unchangedDueItems(store, fingerprints, bank, ReviewClock::endOfToday(now)); });
     }
 
     Program program(dir.path());
     program.globals().langcode = LangCode::English;
     program.globals().dbpath = bank;
     ScreenRegistry& screens = program.screens();
+    // The first opening in a run also works out the fingerprints of the whole bank.
+    {
+        QElapsedTimer first;
+        first.start();
+        screens.show(ScreenId::Progress);
+        screens.unload(ScreenId::Progress);
+        settle();
+        QTextStream(stdout) << QString("%1: %2 ms (target 300 ms)\n")
+                                   .arg(QStringLiteral("open My progress the first time in a run"), -48)
+                                   .arg(first.nsecsElapsed() / 1e6, 0, 'f', 2);
+    }
     measure("open My progress (and close it)", 150, 10, [&] {
         screens.show(ScreenId::Progress);
         screens.unload(ScreenId::Progress);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "progress/answer.h"
+#include "progress/bankfingerprints.h"
 #include "progress/progressstore.h"
 
 #include <QDateTime>
@@ -38,6 +39,8 @@ public:
 
     // The progress file, for reading; a failure to read is the reader's to handle.
     ProgressStore& store() { return m_store; }
+    // The items of the banks as they are now, shared by the windows that compare them with the file.
+    BankFingerprints& fingerprints() { return m_fingerprints; }
 
     // Tells a failure of the progress file in the working language (once per run for writes).
     QString describe(const ProgressError& error) const;
@@ -55,6 +58,7 @@ private:
 
     AppContext& m_ctx;
     ProgressStore m_store;
+    BankFingerprints m_fingerprints;
     std::deque<Pending> m_queue;
     QTimer m_timer;
     bool m_recording = true;

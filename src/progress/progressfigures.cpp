@@ -10,8 +10,8 @@ double ProgressFigures::Topic::weakness() const {
     return answered > 0 ? 100.0 * right / answered : 100.0;
 }
 
-ProgressFigures ProgressFigures::of(ProgressStore& store, const QString& bank, const QSet<QString>& currentItems,
-                                    const QDateTime& now) {
+ProgressFigures ProgressFigures::of(ProgressStore& store, const QString& bank,
+                                    const QHash<int, QString>& currentItems, const QDateTime& now) {
     ProgressFigures f;
     const QDateTime local = now.toLocalTime();
     const QDate today = local.date();
@@ -42,7 +42,7 @@ ProgressFigures ProgressFigures::of(ProgressStore& store, const QString& bank, c
     f.bankItems = currentItems.size();
     const QDateTime endOfToday = QDateTime(today.addDays(1), QTime(0, 0)).toUTC();
     for (const ProgressStore::ItemMemory& m : store.memories(bank)) {
-        if (!currentItems.contains(QString::number(m.number) + QLatin1Char('/') + m.fingerprint))
+        if (currentItems.value(m.number) != m.fingerprint)
             continue;
         ++f.seen;
         if (m.due < endOfToday)

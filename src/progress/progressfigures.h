@@ -3,6 +3,7 @@
 #include "progress/progressstore.h"
 
 #include <QDate>
+#include <QHash>
 #include <QSet>
 #include <QString>
 
@@ -35,8 +36,8 @@ struct ProgressFigures {
     static constexpr int kRecentDays = 30;
     static constexpr double kWellLearnedDays = 21;
 
-    // `currentItems` holds "number/fingerprint" of every item of the bank now.
-    static ProgressFigures of(ProgressStore& store, const QString& bank, const QSet<QString>& currentItems,
+    // `currentItems` holds the fingerprint of every item of the bank now, by number.
+    static ProgressFigures of(ProgressStore& store, const QString& bank, const QHash<int, QString>& currentItems,
                               const QDateTime& now);
 };
 

@@ -15,7 +15,7 @@ namespace {
 
 // Marks the file as this program's progress file, so a stranger's database is never taken for one.
 constexpr int kApplicationId = 0x4C585047; // "LXPG"
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 // A waiting writer (another program holding the file) is given this long before the answer is
 // let go: recording must never hold up the learner for long.
@@ -53,6 +53,20 @@ CREATE TABLE IF NOT EXISTS memory(
     lapses INTEGER NOT NULL,
     PRIMARY KEY(bank, item, fingerprint)) WITHOUT ROWID;
 CREATE INDEX IF NOT EXISTS memory_due ON memory(bank, due);
+CREATE TABLE IF NOT EXISTS topic_totals(
+    topic1 TEXT NOT NULL,
+    topic2 TEXT NOT NULL,
+    answered INTEGER NOT NULL,
+    right INTEGER NOT NULL,
+    PRIMARY KEY(topic1, topic2)) WITHOUT ROWID;
+)";
+
+// The answers per topic of all time, kept up to date with every answer: My progress would
+// otherwise read every answer ever given each time it opens. A file of the first version
+// has its answers counted once.
+const char* const kFillTopicTotals = R"(
+INSERT INTO topic_totals(topic1, topic2, answered, right)
+    SELECT ifnull(topic1, ''), ifnull(topic2, ''), count(*), sum(right) FROM answers GROUP BY 1, 2;
 )";
 
 // Turns an engine failure into the progress file's error kinds.
@@ -242,7 +256,14 @@ void ProgressStore::checkKind() {
 void ProgressStore::createTables() {
     exec("BEGIN IMMEDIATE");
     try {
+        qint64 before = 0;
+        {
+            Stmt version(m_db, *m_guard, m_path, "PRAGMA user_version");
+            before = version.step() ? version.integer(0) : 0;
+        }
         exec(kSchema);
+        if (before == 1)
+            exec(kFillTopicTotals);
         exec(("PRAGMA application_id = " + std::to_string(kApplicationId) +
               "; PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";")
                  .c_str());
@@ -291,6 +312,14 @@ MemoryState ProgressStore::record(const Answer& answer) {
             add.bind(5, item.level).bind(6, item.topic1).bind(7, item.topic2).bind(8, answer.choice);
             add.bind(9, answer.right ? 1 : 0).bind(10, int(answer.place)).bind(11, qint64(answer.seconds * 1000 + 0.5));
             add.step();
+        }
+        {
+            Stmt total(m_db, *m_guard, m_path,
+                       "INSERT INTO topic_totals(topic1, topic2, answered, right) VALUES(?, ?, 1, ?)"
+                       " ON CONFLICT(topic1, topic2) DO UPDATE SET answered = answered + 1,"
+                       " right = right + excluded.right");
+            total.bind(1, item.topic1).bind(2, item.topic2).bind(3, answer.right ? 1 : 0);
+            total.step();
         }
         {
             Stmt put(m_db, *m_guard, m_path,
@@ -398,9 +427,13 @@ std::vector<ProgressStore::TopicFigures> ProgressStore::topicFigures(const QDate
     std::vector<TopicFigures> figures;
     if (!open(Access::Read))
         return figures;
+    // All time from the running totals; the recent days from the answers of those days alone.
     Stmt sum(m_db, *m_guard, m_path,
-             "SELECT topic1, topic2, count(*), sum(right), sum(at >= ?1), sum(right AND at >= ?1)"
-             " FROM answers GROUP BY topic1, topic2");
+             "SELECT t.topic1, t.topic2, t.answered, t.right, ifnull(r.answered, 0), ifnull(r.right, 0)"
+             " FROM topic_totals t LEFT JOIN"
+             " (SELECT ifnull(topic1, '') AS topic1, ifnull(topic2, '') AS topic2, count(*) AS answered,"
+             " sum(right) AS right FROM answers WHERE at >= ? GROUP BY 1, 2) r"
+             " ON r.topic1 = t.topic1 AND r.topic2 = t.topic2");
     sum.bind(1, recentSince.toMSecsSinceEpoch());
     while (sum.step())
         figures.push_back({sum.text(0), sum.text(1), int(sum.integer(2)), int(sum.integer(3)), int(sum.integer(4)),
@@ -493,7 +526,7 @@ void ProgressStore::forget() {
     open(Access::Write);
     exec("BEGIN IMMEDIATE");
     try {
-        exec("DELETE FROM answers; DELETE FROM memory; DELETE FROM banks;");
+        exec("DELETE FROM answers; DELETE FROM memory; DELETE FROM banks; DELETE FROM topic_totals;");
         exec("COMMIT");
     } catch (...) {
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);

@@ -5,6 +5,7 @@
 
 #include "progress/fsrs.h"
 #include "progress/progressstore.h"
+#include "data/sqlitedb.h"
 #include "screens/progress/reviewclock.h"
 
 #include <QDir>
@@ -26,6 +27,7 @@ private slots:
     void aMonthOfReview();
     void faultyProgressFile_data();
     void faultyProgressFile();
+    void hubCountsOnlyUnchangedDueItems();
 };
 
 namespace {
@@ -211,6 +213,49 @@ void TestProgressJourney::faultyProgressFile() {
         QVERIFY2(told.contains(fault == "locked" ? "locked" : "cannot be written"), qPrintable(told));
         QCOMPARE(contentsOf(path), progressBefore);
     }
+}
+
+// The hub tells the review of today; an item edited since it was answered is not counted, as
+// Due for review does not bring it.
+void TestProgressJourney::hubCountsOnlyUnchangedDueItems() {
+    ProgramFixture fx;
+    QString first, second;
+    {
+        PracticeDriver d(fx);
+        d.level(0);
+        d.click(3);
+        first = d.sentence();
+        d.choose(wrongFor(d.label(10)->text()));
+        d.click(2);
+        second = d.sentence();
+        d.choose(wrongFor(d.label(10)->text()));
+        d.click(6);
+        ProgramFixture::settle();
+    }
+    fx.platform().clock = fx.platform().clock.addDays(1);
+    fx.show(ScreenId::Hub);
+    auto* notice = fx.child<QLabel>(ScreenId::Hub, "dueNotice");
+    auto* hub = fx.screen(ScreenId::Hub);
+    QMetaObject::invokeMethod(hub, "refreshDueToday");
+    QVERIFY(!notice->isHidden());
+    QCOMPARE(notice->text(), QStringLiteral("2 items are due for review today."));
+
+    {
+        auto db = SqliteDb::open(fx.database().path());
+        Statement edit = db->prepare("UPDATE test1 SET mondat = mondat || ' Now.' WHERE mondat = ?");
+        edit.bind(1, first.trimmed());
+        edit.step();
+    }
+    QMetaObject::invokeMethod(hub, "refreshDueToday");
+    QCOMPARE(notice->text(), QStringLiteral("1 item is due for review today."));
+    {
+        auto db = SqliteDb::open(fx.database().path());
+        Statement edit = db->prepare("UPDATE test1 SET a = a || 'x' WHERE mondat = ?");
+        edit.bind(1, second.trimmed());
+        edit.step();
+    }
+    QMetaObject::invokeMethod(hub, "refreshDueToday");
+    QVERIFY(notice->isHidden());
 }
 
 QTEST_MAIN(TestProgressJourney)

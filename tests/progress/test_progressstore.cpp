@@ -1,6 +1,10 @@
 // The progress file: made at the first answer only, answers and memory states written together,
 // faults told by kind (and never a file made or deleted on the way), export and forgetting.
+#include "progress/bankfingerprints.h"
 #include "progress/progressstore.h"
+
+#include "data/itemfingerprint.h"
+#include "data/sqlitedb.h"
 
 #include "core/tempdatabase.h"
 
@@ -66,6 +70,8 @@ private slots:
     void dueItemsMostOverdueFirst();
     void figures();
     void exportAndForget();
+    void bankFingerprintsAsTheItemsGive_data();
+    void bankFingerprintsAsTheItemsGive();
 };
 
 void TestProgressStore::madeAtTheFirstAnswerOnly() {
@@ -242,6 +248,42 @@ void TestProgressStore::exportAndForget() {
     QVERIFY(!store.memoryOf("en_data1.mdb", 5, "00aa00aa00aa00aa"));
     // Forgotten answers leave nothing readable in the file.
     QVERIFY(!testing::contentsOf(store.path()).contains("00aa00aa00aa00aa"));
+}
+
+// The fast reading of a whole bank gives what itemFingerprint() gives for the same content,
+// whatever spaces, letters or missing fields the item has.
+void TestProgressStore::bankFingerprintsAsTheItemsGive_data() {
+    QTest::addColumn<QStringList>("fields"); // mondat, a, b, c, d, felelet2; "NULL" for a missing field
+    QTest::newRow("plain") << QStringList{"She ...... to school.", "go", "goes", "going", "gone", "B"};
+    QTest::newRow("spaces and tabs around") << QStringList{" She ...... home.\t", "\tgo ", "goes", "going", "gone ", " b"};
+    QTest::newRow("lower-case key") << QStringList{"It ...... raining.", "is", "are", "be", "been", "a"};
+    QTest::newRow("accented letters") << QStringList{"Él ...... aquí.", "vive", "vives", "vivo", "vivimos", "A"};
+    QTest::newRow("no-break space in front") << QStringList{"\u00a0We ...... late.", "are", "is", "am", "be", "A"};
+    QTest::newRow("missing fields") << QStringList{"They ...... .", "NULL", "", "NULL", "x", "NULL"};
+}
+
+void TestProgressStore::bankFingerprintsAsTheItemsGive() {
+    QFETCH(QStringList, fields);
+    lexora::testing::TempDatabase bank;
+    const QString path = bank.path();
+    int number = 0;
+    {
+        auto db = SqliteDb::open(path);
+        Statement first = db->prepare("SELECT min(sorszam) FROM test1");
+        QVERIFY(first.step());
+        number = int(first.columnInt(0));
+        Statement edit = db->prepare("UPDATE test1 SET mondat = ?, a = ?, b = ?, c = ?, d = ?, felelet2 = ? WHERE sorszam = ?");
+        for (int i = 0; i < 6; ++i)
+            edit.bind(i + 1, fields[i] == "NULL" ? QVariant() : QVariant(fields[i]));
+        edit.bind(7, number);
+        edit.step();
+    }
+    for (QString& field : fields)
+        field = field == "NULL" ? QString() : field;
+    const QString expected = itemFingerprint(ItemContent{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]});
+    BankFingerprints fingerprints;
+    QCOMPARE(fingerprints.all(path).value(number), expected);
+    QCOMPARE(BankFingerprints().some(path, {number}).value(number), expected);
 }
 
 QTEST_GUILESS_MAIN(TestProgressStore)

@@ -367,10 +367,15 @@ void HubScreen::showDueToday() {
         return;
     int due = 0;
     try {
-        due = ctx().progress.store().dueCount(QFileInfo(ctx().globals.dbpath).fileName(),
-                                              ReviewClock::endOfToday(ctx().platform.now()));
+        // Items edited since they were answered are not counted: Due for review skips them.
+        due = int(unchangedDueItems(ctx().progress.store(), ctx().progress.fingerprints(), ctx().globals.dbpath,
+                                    ReviewClock::endOfToday(ctx().platform.now()))
+                      .size());
     } catch (const ProgressError&) {
         // A progress file that cannot be read says nothing here; recording tells its fault.
+        return;
+    } catch (const StoreError&) {
+        // The database notice tells of a bank that cannot be read.
         return;
     }
     if (due == 0)

@@ -42,9 +42,11 @@ void PracticeScreen::enterDueMode() {
     // With nothing due today the mode is not entered: the learner is told when the next item is due.
     ctx().progress.flush();
     const QString bank = QFileInfo(ctx().globals.dbpath).fileName();
-    int dueToday = 0;
+    size_t dueToday = 0;
     try {
-        dueToday = ctx().progress.store().dueCount(bank, ReviewClock::endOfToday(ctx().platform.now()));
+        dueToday = unchangedDueItems(ctx().progress.store(), ctx().progress.fingerprints(), ctx().globals.dbpath,
+                                     ReviewClock::endOfToday(ctx().platform.now()))
+                       .size();
     } catch (const ProgressError& e) {
         ctx().platform.message(this, ctx().progress.describe(e), s.titleword, MessageIcon::Exclamation);
         return;

@@ -2,9 +2,8 @@
 
 #include "app/appcontext.h"
 #include "app/window.h"
-#include "data/itemfingerprint.h"
+#include "data/storeerror.h"
 #include "data/itemstore.h"
-#include "data/sqlitedb.h"
 #include "data/topics.h"
 #include "screens/practice/practicestate.h"
 #include "screens/progress/reviewclock.h"
@@ -208,30 +207,11 @@ void ProgressScreen::language() {
     m_dayTable->setAccessibleName(kDayChart.in(lang));
 }
 
-// "number/fingerprint" of every item of the current database, so that figures count only items
-// as they are now (an edited item starts afresh).
-QSet<QString> ProgressScreen::currentItems() {
-    // The fingerprints of a bank are worked out once for each state of its file.
-    struct Cache {
-        QString path;
-        qint64 stamp = -1;
-        QSet<QString> items;
-    };
-    static Cache cache;
+// The fingerprint of every item of the current database, so that figures count only items as they
+// are now (an edited item starts afresh).
+QHash<int, QString> ProgressScreen::currentItems() {
     try {
-        auto db = SqliteDb::open(ctx().globals.dbpath);
-        const qint64 stamp = db->changeStamp() ^ QFileInfo(ctx().globals.dbpath).lastModified().toMSecsSinceEpoch();
-        if (cache.path == ctx().globals.dbpath && cache.stamp == stamp)
-            return cache.items;
-        QSet<QString> items;
-        Statement all = db->prepare("SELECT sorszam, mondat, a, b, c, d, felelet2 FROM test1");
-        while (all.step()) {
-            const ItemContent content{all.column(1).toString(), all.column(2).toString(), all.column(3).toString(),
-                                      all.column(4).toString(), all.column(5).toString(), all.column(6).toString()};
-            items.insert(QString::number(all.columnInt(0)) + QLatin1Char('/') + itemFingerprint(content));
-        }
-        cache = {ctx().globals.dbpath, stamp, items};
-        return items;
+        return ctx().progress.fingerprints().all(ctx().globals.dbpath);
     } catch (const StoreError&) {
         // Without its database the window still shows the answers; the bank's figures stay at nought.
         return {};

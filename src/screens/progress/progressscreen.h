@@ -32,7 +32,7 @@ private:
     void fillTopics();
     void fillDays();
     void fillSummary();
-    QSet<QString> currentItems();
+    QHash<int, QString> currentItems();
     int langcode() const;
 
     void practise_Click();
