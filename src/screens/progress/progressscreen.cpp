@@ -40,10 +40,10 @@ const Translated kTopicsTab{"&Topics", "&Témakörök", "&Temas", "&Thèmes"};
 const Translated kDaysTab{"&Days", "&Napok", "&Días", "&Jours"};
 const Translated kTopic{"Topic", "Témakör", "Tema", "Thème"};
 const Translated kRightRecent{"Right, 30 days", "Helyes, 30 nap", "Aciertos, 30 días", "Réussies, 30 jours"};
-const Translated kAnsweredRecent{"Answered, 30 days", "Megválaszolt, 30 nap", "Respondidas, 30 días",
+const Translated kAnsweredRecent{"Answered, 30 days", "Válaszok, 30 nap", "Respondidas, 30 días",
                                  "Répondues, 30 jours"};
-const Translated kRightAll{"Right, all", "Helyes, összes", "Aciertos, total", "Réussies, total"};
-const Translated kAnsweredAll{"Answered, all", "Megválaszolt, összes", "Respondidas, total", "Répondues, total"};
+const Translated kRightAll{"Right, all", "Helyes, összesen", "Aciertos, total", "Réussies, total"};
+const Translated kAnsweredAll{"Answered, all", "Válaszok, összesen", "Respondidas, total", "Répondues, total"};
 const Translated kDay{"Day", "Nap", "Día", "Jour"};
 const Translated kAnswers{"Answers", "Válaszok", "Respuestas", "Réponses"};
 const Translated kRight{"Right", "Helyes", "Aciertos", "Réussies"};
@@ -123,7 +123,7 @@ QChartView* makeChartView(QWidget* parent, const QString& name) {
 ProgressScreen::ProgressScreen(AppContext& context) : Screen(context, ScreenId::Progress, QStringLiteral("Progress")) {
     buildControls();
     // A fixed size as every window of the program has; the layout shares it out.
-    setClientSizeTwips(980 * 15, 640 * 15);
+    setClientSizeTwips(1060 * 15, 640 * 15);
 }
 
 void ProgressScreen::buildControls() {
@@ -145,8 +145,8 @@ void ProgressScreen::buildControls() {
     auto* topicsLayout = new QHBoxLayout(topicsPage);
     m_topicChart = makeChartView(topicsPage, QStringLiteral("topicChart"));
     m_topicTable = makeTable(topicsPage, QStringLiteral("topicTable"));
-    topicsLayout->addWidget(m_topicChart, 1);
-    topicsLayout->addWidget(m_topicTable, 1);
+    topicsLayout->addWidget(m_topicChart, 4);
+    topicsLayout->addWidget(m_topicTable, 5);
     auto* daysPage = new QWidget(m_tabs);
     auto* daysLayout = new QHBoxLayout(daysPage);
     m_dayChart = makeChartView(daysPage, QStringLiteral("dayChart"));
@@ -253,12 +253,16 @@ void ProgressScreen::fillTopics() {
     m_topicTable->setHorizontalHeaderLabels({kTopic.in(lang), kRightRecent.in(lang), kAnsweredRecent.in(lang),
                                              kRightAll.in(lang), kAnsweredAll.in(lang)});
     m_topicTable->setRowCount(int(m_figures.topics.size()));
+    m_topicTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     auto* set = new QBarSet(kRight.in(lang));
     QStringList names;
     for (int row = 0; row < int(m_figures.topics.size()); ++row) {
         const ProgressFigures::Topic& t = m_figures.topics[size_t(row)];
         const int index = topicIndex(t.topic1, t.topic2);
-        const QString name = index >= 0 ? TopicCatalogue::practiceTitle(index, lang) : kOtherTopic.in(lang);
+        // The topic as the Topic menu names it in the working language.
+        const QString name = index >= 0
+                                 ? withoutAccessKey(CaptionCatalogue::caption(TopicCatalogue::topic(index).captionKey, lang))
+                                 : kOtherTopic.in(lang);
         auto* first = cell(name, false);
         first->setData(Qt::UserRole, index);
         m_topicTable->setItem(row, 0, first);
@@ -279,6 +283,9 @@ void ProgressScreen::fillTopics() {
     chart->addSeries(series);
     auto* categories = new QBarCategoryAxis;
     categories->append(names);
+    // Small enough that every topic's name fits beside its bar.
+    categories->setLabelsFont(uiFont(FontFace::Sans, 7, false));
+    categories->setTruncateLabels(false);
     chart->addAxis(categories, Qt::AlignLeft);
     series->attachAxis(categories);
     auto* values = new QValueAxis;
@@ -298,6 +305,7 @@ void ProgressScreen::fillDays() {
     m_dayTable->setColumnCount(3);
     m_dayTable->setHorizontalHeaderLabels({kDay.in(lang), kAnswers.in(lang), kRight.in(lang)});
     m_dayTable->setRowCount(int(m_figures.days.size()));
+    m_dayTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     auto* answers = new QBarSet(kAnswers.in(lang));
     auto* share = new QLineSeries;
     share->setName(kRight.in(lang));
@@ -318,8 +326,8 @@ void ProgressScreen::fillDays() {
         labels << QString::number(d.day.day());
         most = std::max(most, d.answered);
     }
-    // The latest day at the top of the table, where the eye looks first.
-    m_dayTable->sortItems(0, Qt::AscendingOrder);
+    // Oldest first as in the chart; the latest days in view. (Sorting by the text of the date
+    // would put the first of a month before the end of the one before.)
     m_dayTable->scrollToBottom();
 
     auto* chart = new QChart;
@@ -331,6 +339,9 @@ void ProgressScreen::fillDays() {
     chart->addSeries(share);
     auto* days = new QBarCategoryAxis;
     days->append(labels);
+    // Thirty days of the month side by side: small figures, so none is cut short.
+    days->setLabelsFont(uiFont(FontFace::Sans, 7, false));
+    days->setTruncateLabels(false);
     chart->addAxis(days, Qt::AlignBottom);
     bars->attachAxis(days);
     share->attachAxis(days);
