@@ -40,10 +40,10 @@ const Translated kTopicsTab{"&Topics", "&Témakörök", "&Temas", "&Thèmes"};
 const Translated kDaysTab{"&Days", "&Napok", "&Días", "&Jours"};
 const Translated kTopic{"Topic", "Témakör", "Tema", "Thème"};
 const Translated kRightRecent{"Right, 30 days", "Helyes, 30 nap", "Aciertos, 30 días", "Réussies, 30 jours"};
-const Translated kAnsweredRecent{"Answered, 30 days", "Válaszok, 30 nap", "Respondidas, 30 días",
-                                 "Répondues, 30 jours"};
+const Translated kAnsweredRecent{"Answered, 30 days", "Válaszok, 30 nap", "Respuestas, 30 días",
+                                 "Réponses, 30 jours"};
 const Translated kRightAll{"Right, all", "Helyes, összesen", "Aciertos, total", "Réussies, total"};
-const Translated kAnsweredAll{"Answered, all", "Válaszok, összesen", "Respondidas, total", "Répondues, total"};
+const Translated kAnsweredAll{"Answered, all", "Válaszok, összesen", "Respuestas, total", "Réponses, total"};
 const Translated kDay{"Day", "Nap", "Día", "Jour"};
 const Translated kAnswers{"Answers", "Válaszok", "Respuestas", "Réponses"};
 const Translated kRight{"Right", "Helyes", "Aciertos", "Réussies"};
@@ -52,7 +52,7 @@ const Translated kTopicChart{"First answers right by topic (%), all time",
                              "Primeras respuestas correctas por tema (%), en total",
                              "Premières réponses justes par thème (%), au total"};
 const Translated kDayChart{"Answers per day and share right (%), last 30 days",
-                           "Válaszok naponta és a helyesek aránya (%), az utolsó 30 nap",
+                           "Válaszok naponta és a helyesek aránya (%), az elmúlt 30 napban",
                            "Respuestas por día y porcentaje de aciertos, últimos 30 días",
                            "Réponses par jour et part de réussite (%), 30 derniers jours"};
 const Translated kStreak{"Days in a row practised: %1", "Egymást követő gyakorlónapok: %1",
@@ -67,7 +67,7 @@ const Translated kExport{"&Export...", "&Exportálás...", "&Exportar...", "&Exp
 const Translated kForget{"&Forget my progress...", "Haladásom &törlése...", "&Olvidar mi progreso...",
                          "&Oublier ma progression..."};
 const Translated kForgetAsk{"Forget every recorded answer? This cannot be undone.",
-                            "Törlöd az összes rögzített válaszodat? Ez nem vonható vissza.",
+                            "Törli az összes rögzített válaszát? Ez nem vonható vissza.",
                             "¿Olvidar todas las respuestas registradas? No se puede deshacer.",
                             "Oublier toutes les réponses enregistrées\u00a0? Cette action est irréversible."};
 const Translated kExportTitle{"Export answers", "Válaszok exportálása", "Exportar respuestas",
@@ -99,6 +99,16 @@ QTableWidget* makeTable(QWidget* parent, const QString& name) {
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setFont(uiFont(FontFace::Sans, 9, false));
     return table;
+}
+
+// The share right as the working language writes a percentage: closed up in English and Hungarian,
+// after a no-break space in Spanish and French; a dash when nothing was answered.
+QString shareText(const QLocale& locale, int lang, int right, int answered) {
+    if (answered == 0)
+        return QStringLiteral("–");
+    const QString number = locale.toString(qRound(100.0 * right / answered));
+    const bool spaced = lang == LangCode::Spanish || lang == LangCode::French;
+    return number + (spaced ? QStringLiteral("\u00a0%") : QStringLiteral("%"));
 }
 
 QTableWidgetItem* cell(const QString& text, bool number) {
@@ -244,10 +254,7 @@ void ProgressScreen::fillSummary() {
 void ProgressScreen::fillTopics() {
     const int lang = langcode();
     const QLocale locale = ReviewClock::localeOf(lang);
-    const auto percent = [&locale](int right, int answered) {
-        return answered > 0 ? locale.toString(qRound(100.0 * right / answered)) + QStringLiteral("\u00a0%")
-                            : QStringLiteral("–");
-    };
+    const auto percent = [&locale, lang](int right, int answered) { return shareText(locale, lang, right, answered); };
     m_topicTable->clear();
     m_topicTable->setColumnCount(5);
     m_topicTable->setHorizontalHeaderLabels({kTopic.in(lang), kRightRecent.in(lang), kAnsweredRecent.in(lang),
@@ -315,11 +322,7 @@ void ProgressScreen::fillDays() {
         const ProgressFigures::Day& d = m_figures.days[size_t(row)];
         m_dayTable->setItem(row, 0, cell(locale.toString(d.day, QLocale::ShortFormat), false));
         m_dayTable->setItem(row, 1, cell(locale.toString(d.answered), true));
-        m_dayTable->setItem(row, 2,
-                            cell(d.answered > 0 ? locale.toString(qRound(100.0 * d.right / d.answered)) +
-                                                      QStringLiteral("\u00a0%")
-                                                : QStringLiteral("–"),
-                                 true));
+        m_dayTable->setItem(row, 2, cell(shareText(locale, lang, d.right, d.answered), true));
         answers->append(d.answered);
         if (d.answered > 0)
             share->append(row, 100.0 * d.right / d.answered);
