@@ -4,6 +4,7 @@
 #include "app/globals.h"
 #include "app/platform.h"
 #include "app/programfolder.h"
+#include "app/progressrecorder.h"
 #include "app/screenregistry.h"
 
 #include <QString>
@@ -13,7 +14,8 @@ namespace lexora {
 // What every screen is given: the shared globals, the platform, the screen registry and
 // the folder the program runs from.
 struct AppContext {
-    AppContext(const QString& dir, Platform& services) : programDir(dir), platform(services), screens(*this) {}
+    AppContext(const QString& dir, Platform& services)
+        : programDir(dir), platform(services), screens(*this), progress(*this) {}
 
     QString programDir;
     Platform& platform;
@@ -21,6 +23,8 @@ struct AppContext {
     ScreenRegistry screens;
     // Shipped databases that could not be copied into the user's folder at this start.
     std::vector<ProgramFolder::CopyFailure> copyFailures;
+    // The learner's answers and spaced review, kept in the progress file beside the item files.
+    ProgressRecorder progress;
     // The reasons of the items on display, with the installed banks as the fallback.
     Explanations explanations;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -116,6 +117,9 @@ public:
 
     // Ends the process at once; no close handler of any screen runs.
     virtual void endProcess() = 0;
+
+    // The time now, in UTC: when an answer is recorded and what is due for review.
+    virtual QDateTime now() = 0;
 };
 
 } // namespace lexora

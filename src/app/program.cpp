@@ -7,6 +7,7 @@
 #include "screens/info/aboutscreen.h"
 #include "screens/info/helpscreen.h"
 #include "screens/practice/practicescreen.h"
+#include "screens/progress/progressscreen.h"
 #include "screens/start/backgroundscreen.h"
 #include "screens/start/languagescreen.h"
 #include "screens/test/faileditemsscreen.h"
@@ -50,6 +51,7 @@ void Program::registerScreens() {
     screens.registerScreen(ScreenId::Database, make<DatabaseScreen>());
     screens.registerScreen(ScreenId::Help, make<HelpScreen>());
     screens.registerScreen(ScreenId::About, make<AboutScreen>());
+    screens.registerScreen(ScreenId::Progress, make<ProgressScreen>());
     screens.registerScreen(ScreenId::Grammar, make<GrammarScreen>());
 }
 

@@ -126,6 +126,10 @@ double RealPlatform::random() {
     return double(z >> 11) / double(1ull << 53);
 }
 
+QDateTime RealPlatform::now() {
+    return QDateTime::currentDateTimeUtc();
+}
+
 void RealPlatform::endProcess() {
     std::_Exit(0);
 }

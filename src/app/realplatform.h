@@ -27,6 +27,7 @@ public:
     void reseedRandom() override;
     double random() override;
     void endProcess() override;
+    QDateTime now() override;
 
 private:
     quint64 m_state = 0x9E3779B97F4A7C15ull;

@@ -77,6 +77,11 @@ qint64 Statement::columnInt(int index) const {
     return sqlite3_column_int64(m_stmt, index);
 }
 
+QByteArrayView Statement::columnUtf8(int index) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index));
+    return QByteArrayView(text, sqlite3_column_bytes(m_stmt, index));
+}
+
 // A file whose owner may not write it is opened for reading only, whoever runs the program:
 // a file marked read-only stays unchanged even for an administrator. So is a file in a folder
 // its owner may not write, where the engine could not make its journal.

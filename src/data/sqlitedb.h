@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 
@@ -29,6 +30,8 @@ public:
     bool step();                                 // true while a row is there
     QVariant column(int index) const;            // 0-based
     qint64 columnInt(int index) const;
+    // The column's text as stored (UTF-8), valid until the next step; for reading many rows fast.
+    QByteArrayView columnUtf8(int index) const;
 
 private:
     static QVariant oneLetter(char letter);

@@ -3,13 +3,16 @@
 
 #include "../screens/practice/practicedriver.h"
 #include "screens/test/clippinggauge.h"
+#include "text/captions.h"
 #include "ui/programfixture.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -35,7 +38,9 @@ QStringList unnamedControls(QWidget* window) {
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
                              qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QProgressBar*>(w) ||
-                             qobject_cast<QLabel*>(w);
+                             qobject_cast<QLabel*>(w) ||
+                             // a table's headers are read as part of it
+                             (qobject_cast<QAbstractItemView*>(w) && !qobject_cast<QHeaderView*>(w));
         if (!control || !w->isVisibleTo(window))
             continue;
         const QString name = nameOf(w);
@@ -106,6 +111,20 @@ private slots:
             f.prepare();
             QCOMPARE(unnamedControls(f.show(ScreenId::Database)), QStringList());
             QCOMPARE(nameOf(f.child<QLineEdit>(ScreenId::Database, "Text5")), QString("Answer B"));
+        }
+        {
+            // My progress in Hungarian, with answers to show: the tables beside the charts carry names.
+            ProgramFixture f;
+            PracticeDriver p(f);
+            p.level(0);
+            p.click(3);
+            p.choose('A');
+            ProgramFixture::settle();
+            f.globals().langcode = LangCode::Hungarian;
+            Screen* progress = f.show(ScreenId::Progress);
+            QCOMPARE(unnamedControls(progress).join(", "), QString());
+            QCOMPARE(nameOf(f.child<QWidget>(ScreenId::Progress, "topicTable")),
+                     QString::fromUtf8("Helyes első válaszok témakörönként (%), összesen"));
         }
     }
 

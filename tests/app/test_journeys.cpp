@@ -28,7 +28,7 @@ void trigger(ProgramFixture& f, ScreenId id, const char* action) {
 QStringList loaded(ProgramFixture& f) {
     QStringList names;
     for (ScreenId id : {ScreenId::Lang, ScreenId::Hub, ScreenId::Practice, ScreenId::Test, ScreenId::FailedItems,
-                        ScreenId::Database, ScreenId::Help, ScreenId::About})
+                        ScreenId::Database, ScreenId::Help, ScreenId::About, ScreenId::Grammar, ScreenId::Progress})
         if (Screen* s = f.screen(id))
             names << s->objectName();
     return names;

@@ -15,6 +15,7 @@
 #include "data/sqlitedb.h"
 #include "screens/database/reasontexts.h"
 #include "screens/database/databasetexts.h"
+#include "screens/progress/progresstexts.h"
 #include "text/captions.h"
 #include "text/messages.h"
 
@@ -312,6 +313,21 @@ bool isUnexpectedFailure(const QString& text) {
     return false;
 }
 
+// What Due for review says when nothing (more) is due, in any working language; the date of the
+// next due item stands where the text has %1.
+bool isReviewNotice(const QString& text) {
+    for (int lang : {LangCode::English, LangCode::Hungarian, LangCode::Spanish, LangCode::French}) {
+        if (text == ProgressTexts::kNothingDue.in(lang))
+            return true;
+        const QString pattern = QRegularExpression::escape(ProgressTexts::kNextDue.in(lang).arg(QChar(1)))
+                                    .replace(QStringLiteral("\\\x01"), QStringLiteral(".+"))
+                                    .replace(QChar(1), QStringLiteral(".+"));
+        if (QRegularExpression('^' + pattern + '$').match(text).hasMatch())
+            return true;
+    }
+    return false;
+}
+
 // ---------------------------------------------------------------- a run
 
 enum class Mode {
@@ -340,7 +356,8 @@ enum Column { Sorszam, Sorrend, Sorrend2 };
 
 constexpr ScreenId kScreenIds[] = {ScreenId::Lang,     ScreenId::Hatter, ScreenId::Hub,
                                    ScreenId::Practice, ScreenId::Test,   ScreenId::FailedItems,
-                                   ScreenId::Database, ScreenId::Help,   ScreenId::About};
+                                   ScreenId::Database, ScreenId::Help,   ScreenId::About,
+                                   ScreenId::Grammar,  ScreenId::Progress};
 
 QString nameOf(const QObject* object) {
     if (auto* widget = qobject_cast<const QWidget*>(object); widget && !widget->isWindow())
@@ -1050,7 +1067,7 @@ private:
     bool isOwnMessage(const QString& text, const QString& title) const {
         if (catalogueTexts().contains(text))
             return true;
-        if (isUndoMessage(text))
+        if (isUndoMessage(text) || isReviewNotice(text))
             return true;
         // The reason dialog with no item on display.
         for (int lang : {LangCode::English, LangCode::Hungarian, LangCode::Spanish, LangCode::French})

@@ -9,15 +9,21 @@
 //       <seed>, so that two runs on equal files write the same order. It prints "writing"
 //       just before the first row is written, "last" just before the last one (the commit
 //       follows it) and "done <rows>" when the order is stored.
+//
+//   robustness_child record <database> <answers>
+//       Records answers on the items of the database in the progress file beside it, as
+//       Practice does, and prints "recorded <n>" once the n-th answer is in the file.
 
 #include "app/platform.h"
 #include "text/messages.h"
 #include "data/itemview.h"
 #include "data/sqlitedb.h"
 #include "data/storeerror.h"
+#include "progress/progressstore.h"
 #include "screens/hub/reshuffle.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cstdio>
@@ -67,6 +73,7 @@ public:
     }
     double random() override { return std::uniform_real_distribution<double>(0.0, 1.0)(m_generator); }
     void endProcess() override {}
+    QDateTime now() override { return QDateTime::currentDateTimeUtc(); }
 
 private:
     std::mt19937 m_generator;
@@ -98,6 +105,30 @@ int reshuffle(const QString& path, unsigned seed) {
     return 0;
 }
 
+// One answer after another, right and wrong in turn, on the items in their stored order.
+int record(const QString& path, int answers) {
+    std::vector<ItemRef> items;
+    {
+        auto view = LiveView::open(path, QStringLiteral("test1"));
+        for (view->moveFirst(); !view->eof(); view->moveNext())
+            items.push_back(ItemRef::of(*view, path));
+    }
+    ProgressStore store(QFileInfo(path).absolutePath());
+    QDateTime at(QDate(2024, 5, 6), QTime(9, 0), Qt::UTC);
+    for (int n = 1; n <= answers; ++n) {
+        Answer answer;
+        answer.at = at.addSecs(n * 37);
+        answer.item = items[size_t(n) % items.size()];
+        answer.right = n % 3 != 0;
+        answer.choice = answer.right ? QStringLiteral("A") : QStringLiteral("B");
+        answer.seconds = 3.5;
+        store.record(answer);
+        std::printf("recorded %d\n", n);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -108,10 +139,16 @@ int main(int argc, char** argv) {
             return hold(args[2]);
         if (args.size() == 4 && args[1] == QLatin1String("reshuffle"))
             return reshuffle(args[2], args[3].toUInt());
+        if (args.size() == 4 && args[1] == QLatin1String("record"))
+            return record(args[2], args[3].toInt());
     } catch (const StoreError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(Messages::english(e)));
         return 2;
+    } catch (const ProgressError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 3;
     }
-    std::fprintf(stderr, "usage: robustness_child hold <database> | reshuffle <database> <seed>\n");
+    std::fprintf(stderr, "usage: robustness_child hold <database> | reshuffle <database> <seed> | record <database> "
+                         "<answers>\n");
     return 64;
 }

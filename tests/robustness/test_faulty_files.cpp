@@ -8,6 +8,7 @@
 #include "data/itembank.h"
 #include "data/itemview.h"
 #include "data/sqlitedb.h"
+#include "progress/progressstore.h"
 #include "screens/test/intervaltimer.h"
 
 #include "ui/freshboxes.h"
@@ -23,6 +24,8 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 using namespace lexora;
 using namespace lexora::testing;
@@ -154,7 +157,12 @@ public:
     }
 
 private:
-    QStringList listing() const { return QDir(m_folder).entryList(QDir::Files | QDir::Hidden); }
+    // The progress file beside the item files is the program's own to make; it is not looked at here.
+    QStringList listing() const {
+        QStringList files = QDir(m_folder).entryList(QDir::Files | QDir::Hidden);
+        files.removeIf([](const QString& name) { return name.startsWith(ProgressStore::fileName()); });
+        return files;
+    }
 
     void holdLock() {
         m_holder = std::make_unique<QProcess>();
@@ -240,8 +248,12 @@ double drawOf(int number) {
 
 // One box at most from an action, none when `expected` is false; a box has the screen's word
 // in its title and names the file and the reason.
-void checkTold(const std::vector<ScriptedPlatform::Message>& told, bool expected, Fault fault,
-               const QString& screenWord) {
+void checkTold(std::vector<ScriptedPlatform::Message> told, bool expected, Fault fault, const QString& screenWord) {
+    // A folder that refuses the item file refuses the progress file too; that box is told once
+    // per run by the recorder and looked at in the progress tests.
+    told.erase(std::remove_if(told.begin(), told.end(),
+                              [](const auto& box) { return box.text.contains(ProgressStore::fileName()); }),
+               told.end());
     QCOMPARE(told.size(), size_t(expected ? 1 : 0));
     for (const auto& box : told) {
         QVERIFY2(box.title.contains(screenWord, Qt::CaseInsensitive), qPrintable(box.title));

@@ -3,6 +3,7 @@
 #include "app/platform.h"
 #include "app/program.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QWidget>
 
@@ -43,6 +44,9 @@ struct ToldMessage {
     MessageIcon icon = MessageIcon::Information;
 };
 const ToldMessage& lastMessage();
+
+// The time the program is told while a scenario runs; left invalid, the computer's clock.
+QDateTime& shotClock();
 
 struct Register {
     Register(const QString& name, std::function<void(Camera&)> run) { scenarios().push_back({name, std::move(run)}); }

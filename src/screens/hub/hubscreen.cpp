@@ -1,6 +1,9 @@
 #include "screens/hub/hubscreen.h"
 #include "screens/grammar/grammarscreen.h"
 #include "screens/grammar/grammartexts.h"
+#include "screens/practice/practicestate.h"
+#include "screens/progress/progresstexts.h"
+#include "screens/progress/reviewclock.h"
 
 #include "app/accesskeys.h"
 #include "app/appcontext.h"
@@ -104,6 +107,15 @@ void HubScreen::buildControls() {
     placeTwips(m_notice, 300, 990, 7800, 720);
     m_notice->hide();
 
+    // The learner's review of today, where the database notice would stand; never both at once.
+    m_dueNotice = new QLabel(c);
+    m_dueNotice->setObjectName(QStringLiteral("dueNotice"));
+    m_dueNotice->setWordWrap(true);
+    m_dueNotice->setTextFormat(Qt::PlainText);
+    setColors(m_dueNotice, QColor(), QColor(0, 96, 0));
+    placeTwips(m_dueNotice, 300, 990, 7800, 720);
+    m_dueNotice->hide();
+
     m_activities = new QLabel(c);
     m_activities->setObjectName(QStringLiteral("activities"));
     setCaption(m_activities, QStringLiteral("Tasks:"));
@@ -185,6 +197,13 @@ void HubScreen::buildMenus() {
     connect(m_mnuhow, &QAction::triggered, this, &HubScreen::mnuhow_Click);
     connect(m_mnuabout, &QAction::triggered, this, &HubScreen::mnuabout_Click);
     bar->addMenu(m_mnuhelp);
+
+    m_mnuprogress = namedMenu(bar, QStringLiteral("mnuprogress"), QStringLiteral("P&rogress"));
+    m_mnumyprogress = addEntry(m_mnuprogress, QStringLiteral("mnumyprogress"), QStringLiteral("&My progress..."));
+    m_mnureview = addEntry(m_mnuprogress, QStringLiteral("mnureview"), QStringLiteral("&Review due items"));
+    connect(m_mnumyprogress, &QAction::triggered, this, &HubScreen::mnumyprogress_Click);
+    connect(m_mnureview, &QAction::triggered, this, &HubScreen::mnureview_Click);
+    bar->addMenu(m_mnuprogress);
 }
 
 void HubScreen::formLoad() {
@@ -218,6 +237,12 @@ void HubScreen::language() {
     setCaption(m_mnuabout, ctx().caption(30));
     setCaption(m_mnudatabases, ctx().caption(33));
     m_frame->setAccessibleName(SpokenTexts::tasksGroup(ctx().globals.langcode.value_or(LangCode::English)));
+    const int lang = workingLanguage();
+    setCaption(m_mnuprogress, ProgressTexts::kMenu.in(lang));
+    setCaption(m_mnumyprogress, ProgressTexts::kMyProgress.in(lang));
+    setCaption(m_mnureview, ProgressTexts::kReviewDue.in(lang));
+    if (m_dueNotice)
+        showDueToday();
 }
 
 void HubScreen::bindData1() {
@@ -226,7 +251,9 @@ void HubScreen::bindData1() {
     try {
         m_data1->refresh();
         m_notice->hide();
+        showDueToday();
     } catch (const StoreError& e) {
+        m_dueNotice->hide();
         showDatabaseProblem(e.kind() == StoreError::Kind::NotFound || e.kind() == StoreError::Kind::NotADatabase
                                 ? QString()
                                 : Messages::of(e, workingLanguage()));
@@ -335,6 +362,43 @@ void HubScreen::change_Click() {
         else if (result.outcome == Reshuffle::Outcome::Failed)
             ctx().platform.message(this, failed + Messages::of(*result.problem, workingLanguage()), windowTitle(),
                                    MessageIcon::Exclamation);
+    });
+}
+
+void HubScreen::showDueToday() {
+    m_dueNotice->hide();
+    if (!m_notice->isHidden() || ctx().globals.dbpath.isEmpty())
+        return;
+    int due = 0;
+    try {
+        // Items edited since they were answered are not counted: Due for review skips them.
+        due = int(unchangedDueItems(ctx().progress.store(), ctx().progress.fingerprints(), ctx().globals.dbpath,
+                                    ReviewClock::endOfToday(ctx().platform.now()))
+                      .size());
+    } catch (const ProgressError&) {
+        // A progress file that cannot be read says nothing here; recording tells its fault.
+        return;
+    } catch (const StoreError&) {
+        // The database notice tells of a bank that cannot be read.
+        return;
+    }
+    if (due == 0)
+        return;
+    const int lang = workingLanguage();
+    m_dueNotice->setText(due == 1 ? ProgressTexts::kDueTodayOne.in(lang)
+                                  : ProgressTexts::kDueTodayMany.in(lang).arg(ReviewClock::localeOf(lang).toString(due)));
+    m_dueNotice->show();
+}
+
+void HubScreen::mnumyprogress_Click() {
+    handler([this] { ctx().screens.show(ScreenId::Progress); });
+}
+
+void HubScreen::mnureview_Click() {
+    handler([this] {
+        ctx().screens.state<PracticeState>().openInDueMode = true;
+        ctx().screens.show(ScreenId::Practice);
+        ctx().screens.unload(ScreenId::Hub);
     });
 }
 

@@ -29,6 +29,10 @@ public:
 
     void formLoad() override;
 
+public slots:
+    // Tells the due items of today again (My progress has just forgotten them).
+    void refreshDueToday() { showDueToday(); }
+
 protected:
     void closeBoxPressed() override;
 
@@ -41,6 +45,8 @@ private slots:
     void mnuhow_Click();
     void mnugrammar_Click();
     void mnuabout_Click();
+    void mnumyprogress_Click();
+    void mnureview_Click();
 
 private:
     void buildControls();
@@ -53,10 +59,16 @@ private:
     // is no item database, the hub says which file it needs and where.
     void bindData1();
     void showDatabaseProblem(const QString& reason);
+    // Tells how many items of the current database are due for review today (nothing when none).
+    void showDueToday();
 
     QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;
     QLabel* m_notice = nullptr;
+    QLabel* m_dueNotice = nullptr;
+    QMenu* m_mnuprogress = nullptr;
+    QAction* m_mnumyprogress = nullptr;
+    QAction* m_mnureview = nullptr;
     QLabel* m_activities = nullptr;
     QFrame* m_frame = nullptr;
     QRadioButton* m_practice = nullptr;

@@ -266,6 +266,7 @@ void buildMenus(PracticeMenus& m, QMainWindow* window) {
         m.beg[size_t(i)] = addEntry(m.start, QStringLiteral("beg_%1").arg(i), QString::fromLatin1(starts[i]), true);
     m.beg[0]->setChecked(true);
     m.settings->addMenu(m.start);
+    m.due = addEntry(m.settings, QStringLiteral("mnudue"));
     bar->addMenu(m.settings);
 }
 

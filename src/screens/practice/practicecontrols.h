@@ -32,6 +32,7 @@ struct PracticeMenus {
     QMenu* level = nullptr;      // mnuLevel
     QMenu* topic = nullptr;      // mnuTopic
     QMenu* start = nullptr;      // mnuStart
+    QAction* due = nullptr;      // mnudue: the items due for review
     std::array<QAction*, 4> numero{};
     std::array<QAction*, 3> tiempo{};
     std::array<QAction*, 4> nivel{};

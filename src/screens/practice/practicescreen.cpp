@@ -10,6 +10,7 @@
 #include "screens/grammar/itemexplainer.h"
 #include "screens/practice/practicecaptions.h"
 #include "screens/practice/practicestate.h"
+#include "screens/progress/progresstexts.h"
 #include "text/captions.h"
 #include "text/messages.h"
 #include "text/topictitles.h"
@@ -23,6 +24,7 @@
 #include <QRadioButton>
 
 #include <cmath>
+#include <utility>
 #include <limits>
 
 namespace lexora {
@@ -84,6 +86,7 @@ void PracticeScreen::connectControls() {
     const PracticeMenus& m = m_c.menus;
     connect(m.lexora, &QAction::triggered, this, &PracticeScreen::mnuLexora_Click);
     connect(m.test, &QAction::triggered, this, &PracticeScreen::mnuTest_Click);
+    connect(m.due, &QAction::triggered, this, &PracticeScreen::mnudue_Click);
     for (int i = 0; i < int(m.nivel.size()); ++i)
         connect(m.nivel[size_t(i)], &QAction::triggered, this, [this, i] { mnuNivelItem_Click(i); });
     for (int i = 0; i < int(m.topicItem.size()); ++i)
@@ -118,6 +121,15 @@ void PracticeScreen::formLoad() {
         // Without its database the screen could show nothing; the learner is told why.
         ctx().platform.message(this, Messages::of(e, langcode()), s.titleword, MessageIcon::Stop);
     }
+    s.dueMode = false;
+    if (s.openInDueMode) {
+        s.openInDueMode = false;
+        handler([this] { enterDueMode(); });
+    }
+    if (s.openOnTopic >= 0) {
+        const int topic = std::exchange(s.openOnTopic, -1);
+        mnuTopicItem_Click(topic);
+    }
 }
 
 void PracticeScreen::language() {
@@ -127,6 +139,7 @@ void PracticeScreen::language() {
     setCaption(this, PracticeCaptions::windowTitle(lang));
     m_explainer->language(lang);
     nameControls(this, lang);
+    setCaption(m_c.menus.due, ProgressTexts::kDueEntry.in(lang));
     m_c.frame3D1->setAccessibleName(SpokenTexts::answersGroup(lang));
     m_c.frame3D1->setAccessibleDescription(SpokenTexts::answersHelp(lang));
     m_c.frame3D1->setToolTip(SpokenTexts::answersHelp(lang));
@@ -210,6 +223,7 @@ void PracticeScreen::display(const ItemView& view, bool withLevel) {
     if (withLevel)
         label(27)->setText(szint);
     nameChoices();
+    m_first.shown(ItemRef::of(view, ctx().globals.dbpath), ctx().platform.now());
     m_explainer->itemShown(ItemContent{mondat, answers[0], answers[1], answers[2], answers[3], felelet2}, kulcs1,
                            kulcs2);
 }
@@ -218,6 +232,7 @@ void PracticeScreen::Option3D_Click(int index) {
     handler([this, index] {
         label(9)->setText(QString(QChar('A' + index - 2)));
         oke();
+        recordFirstAnswer(label(9)->text(), !label(19)->isHidden());
     });
 }
 
@@ -254,6 +269,8 @@ void PracticeScreen::Command1_Click() {
         setShown({label(17), label(18)}, true);
         explain();
         giveFocus(state().seqmode == 1 ? m_c.command[2] : m_c.command[10]);
+        // The solution asked for before any choice counts as a wrong first answer.
+        recordFirstAnswer(QString(), false);
         ctx().platform.speak(this, SpokenTexts::solution(langcode(), label(18)->text(), label(17)->text()));
         m_explainer->speakReason();
     });
@@ -337,6 +354,12 @@ void PracticeScreen::Command2_Click() {
 
 void PracticeScreen::Command10_Click() {
     handler([this] {
+        PracticeState& s = state();
+        if (s.dueMode && s.seqmode == 0) {
+            if (nextDueItem())
+                speakItem();
+            return;
+        }
         if (drawRandomItem())
             speakItem();
     });

@@ -2,9 +2,13 @@
 
 #include "app/platform.h"
 #include "app/screen.h"
+#include "app/progressrecorder.h"
 #include "screens/practice/practicecontrols.h"
 
+#include <QDateTime>
+
 #include <initializer_list>
+#include <optional>
 #include <memory>
 
 class QLabel;
@@ -55,6 +59,13 @@ private:
     void beg_Click(int index);
     void mnuLexora_Click();
     void mnuTest_Click();
+    void mnudue_Click();
+
+    // Review of the items due (practicedue.cpp)
+    void enterDueMode();
+    bool nextDueItem();
+    void tellNoneDue(const QString& bank, std::optional<QDateTime> next);
+    void recordFirstAnswer(const QString& choice, bool right);
 
     // Routines
     void language();
@@ -86,6 +97,7 @@ private:
     int langcode();
 
     PracticeControls m_c;
+    FirstAnswer m_first; // the answer on the item on display that goes into the progress file
     ItemExplainer* m_explainer = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include "data/itemstore.h"
 
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -24,6 +25,10 @@ struct PracticeState {
     int selpos = 0;                          // position (from 1) of the item on display within selection
     QString titleword;                       // the screen's name in the working language
     qint16 maxno = 0;                        // largest sorszam, read at the first random draw of the run
+    bool dueMode = false;                    // Next brings the items due for review (while seqmode is 0)
+    int openOnTopic = -1;                    // My progress asks for a topic (Topic menu entry) at the next opening
+    bool openInDueMode = false;              // the hub asks for the review of due items at the next opening
+    QSet<QString> duePresented;              // items of the review brought up already ("number/fingerprint")
 };
 
 } // namespace lexora

@@ -5,6 +5,7 @@
 #include "app/appcontext.h"
 #include "app/spokentexts.h"
 #include "app/window.h"
+#include "data/itemfingerprint.h"
 #include "data/itemstore.h"
 #include "data/storeerror.h"
 #include "screens/grammar/itemexplainer.h"
@@ -13,6 +14,7 @@
 #include "text/captions.h"
 #include "text/messages.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -284,6 +286,7 @@ void FailedItemsScreen::Option3D_Click(int index) {
     m_label17->setVisible(right);
     m_label18->setVisible(!right);
     ctx().platform.announce(right ? m_label17 : m_label18);
+    recordFirstAnswer(m_label9->text(), right);
     explain();
     m_explainer->speakReason();
 }
@@ -291,6 +294,8 @@ void FailedItemsScreen::Option3D_Click(int index) {
 void FailedItemsScreen::Command8_Click() {
     m_label19->show();
     m_label20->show();
+    // The solution asked for before any choice counts as a wrong first answer.
+    recordFirstAnswer(QString(), false);
     explain();
     m_command2->setFocus();
     ctx().platform.speak(this, SpokenTexts::solution(*ctx().globals.langcode, m_label19->text(), m_label20->text()));
@@ -422,7 +427,32 @@ void FailedItemsScreen::showBoundRow() {
     m_label10->setText(boundText(row, "felelet2"));
     m_label23->setText(boundText(row, "hiba"));
     m_board.nameChoices();
+    itemShown();
     followItem();
+}
+
+// The failed row holds a copy of the item as the Test showed it; the item it came from is the one
+// whose content gives the same fingerprint, as the progress file last recorded it.
+void FailedItemsScreen::itemShown() {
+    m_first.clear();
+    ctx().progress.flush(); // the Test's own answers tell which items these rows are
+    if (!onFailedItem())
+        return;
+    const LiveView& row = *m_data1;
+    const ItemContent content = ItemContent::fromCurrentRow(row);
+    const QString bank = QFileInfo(ctx().globals.dbpath).fileName();
+    try {
+        // The fingerprint trims each field, so the copy with the Test's leading space matches.
+        if (auto ref = ctx().progress.store().lastRefFor(bank, itemFingerprint(content)))
+            m_first.shown(*ref, ctx().platform.now());
+    } catch (const ProgressError&) {
+        // Without the progress file the review goes on unrecorded.
+    }
+}
+
+void FailedItemsScreen::recordFirstAnswer(const QString& choice, bool right) {
+    if (auto answer = m_first.take(choice, right, AnswerPlace::Review, ctx().platform.now()))
+        ctx().progress.record(this, state().msgtitle, *answer);
 }
 
 void FailedItemsScreen::followItem() {

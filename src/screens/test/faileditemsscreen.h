@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/progressrecorder.h"
 #include "app/screen.h"
 #include "data/itemview.h"
 #include "screens/test/itemboard.h"
@@ -59,8 +60,11 @@ private:
     void explain();
     void hideBars();
     bool onFailedItem() const;
+    void itemShown();
+    void recordFirstAnswer(const QString& choice, bool right);
 
     std::unique_ptr<LiveView> m_data1; // the failed-items table; the bound labels follow it
+    FirstAnswer m_first;               // the failed item on display, for the progress file
     bool m_emptyingDone = false;       // the table was emptied (or found unfit) once in this window
 
     ItemBoard m_board;

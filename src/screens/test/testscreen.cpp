@@ -393,6 +393,7 @@ void TestScreen::rand() {
     m_label10->setText(row.text(QStringLiteral("felelet2")));
     m_solution = row.text(QStringLiteral("felelet1"));
     m_board.nameChoices();
+    m_first.shown(ItemRef::of(row, path), ctx().platform.now());
 }
 
 // The first steps of both Next buttons: a run without a number can always be evaluated,
@@ -470,6 +471,10 @@ void TestScreen::showBoundRow() {
     m_label10->setText(boundText(row, "felelet2"));
     m_solution = boundText(row, "felelet1");
     m_board.nameChoices();
+    if (row.hasCurrent())
+        m_first.shown(ItemRef::of(row, row.databaseName()), ctx().platform.now());
+    else
+        m_first.clear();
 }
 
 void TestScreen::Option3D_Click(int index) {
@@ -539,7 +544,11 @@ void TestScreen::mark() {
     // read its first item), and there is nothing to judge or to store as failed.
     if (m_label10->text().isEmpty())
         return;
-    if (m_label9->text() == m_label10->text()) {
+    const bool right = m_label9->text() == m_label10->text();
+    const QString choice = m_label9->text() == QLatin1String("0") ? QString() : m_label9->text();
+    if (auto answer = m_first.take(choice, right, AnswerPlace::Test, ctx().platform.now()))
+        ctx().progress.record(this, windowTitle(), *answer);
+    if (right) {
         ++g.rightcount;
     } else {
         // The item is stored as it was shown, with the choice the learner made. The table is opened

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/progressrecorder.h"
 #include "app/screen.h"
 #include "data/itemview.h"
 #include "screens/test/itemboard.h"
@@ -97,6 +98,7 @@ private:
     ClippingGauge* m_gauge = nullptr;
     IntervalTimer* m_timer1 = nullptr;
     IntervalTimer* m_timer2 = nullptr;
+    FirstAnswer m_first; // the item on display, for the progress file
     bool m_countdownStopped = false; // a tick could not store its item; the next stored Next resumes
     bool m_timedOut = false;         // the countdown ran out: what comes next is said after "time is up"
 

@@ -74,6 +74,9 @@ private slots:
         QCOMPARE(caption(f.child<QMenu>(ScreenId::Hub, "mnuhelp")), QString::fromUtf8("&Súgó"));
         QCOMPARE(caption(action(f, "mnuabout")), QString::fromUtf8("&Névjegy..."));
         QCOMPARE(caption(f.child<QMenu>(ScreenId::Hub, "mnudatabases")), QString::fromUtf8("&Adatbázis"));
+        QCOMPARE(caption(f.child<QMenu>(ScreenId::Hub, "mnuprogress")), QString::fromUtf8("&Haladás"));
+        QCOMPARE(caption(action(f, "mnumyprogress")), QString::fromUtf8("&Haladásom..."));
+        QCOMPARE(caption(action(f, "mnureview")), QString::fromUtf8("Esedékes mondatok &ismétlése"));
         QCOMPARE(checkedEntries(f, "worklang"), QStringList{"0"});
         // Texts outside the catalogue stay as designed.
         QCOMPARE(f.screen(ScreenId::Hub)->windowTitle(), QString("LEXORA ENGLISH"));

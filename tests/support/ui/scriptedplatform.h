@@ -100,6 +100,9 @@ public:
     void reseedRandom() override { ++reseeds; }
     double random() override;
     void endProcess() override;
+    // A clock the test sets and moves; it starts at noon (UTC) of a fixed day.
+    QDateTime clock = QDateTime(QDate(2024, 3, 4), QTime(12, 0), Qt::UTC);
+    QDateTime now() override { return clock; }
 
 private:
     void failIfScripted(Service service);
