@@ -486,27 +486,44 @@ class Session:
         names = [a.name for a in options]
         self.check("Practice %s: each option is named with its letter and answer" % lang,
                    len(options) == 4 and all(re.match(r"^[ABCD]: \S", n or "") for n in names), str(names))
-        # Reach the options from the focus by Tab, then walk them with the arrows.
+        # Reach the options from the focus by Tab, then walk them with the arrows. A menu bar the
+        # desktop left active (an Alt seen on its own) is closed first; a walk the desktop broke
+        # off is tried once more.
+        for attempt in range(2):
+            key("Escape")
+            reached = self.walk_options(prog, lang)
+            if reached is None or len(reached) == 4:
+                break
+        if reached is None:
+            return
+        self.check("Practice %s: every option is reached by Tab and the arrows" % lang, len(reached) == 4,
+                   "%s; focus at the end on %s" % (sorted(reached), describe(prog.focused())))
+
+    def walk_options(self, prog, lang):
+        """The names of the options reached by Tab and the arrows; None when one got chosen."""
         reached = set()
 
+        # The focus is asked of the whole program, as the focus check after Next does: the frame's
+        # own walk can miss it while the window is still being read.
         def option_focused():
-            f = self.focused_in(frame)
+            f = prog.focused()
             return f if f is not None and f.getRole() == pyatspi.ROLE_RADIO_BUTTON else None
 
         for _ in range(12):
-            if option_focused():
+            if wait_until(option_focused, 1.0, 0.05):
                 break
-            self.press_and_wait_focus(frame, "Tab")
+            key("Tab")
         for _ in range(4):
             f = wait_until(option_focused, 3.0, 0.05)
             if f is not None:
                 reached.add(f.name)
                 if states(f).contains(pyatspi.STATE_CHECKED):
                     self.check("Practice %s: moving over the options chooses none" % lang, False, f.name)
-                    return
-            self.press_and_wait_focus(frame, "Down")
-        self.check("Practice %s: every option is reached by Tab and the arrows" % lang, len(reached) == 4,
-                   str(sorted(reached)))
+                    return None
+            key("Down")
+            wait_until(lambda: (lambda g: g if g is not None and (f is None or not self.same(g, f)) else None)(
+                option_focused()), 3.0, 0.05)
+        return reached
 
     def test_run(self, lang):
         self.note("== Test and review (%s)" % lang)

@@ -184,8 +184,14 @@ void PracticeScreen::Command3_Click() {
                  true);
         if (!m_c.command[10]->isHidden()) {
             g.itemsdone = 0;
-            // As the random Next does on its own: a failed draw ends only the draw.
-            handler([this] { drawRandomItem(); });
+            // As the random Next does on its own (the next due item in Due for review): a failed
+            // draw ends only the draw.
+            handler([this] {
+                if (state().dueMode && state().seqmode == 0)
+                    nextDueItem();
+                else
+                    drawRandomItem();
+            });
             setShown({m_c.command[5], m_c.command[7], m_c.command[8], m_c.command[9], label(23)}, false);
         } else {
             display(selection());
