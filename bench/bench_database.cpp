@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Figures of the Database screen's searches on a database of 32,767 generated items:
 // the whole Find first and Find next handlers (input box answered at once), and the
 // bound view's finds underneath them.

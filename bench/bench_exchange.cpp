@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Figures of question-file export and import on a database of 32,767 generated items:
 // each format written from the full database, and read into a database with --replace.
 // Beside the wall-clock times, the processor time of one more run of each, which a busy

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Figures of the reasons, on a database of 32,767 generated items that all have one: finding the
 // reason of the item on display in the file's own table and, for an older copy without the table,
 // in the installed copy of the bank; and Practice opening and explaining with the table present.

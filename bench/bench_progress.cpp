@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Figures of the progress file: a file of 100,000 answers over two years on a bank of 32,767 items.
 
 #include "benchsupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up benchmark: does what main does (QApplication, Program, start) and measures how
 // long the learner waits for the language screen, and from a language button to the hub.
 // Every run is a fresh process, so each start is measured once; the figures are medians.

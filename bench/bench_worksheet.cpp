@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Figures of the worksheet: choosing the items and writing the PDF, on a database of 32,767 generated items.
 
 #include "benchsupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for the criteria parser and evaluator.
 //
 // The input is a criteria text. When it parses (on the item table and on the failed-items

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for opening an item database file and using it as the program does.
 //
 // The input is the content of a database file. It is opened as an item store; both tables

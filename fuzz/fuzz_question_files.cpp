@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for question files: the GIFT, Aiken and Moodle XML readers and the import's
 // storing step.
 //

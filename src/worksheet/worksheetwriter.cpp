@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "worksheet/worksheetwriter.h"
 
 #include "worksheet/worksheet.h"

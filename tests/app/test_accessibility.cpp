@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What screen readers get: a name for every control, in the working language where the
 // program names it, the items, verdicts and score spoken as they come, and the gauge's value.
 

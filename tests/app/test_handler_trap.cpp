@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whatever fails inside a handler is caught at one boundary: the user is told, and the
 // program goes on. Each kind of screen is made to fail in one of its own handlers by a
 // desktop service that throws, and must then carry on as if nothing had happened.

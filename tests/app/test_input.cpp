@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Everything the mouse does, the keyboard does too, and clicks land where a learner aims.
 
 #include "app/clickablelabel.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the program tells beyond its captions follows the working language: the hub's notice
 // about its database, a failed reshuffle, a screen that cannot open its database.
 

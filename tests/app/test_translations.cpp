@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The texts the program adds beside the caption catalogue, as a native reader checks them:
 // French punctuation that never starts a wrapped line, one word for an item in each language
 // (the catalogue's), Hungarian articles before numbers, numbers and system details in the

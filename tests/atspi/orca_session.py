@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Lexora English developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Drives the program by keys while Orca listens, and checks what Orca says.
 
 Run by session.sh inside run-orca-test: the display, the session bus, the accessibility bus

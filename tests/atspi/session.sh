@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Lexora English developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Inside the session bus of run-orca-test: window manager, accessibility bus and registry,
 # Orca, then the driver (which starts the program itself). Every process started here ends
 # with the bus.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Inputs that the fuzz targets in fuzz/ once found wrong, kept as ordinary tests on real
 // database files.
 

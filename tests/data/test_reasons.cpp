@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reasons of the items: the content fingerprint they are keyed by, the table in the item file,
 // the text form of the banks, and the checks the shipped banks must pass.
 

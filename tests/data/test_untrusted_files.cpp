@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Item files from elsewhere: a file that holds code besides its data is refused and left as
 // it was, whoever reads it (store, views, item bank tool); harmless extras are accepted; a
 // damaged file is refused on opening; a statement that runs too long is stopped and takes

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line of both programs, run as a user runs them: in a shell with no display,
 // --help and --version answer and end without a window or a database; anything else is
 // refused with the usage and status 2. The man pages name exactly the options --help prints.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where an installed program keeps its item files: the user's copies of the shipped
 // databases, copied in at start, and the build folder left to work as it always did.
 

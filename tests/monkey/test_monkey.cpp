@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A seeded monkey: thousands of random actions across every screen, from the real start-up
 // on, on a temporary copy of an item bank. After every action nothing may have crashed or
 // hung, every box shown must be one of the program's own messages, Qt must not have warned,

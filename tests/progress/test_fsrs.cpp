@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The spaced-review scheduler against the reference scheduler (the npm package ts-fsrs, pinned in
 // tests/progress/fsrscheck and installed by scripts/test-tools): the same review histories through
 // both must give the same interval at every step, and the same stability and difficulty.

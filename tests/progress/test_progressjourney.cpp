@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The learner's progress through the whole program: a month of practice with a moved clock, the
 // items answered wrongly coming back on the days the schedule says; My progress showing what the
 // answers give; a progress file that cannot be used never stopping practice.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The progress file: made at the first answer only, answers and memory states written together,
 // faults told by kind (and never a file made or deleted on the way), export and forgetting.
 #include "progress/bankfingerprints.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Item databases that are missing, empty, damaged, read-only or locked by another program,
 // met by every screen that reads or writes them. Whatever the fault, the screen that touched
 // the file says so (in a box with its own title, naming the file or the reason), nothing

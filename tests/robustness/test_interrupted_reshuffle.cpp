@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reshuffle of a large bank, killed (SIGKILL) at many moments while it writes. Whatever
 // the moment, the file afterwards is a sound database whose items hold either the whole old
 // order or the whole new one, never a mixture.

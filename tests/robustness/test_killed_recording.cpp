@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The progress file, with the program killed (SIGKILL) at many moments while it records answers.
 // Whatever the moment, the file afterwards is a sound progress file that holds every answer the
 // program had finished writing (at most the one being written is lost), each answer with its

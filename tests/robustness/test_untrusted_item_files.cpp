@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An item file that holds code besides its data, met by every screen that opens it: each
 // tells it once per action, naming the object; the file stays byte for byte as it was; the
 // program goes on, and once the file is replaced by a sound one the same actions work. And a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The catalogue of program messages: every store failure and every message of the program in
 // four languages with the same details in each, filled in from a failure's details.
 

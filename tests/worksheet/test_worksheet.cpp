@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Worksheets: which items they hold, and what the PDF written by `lexora-items worksheet` says,
 // read back with the poppler tools.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // lexora-items: builds item database files from the text form of the item banks,
 // checks banks, and moves items between a database and the text form.
 

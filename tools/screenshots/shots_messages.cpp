@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Messages of the program in the working language: a refused edit on the Database screen
 // and the hub's notice about a missing database.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "screens/database/reasoneditor.h"
 #include "screens/database/reasontexts.h"
 #include "screens/database/databasescreen.h"

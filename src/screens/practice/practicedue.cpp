@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Practice screen's review of the items due (the Settings entry "Due for review"): Next brings
 // the items whose day has come, the most overdue first, each once; when none is left the screen
 // says when the next one is due. The answers go into the progress file like every first answer.

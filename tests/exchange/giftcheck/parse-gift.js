@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads a GIFT file with the independent parser and prints, as JSON, each multiple-choice
 // question's name, stem, answers and general feedback, and every category, in file order.
 "use strict";

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads review histories (JSON: [[{"at": ms since the epoch, "grade": 1..4}, ...], ...]) from the
 // file named on the command line and prints, for every review of every history, the state the
 // reference scheduler gives: [[{"days", "stability", "difficulty", "due"}, ...], ...].

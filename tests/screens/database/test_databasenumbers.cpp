@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Database screen keeps every item reachable: a record number or a level box that is
 // emptied is refused as letters are, and New proposes a number an item can have.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bringing back deleted items on the Database screen: Ctrl+Z and Options > Undo delete.
 
 #include "data/sqlitedb.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Explanations where learners meet them: the reason of an item in Practice and in the review,
 // the shipped reasons shown for a learner's older copy, a teacher's own reason from the
 // Database screen, and the Grammar window.

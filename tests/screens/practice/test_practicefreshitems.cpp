@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Practice takes a level or a topic from the items as the table holds them at that moment:
 // the hub brought back beside an open Practice screen can reshuffle them, and the Database
 // screen can re-tag them, while the screen stays open.

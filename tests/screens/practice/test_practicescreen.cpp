@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Practice screen: opening, Start, answer checking, keys, Solution and moving between items.
 
 #include "practicedriver.h"

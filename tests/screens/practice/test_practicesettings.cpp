@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Lexora English developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Practice screen's Settings and Tasks menus and its captions in the four languages.
 
 #include "practicedriver.h"
