@@ -709,7 +709,7 @@ class Session:
             for k in keys:
                 key(k)
                 time.sleep(0.3)
-            window = wait_until(new_window, 8, 0.2)
+            window = wait_until(new_window, 20, 0.2)
             if window is not None:
                 break
             key("Escape")
