@@ -74,7 +74,7 @@ void checkWellFormed(const ExchangeItem& item) {
     FUZZ_CHECK(item.level >= 1 && item.level <= 3, QStringLiteral("a level outside 1 to 3: ") + describe(item));
 }
 
-ReadResult readAs(ExchangeFormat format, const QByteArray& bytes) {
+ReadResult readWhole(ExchangeFormat format, const QByteArray& bytes) {
     switch (format) {
     case ExchangeFormat::Gift:
         return GiftFormat::read(TextFile::decode(bytes, kInputName));
@@ -86,27 +86,53 @@ ReadResult readAs(ExchangeFormat format, const QByteArray& bytes) {
     return MoodleXmlFormat::read(bytes, kInputName);
 }
 
+// As the import reads a file: questions holding a character no question file can carry are
+// left out (ItemExchange::readFile).
+ReadResult readAs(ExchangeFormat format, const QByteArray& bytes) {
+    ReadResult read = readWhole(format, bytes);
+    std::vector<ImportedItem> kept;
+    for (ImportedItem& item : read.items)
+        if (!item.item.holdsUnwritableCharacter())
+            kept.push_back(std::move(item));
+    read.items = std::move(kept);
+    return read;
+}
+
 QByteArray written(ExchangeFormat format, const std::vector<ExchangeItem>& items) {
     switch (format) {
     case ExchangeFormat::Gift:
-        return GiftFormat::write(items, LangCode::English).toUtf8();
+        return GiftFormat::write(items, LangCode::English, QStringLiteral("fuzz")).toUtf8();
     case ExchangeFormat::Aiken:
         return AikenFormat::write(items).toUtf8();
     case ExchangeFormat::MoodleXml:
         break;
     }
-    return MoodleXmlFormat::write(items, LangCode::Hungarian);
+    return MoodleXmlFormat::write(items, LangCode::Hungarian, QStringLiteral("fuzz"));
 }
 
-bool sameItem(const ExchangeItem& a, const ExchangeItem& b, bool withCategory) {
-    if (a.sentence != b.sentence || a.answers != b.answers || a.right != b.right)
+// A question file keeps a text's words, not its line breaks (an Aiken file holds each text on
+// one line, a Moodle XML reader folds them), so texts are compared with their white space folded.
+QString folded(const QString& text, bool fold) {
+    return fold ? text.simplified() : text;
+}
+
+bool sameItem(const ExchangeItem& a, const ExchangeItem& b, bool withCategory, bool fold = false) {
+    if (folded(a.sentence, fold) != folded(b.sentence, fold) || a.right != b.right)
         return false;
+    for (size_t i = 0; i < a.answers.size(); ++i)
+        if (folded(a.answers[i], fold) != folded(b.answers[i], fold))
+            return false;
     return !withCategory || (a.level == b.level && a.kulcs1 == b.kulcs1 && a.kulcs2 == b.kulcs2);
 }
 
 // What the program writes, it reads back as it was.
-void checkRoundTrip(const std::vector<ExchangeItem>& items) {
+void checkRoundTrip(const std::vector<ExchangeItem>& all) {
     for (ExchangeFormat format : {ExchangeFormat::Gift, ExchangeFormat::Aiken, ExchangeFormat::MoodleXml}) {
+        // An export leaves out of an Aiken file the items that would break it, and says so.
+        std::vector<ExchangeItem> items;
+        for (const ExchangeItem& item : all)
+            if (format != ExchangeFormat::Aiken || !AikenFormat::problem(item))
+                items.push_back(item);
         const QByteArray file = written(format, items);
         ReadResult back;
         try {
@@ -124,7 +150,7 @@ void checkRoundTrip(const std::vector<ExchangeItem>& items) {
                        .arg(items.empty() ? QString() : describe(items.front())));
         const bool withCategory = format != ExchangeFormat::Aiken;
         for (size_t i = 0; i < items.size(); ++i)
-            FUZZ_CHECK(sameItem(items[i], back.items[i].item, withCategory),
+            FUZZ_CHECK(sameItem(items[i], back.items[i].item, withCategory, true),
                        QStringLiteral("%1: written %2\n  read back %3")
                            .arg(where, describe(items[i]), describe(back.items[i].item)));
     }
