@@ -162,6 +162,9 @@ bool unwritable(const QString& text) {
         const char16_t c = text.at(i).unicode();
         if (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r')
             return true;
+        // A carriage return stands only before a line feed: alone, readers drop it or take it for a line break.
+        if (c == u'\r' && (i + 1 >= text.size() || text.at(i + 1) != QLatin1Char('\n')))
+            return true;
         if (c == 0xFFFE || c == 0xFFFF)
             return true;
         if (QChar::isHighSurrogate(c)) {

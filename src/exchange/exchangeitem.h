@@ -74,8 +74,8 @@ struct ExchangeItem {
     ItemContent content() const;
     bool hasGap() const;
     // Whether a text of the item holds a character no question file can carry as it is: a
-    // control character other than tab and line breaks, a non-character or half a surrogate
-    // pair. A Moodle XML file cannot hold them at all, so such an item would not come back
+    // control character other than tab and line breaks, a carriage return not followed by a
+    // line feed, a non-character or half a surrogate pair. A Moodle XML file cannot hold them at all, so such an item would not come back
     // the same from a round trip: it is left out on the way in and on the way out.
     bool holdsUnwritableCharacter() const;
 };
