@@ -7,7 +7,6 @@
 
 #include "data/itembank.h"
 
-#include <QLocale>
 
 namespace lexora {
 
@@ -106,19 +105,6 @@ bool ExchangeItem::hasGap() const {
 
 namespace {
 
-QLocale localeOf(int langcode) {
-    switch (langcode) {
-    case LangCode::Hungarian:
-        return QLocale(QLocale::Hungarian, QLocale::Hungary);
-    case LangCode::Spanish:
-        return QLocale(QLocale::Spanish, QLocale::Spain);
-    case LangCode::French:
-        return QLocale(QLocale::French, QLocale::France);
-    default:
-        return QLocale(QLocale::English, QLocale::UnitedKingdom);
-    }
-}
-
 QStringList filled(const QVariantList& details, int langcode) {
     QStringList out;
     for (const QVariant& detail : details) {
@@ -140,11 +126,11 @@ QStringList filled(const QVariantList& details, int langcode) {
 } // namespace
 
 QString localNumber(qint64 number, int langcode) {
-    return localeOf(langcode).toString(number);
+    return Messages::number(number, langcode);
 }
 
 QString localNumber(double number, int decimals, int langcode) {
-    return localeOf(langcode).toString(number, 'f', decimals);
+    return Messages::number(number, decimals, langcode);
 }
 
 ExchangeError::ExchangeError(const Translated& text, QVariantList details)
