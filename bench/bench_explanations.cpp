@@ -30,10 +30,6 @@ using namespace lexora::bench;
 
 namespace {
 
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 // The contents of items spread over the whole file, as the screens hold the item on display.
 std::vector<ItemContent> itemsOnDisplay(const QString& path, int wanted) {

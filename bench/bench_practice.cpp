@@ -21,10 +21,6 @@ using namespace lexora::bench;
 
 namespace {
 
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 } // namespace
 

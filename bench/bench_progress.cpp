@@ -29,10 +29,6 @@ using namespace lexora::bench;
 
 namespace {
 
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 // The items of the bank as the progress file names them.
 std::vector<ItemRef> itemsOf(const QString& path) {

@@ -6,6 +6,7 @@
 #include "data/itembank.h"
 #include "data/topics.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTextStream>
@@ -72,6 +73,11 @@ double peakMemoryMb() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024.0;
+}
+
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
 }
 
 } // namespace lexora::bench

@@ -21,5 +21,7 @@ void measure(const QString& what, double targetMs, int rounds, const std::functi
 
 // Peak resident memory of this process so far, in MB.
 double peakMemoryMb();
+// Lets windows that were unloaded be destroyed and pending events run.
+void settle();
 
 } // namespace lexora::bench
