@@ -256,7 +256,12 @@ void SqliteDb::fail(int rc, const char* step) const {
     // The engine cannot create its journal beside the file: the folder cannot be written.
     if (primary == SQLITE_CANTOPEN)
         throw StoreError(StoreError::Kind::ReadOnly, StoreError::Reason::FolderReadOnly, {m_path});
-    if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
+    // Engine versions word a damaged index or page differently ("index corruption", "wrong # of
+    // entries in index ..."); every one of them is told as the damaged file it is.
+    if (primary == SQLITE_CORRUPT)
+        throw StoreError(StoreError::Kind::NotADatabase, StoreError::Reason::NotItemDatabase,
+                         {m_path, QString::fromUtf8(sqlite3_errstr(SQLITE_CORRUPT))});
+    if (primary == SQLITE_NOTADB)
         throw StoreError(StoreError::Kind::NotADatabase, StoreError::Reason::NotItemDatabase, {m_path, detail});
     throw StoreError(StoreError::Kind::Io, StoreError::Reason::EngineFailure,
                      {m_path, QString::fromLatin1(step), detail});

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QTimeZone>
 
 #include <sqlite3.h>
 
@@ -147,7 +148,7 @@ private:
 };
 
 QDateTime fromMs(qint64 ms) {
-    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
+    return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc());
 }
 
 const char* placeName(int place) {

@@ -7,6 +7,8 @@
 #include "data/itemstore.h"
 #include "data/quickcheck.h"
 #include "data/sqlitedb.h"
+#include "text/captions.h"
+#include "text/messages.h"
 
 #include "core/rawsql.h"
 #include "core/tempdatabase.h"
@@ -153,6 +155,9 @@ private slots:
 
     // A damaged file whose order index misses an item that the table and the other indexes
     // have: the copy holds the item, and once lost its other fields when it read the rest.
+    // A write into such a file is let through by some engine versions and refused as damage by
+    // others; either way nothing stored is lost, a refusal is told as a damaged file in the
+    // working language, and the copy being read still shows every item.
     void copyReadsItemsItsOrderIndexMisses() {
         const QStringList sentences{"First ......", "Second ......", "Third ......"};
         TempDatabase db(itemsWithSentences(sentences));
@@ -164,16 +169,29 @@ private slots:
         ItemStore store = ItemStore::open(db.path());
         auto copy = store.sortedCopy("test1", "sorrend2", "szint >= 1");
         QCOMPARE(copy->count(), 3);
-        auto view = store.tableView("test1");
-        view->moveLast();
-        view->edit();
-        view->setField("mondat", "Changed ......");
-        view->update();
+        QStringList stored = sentences;
+        try {
+            auto view = store.tableView("test1");
+            view->moveLast();
+            view->edit();
+            view->setField("mondat", "Changed ......");
+            view->update();
+            stored.last() = "Changed ......";
+        } catch (const StoreError& refused) {
+            QCOMPARE(refused.kind(), StoreError::Kind::NotADatabase);
+            QVERIFY2(Messages::of(refused, LangCode::Hungarian).contains(QStringLiteral("megsérült")),
+                     qPrintable(Messages::of(refused, LangCode::Hungarian)));
+        }
 
         QStringList shown;
         for (copy->moveFirst(); !copy->eof(); copy->moveNext())
             shown << copy->text("mondat");
         QCOMPARE(shown, sentences);
+        auto reread = ItemStore::open(db.path()).sortedCopy("test1", "sorszam", "szint >= 1");
+        QStringList inFile;
+        for (reread->moveFirst(); !reread->eof(); reread->moveNext())
+            inFile << reread->text("mondat");
+        QCOMPARE(inFile, stored);
     }
 
     // A damaged file whose covering index holds other topic keys than the table (the quick

@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 #include <random>
 
@@ -37,7 +38,7 @@ std::vector<History> randomHistories(int count, unsigned seed) {
     std::vector<History> histories;
     for (int h = 0; h < count; ++h) {
         History history;
-        QDateTime at = QDateTime(QDate(2023, 1, 1), QTime(0, 0), Qt::UTC).addSecs(qint64(uniform(0, 400 * 86400)));
+        QDateTime at = QDateTime(QDate(2023, 1, 1), QTime(0, 0), QTimeZone::utc()).addSecs(qint64(uniform(0, 400 * 86400)));
         const int reviews = uniform(1, 30);
         for (int r = 0; r < reviews; ++r) {
             history.push_back({at, Grade(uniform(1, 4))});
@@ -127,7 +128,7 @@ void TestFsrs::sameAsReference() {
 // one three days later; a lapse after a long interval starts short again.
 void TestFsrs::wrongAnswerComesBackNextDay() {
     const FsrsScheduler scheduler;
-    const QDateTime day1(QDate(2024, 3, 1), QTime(12, 0), Qt::UTC);
+    const QDateTime day1(QDate(2024, 3, 1), QTime(12, 0), QTimeZone::utc());
     const MemoryState wrong = scheduler.review({}, day1, Grade::Again);
     QCOMPARE(wrong.scheduledDays, 1);
     QCOMPARE(wrong.due, day1.addDays(1));

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 #include <sqlite3.h>
 
@@ -23,7 +24,7 @@ using namespace lexora;
 
 namespace {
 
-const QDateTime kDay1(QDate(2024, 5, 6), QTime(12, 0), Qt::UTC);
+const QDateTime kDay1(QDate(2024, 5, 6), QTime(12, 0), QTimeZone::utc());
 
 Answer answer(int number, bool right, const QDateTime& at = kDay1, const QString& fingerprint = "00aa00aa00aa00aa") {
     Answer a;

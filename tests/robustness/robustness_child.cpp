@@ -28,6 +28,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTimeZone>
 
 #include <cstdio>
 #include <iostream>
@@ -117,7 +118,7 @@ int record(const QString& path, int answers) {
             items.push_back(ItemRef::of(*view, path));
     }
     ProgressStore store(QFileInfo(path).absolutePath());
-    QDateTime at(QDate(2024, 5, 6), QTime(9, 0), Qt::UTC);
+    QDateTime at(QDate(2024, 5, 6), QTime(9, 0), QTimeZone::utc());
     for (int n = 1; n <= answers; ++n) {
         Answer answer;
         answer.at = at.addSecs(n * 37);

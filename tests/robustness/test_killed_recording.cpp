@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <QTimeZone>
 
 #include <sqlite3.h>
 
@@ -115,7 +116,7 @@ private slots:
             // The program goes on recording in the same file.
             ProgressStore store(bank.dir());
             Answer next;
-            next.at = QDateTime(QDate(2024, 6, 1), QTime(8, 0), Qt::UTC);
+            next.at = QDateTime(QDate(2024, 6, 1), QTime(8, 0), QTimeZone::utc());
             next.item = ItemRef{QStringLiteral("en_data1.mdb"), 1, QStringLiteral("00aa00aa00aa00aa"), 1,
                                 QStringLiteral("1"), QStringLiteral("0")};
             store.record(next);

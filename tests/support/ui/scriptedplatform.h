@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTimeZone>
 
 #include <deque>
 #include <vector>
@@ -104,7 +105,7 @@ public:
     double random() override;
     void endProcess() override;
     // A clock the test sets and moves; it starts at noon (UTC) of a fixed day.
-    QDateTime clock = QDateTime(QDate(2024, 3, 4), QTime(12, 0), Qt::UTC);
+    QDateTime clock = QDateTime(QDate(2024, 3, 4), QTime(12, 0), QTimeZone::utc());
     QDateTime now() override { return clock; }
 
 private:
