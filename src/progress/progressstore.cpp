@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QTimeZone>
 
 #include <sqlite3.h>
 
@@ -147,8 +146,10 @@ private:
     sqlite3_stmt* m_stmt = nullptr;
 };
 
+// Times come back in UTC proper (written with a "Z"), the same with every Qt version: a time
+// zone object named UTC would be written "+00:00".
 QDateTime fromMs(qint64 ms) {
-    return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc());
+    return QDateTime::fromMSecsSinceEpoch(ms).toUTC();
 }
 
 const char* placeName(int place) {

@@ -20,9 +20,17 @@ using namespace lexora;
 using lexora::testing::makeItem;
 using lexora::testing::TempDatabase;
 using lexora::testing::failureOf;
+using lexora::testing::rawColumn;
 using lexora::testing::rawSql;
 
 namespace {
+
+// A refusal of a damaged file is told as such, here in Hungarian.
+void verifyToldAsDamaged(const StoreError& refused) {
+    QCOMPARE(refused.kind(), StoreError::Kind::NotADatabase);
+    const QString told = Messages::of(refused, LangCode::Hungarian);
+    QVERIFY2(told.contains(QStringLiteral("megsérült")), qPrintable(told));
+}
 
 // Items 1..n whose sentences are the given texts (sorrend2 follows sorszam).
 std::vector<QStringList> itemsWithSentences(const QStringList& sentences) {
@@ -155,9 +163,10 @@ private slots:
 
     // A damaged file whose order index misses an item that the table and the other indexes
     // have: the copy holds the item, and once lost its other fields when it read the rest.
-    // A write into such a file is let through by some engine versions and refused as damage by
-    // others; either way nothing stored is lost, a refusal is told as a damaged file in the
-    // working language, and the copy being read still shows every item.
+    // Engine versions differ on such a file: some open it and let a write through, others
+    // refuse the opening or the write as damage. Whichever happens, nothing stored is lost, a
+    // refusal is told as a damaged file in the working language, and a copy being read still
+    // shows every item.
     void copyReadsItemsItsOrderIndexMisses() {
         const QStringList sentences{"First ......", "Second ......", "Third ......"};
         TempDatabase db(itemsWithSentences(sentences));
@@ -166,32 +175,29 @@ private slots:
                           "UPDATE sqlite_master SET sql = 'CREATE UNIQUE INDEX sorrend2 ON test1 (sorrend2)' "
                           "WHERE name = 'sorrend2';"
                           "PRAGMA writable_schema = OFF;");
-        ItemStore store = ItemStore::open(db.path());
-        auto copy = store.sortedCopy("test1", "sorrend2", "szint >= 1");
-        QCOMPARE(copy->count(), 3);
         QStringList stored = sentences;
         try {
-            auto view = store.tableView("test1");
-            view->moveLast();
-            view->edit();
-            view->setField("mondat", "Changed ......");
-            view->update();
-            stored.last() = "Changed ......";
+            ItemStore store = ItemStore::open(db.path());
+            auto copy = store.sortedCopy("test1", "sorrend2", "szint >= 1");
+            QCOMPARE(copy->count(), 3);
+            try {
+                auto view = store.tableView("test1");
+                view->moveLast();
+                view->edit();
+                view->setField("mondat", "Changed ......");
+                view->update();
+                stored.last() = "Changed ......";
+            } catch (const StoreError& refused) {
+                verifyToldAsDamaged(refused);
+            }
+            QStringList shown;
+            for (copy->moveFirst(); !copy->eof(); copy->moveNext())
+                shown << copy->text("mondat");
+            QCOMPARE(shown, sentences);
         } catch (const StoreError& refused) {
-            QCOMPARE(refused.kind(), StoreError::Kind::NotADatabase);
-            QVERIFY2(Messages::of(refused, LangCode::Hungarian).contains(QStringLiteral("megsérült")),
-                     qPrintable(Messages::of(refused, LangCode::Hungarian)));
+            verifyToldAsDamaged(refused);
         }
-
-        QStringList shown;
-        for (copy->moveFirst(); !copy->eof(); copy->moveNext())
-            shown << copy->text("mondat");
-        QCOMPARE(shown, sentences);
-        auto reread = ItemStore::open(db.path()).sortedCopy("test1", "sorszam", "szint >= 1");
-        QStringList inFile;
-        for (reread->moveFirst(); !reread->eof(); reread->moveNext())
-            inFile << reread->text("mondat");
-        QCOMPARE(inFile, stored);
+        QCOMPARE(rawColumn(db.path(), "SELECT mondat FROM test1 ORDER BY sorszam"), stored);
     }
 
     // A damaged file whose covering index holds other topic keys than the table (the quick

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace lexora::testing {
 
@@ -11,5 +12,7 @@ namespace lexora::testing {
 // program would: none of the program's own settings or checks apply. For planting objects
 // and damage the program itself refuses to make. Fails the process when a statement fails.
 void rawSql(const QString& path, const char* sql);
+// The first column of every row a query gives, read the same way (no checks of the program's).
+QStringList rawColumn(const QString& path, const char* sql);
 
 } // namespace lexora::testing
