@@ -141,7 +141,7 @@ void PracticeScreen::checkTyped() {
             return;
         showTypedMark(mark);
         const QString letter = mark.option >= 0 ? QString(QChar('A' + mark.option)) : QString();
-        recordFirstAnswer(letter, mark.verdict == AnswerMarker::Verdict::Right, mark.written);
+        recordFirstAnswer(letter, mark.verdict == AnswerMarker::Verdict::Right, mark.written.trimmed());
     });
 }
 
