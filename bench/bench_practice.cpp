@@ -74,8 +74,11 @@ int main(int argc, char** argv) {
 
     // Written answers: the marking alone, and Check on the screen (marking, the boxes, the reason).
     const ItemContent item{QStringLiteral("Please be quiet because the baby ...... in the next room."),
-                           QStringLiteral("sleep"), QStringLiteral("slept"), QStringLiteral("are sleeping"),
-                           QStringLiteral("is sleeping"), QStringLiteral("D")};
+                           QStringLiteral("sleep"),
+                           QStringLiteral("slept"),
+                           QStringLiteral("are sleeping"),
+                           QStringLiteral("is sleeping"),
+                           QStringLiteral("D")};
     // A single marking takes microseconds: a round marks 1,000 answers, so the target is 1,000 x 1 ms.
     const QString longAnswer(100, QLatin1Char('x'));
     measure("mark 1,000 written answers (nearly)", 1000, 21, [&] {

@@ -55,8 +55,8 @@ QStringList wordsOf(const QString& folded) {
 // place; "'d" is "had" or "would" and is written out only before a word that decides it; "'s"
 // (is, has, or a possessive) is never written out.
 const QSet<QString> kSubjects{"i", "you", "he", "she", "it", "we", "they", "there"};
-const QSet<QString> kNegatable{"do",    "does",  "did",    "is",   "are",  "was",   "were", "have", "has",
-                               "had",   "would", "could",  "should", "must", "need", "might"};
+const QSet<QString> kNegatable{"do",  "does", "did",   "is",    "are",    "was",  "were", "have",
+                               "has", "had",  "would", "could", "should", "must", "need", "might"};
 const QSet<QString> kHadBefore{"better", "been"};
 const QSet<QString> kWouldBefore{"like", "love", "prefer", "rather", "be", "have"};
 
@@ -186,10 +186,10 @@ QString AnswerMarker::clean(const QString& typed) {
     for (QChar c : typed) {
         if (cleaned.size() >= kMaxLength)
             break;
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t') ||
-            c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t') || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
             cleaned += QLatin1Char(' ');
-        else if (c.category() != QChar::Other_Control)
+        else if (c.category() != QChar::Other_Control && c.category() != QChar::Other_Format)
             cleaned += c;
     }
     // A pair of surrogates cut in two by the limit would be no character at all.

@@ -45,7 +45,7 @@ public:
     QString answerText(int option) const { return option >= 0 && option < 4 ? m_answers[size_t(option)] : QString(); }
 
     // What a text box keeps of typed or pasted text: line breaks and tabs become spaces, other
-    // control characters go, and at most kMaxLength characters stay.
+    // control characters and invisible format characters go, and at most kMaxLength characters stay.
     static QString clean(const QString& typed);
 
 private:

@@ -26,7 +26,7 @@ struct ProgressFigures {
     };
     struct Day {
         QDate day;
-        int answered = 0, right = 0;  // every answer, chosen or typed
+        int answered = 0, right = 0;   // every answer, chosen or typed
         int typed = 0, typedRight = 0; // of those, the typed ones
     };
     std::vector<Topic> topics; // weakest first

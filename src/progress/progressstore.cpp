@@ -477,8 +477,8 @@ std::vector<ProgressStore::DayFigures> ProgressStore::dayFigures(const QDateTime
               " FROM answers WHERE at >= ?1 GROUP BY day ORDER BY day");
     days.bind(1, since.toMSecsSinceEpoch()).bind(2, qint64(utcOffsetSeconds) * 1000).bind(3, int(AnswerMode::Typed));
     while (days.step())
-        figures.push_back({dateOfDay(days.integer(0)), int(days.integer(1)), int(days.integer(2)),
-                           int(days.integer(3)), int(days.integer(4))});
+        figures.push_back({dateOfDay(days.integer(0)), int(days.integer(1)), int(days.integer(2)), int(days.integer(3)),
+                           int(days.integer(4))});
     return figures;
 }
 

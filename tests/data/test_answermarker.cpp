@@ -48,26 +48,38 @@ void TestAnswerMarker::marksAsATeacher_data() {
     QTest::newRow("right") << baby << "is sleeping" << V::Right << "D";
     QTest::newRow("case and spaces") << cheese << "  IS   Made " << V::Right << "B";
     QTest::newRow("full stop after it") << cheese << "is made." << V::Right << "B";
-    QTest::newRow("curly apostrophe") << "I ...... like spicy" << "don\u2019t" << V::Right << "C";
-    QTest::newRow("full form of the key") << "I ...... like spicy" << "do not" << V::Right << "C";
-    QTest::newRow("cannot") << "I'm sorry, but I ...... come" << "cannot" << V::Right << "A";
-    QTest::newRow("can not") << "I'm sorry, but I ...... come" << "Can not" << V::Right << "A";
-    QTest::newRow("full form of a wrong answer") << "I ...... like spicy" << "does not" << V::Wrong << "A";
-    QTest::newRow("no full form before the subject") << "...... you hungry" << "are not" << V::Wrong << "-";
-    QTest::newRow("no full form in a tag") << "You had a great time in Rome" << "did not you" << V::Wrong << "-";
-    QTest::newRow("tag with its question mark") << "You had a great time in Rome" << "Didn't you?" << V::Right << "D";
+    QTest::newRow("curly apostrophe") << "I ...... like spicy"
+                                      << "don\u2019t" << V::Right << "C";
+    QTest::newRow("full form of the key") << "I ...... like spicy"
+                                          << "do not" << V::Right << "C";
+    QTest::newRow("cannot") << "I'm sorry, but I ...... come"
+                            << "cannot" << V::Right << "A";
+    QTest::newRow("can not") << "I'm sorry, but I ...... come"
+                             << "Can not" << V::Right << "A";
+    QTest::newRow("full form of a wrong answer") << "I ...... like spicy"
+                                                 << "does not" << V::Wrong << "A";
+    QTest::newRow("no full form before the subject") << "...... you hungry"
+                                                     << "are not" << V::Wrong << "-";
+    QTest::newRow("no full form in a tag") << "You had a great time in Rome"
+                                           << "did not you" << V::Wrong << "-";
+    QTest::newRow("tag with its question mark") << "You had a great time in Rome"
+                                                << "Didn't you?" << V::Right << "D";
     QTest::newRow("missing letter") << baby << "is sleping" << V::Nearly << "-";
     QTest::newRow("swapped letters") << baby << "is sleepnig" << V::Nearly << "-";
     QTest::newRow("extra letter") << cheese << "is madde" << V::Nearly << "-";
-    QTest::newRow("wrong letter, four letters") << "If I ...... rich" << "wore" << V::Nearly << "-";
-    QTest::newRow("missing apostrophe") << "I ...... like spicy" << "dont" << V::Nearly << "-";
+    QTest::newRow("wrong letter, four letters") << "If I ...... rich"
+                                                << "wore" << V::Nearly << "-";
+    QTest::newRow("missing apostrophe") << "I ...... like spicy"
+                                        << "dont" << V::Nearly << "-";
     QTest::newRow("slip in a short word") << baby << "it sleeping" << V::Wrong << "-";
     QTest::newRow("two slips") << baby << "is slepnig" << V::Wrong << "-";
-    QTest::newRow("slip as near a wrong answer") << "The ...... house is the one" << "Brown'" << V::Wrong << "-";
-    QTest::newRow("slip in a possessive") << "The ...... house is the one" << "Brwns'" << V::Nearly << "-";
+    QTest::newRow("slip as near a wrong answer") << "The ...... house is the one"
+                                                 << "Brown'" << V::Wrong << "-";
+    QTest::newRow("slip in a possessive") << "The ...... house is the one"
+                                          << "Brwns'" << V::Nearly << "-";
     QTest::newRow("a wrong answer") << baby << "are sleeping" << V::Wrong << "C";
-    QTest::newRow("a wrong answer, apostrophe moved") << "The ...... house is the one" << "browns" << V::Wrong
-                                                      << "B";
+    QTest::newRow("a wrong answer, apostrophe moved") << "The ...... house is the one"
+                                                      << "browns" << V::Wrong << "B";
     QTest::newRow("anything else") << baby << "banana" << V::Wrong << "-";
     QTest::newRow("empty") << baby << "" << V::Empty << "-";
     QTest::newRow("only spaces and a dot") << baby << "  . " << V::Empty << "-";

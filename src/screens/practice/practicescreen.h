@@ -117,15 +117,15 @@ private:
     PracticeControls m_c;
     // The controls of typed answers, beside the specified ones.
     struct TypedControls {
-        QAction* entry = nullptr;       // mnuwrite, in Settings
-        QLabel* caption = nullptr;      // answercaption, whose access key reaches the box
-        QLineEdit* answer = nullptr;    // answer: the learner's words
-        QPushButton* check = nullptr;   // check
-        QLabel* rightAnswer = nullptr;  // rightanswer: the key's text, beside the box after the check
-        QLabel* verdict = nullptr;      // verdict: right, wrong, or nearly with a word on spelling
+        QAction* entry = nullptr;      // mnuwrite, in Settings
+        QLabel* caption = nullptr;     // answercaption, whose access key reaches the box
+        QLineEdit* answer = nullptr;   // answer: the learner's words
+        QPushButton* check = nullptr;  // check
+        QLabel* rightAnswer = nullptr; // rightanswer: the key's text, beside the box after the check
+        QLabel* verdict = nullptr;     // verdict: right, wrong, or nearly with a word on spelling
     } m_typed;
     ItemContent m_shownItem; // the content of the item on display
-    FirstAnswer m_first; // the answer on the item on display that goes into the progress file
+    FirstAnswer m_first;     // the answer on the item on display that goes into the progress file
     ItemExplainer* m_explainer = nullptr;
 };
 

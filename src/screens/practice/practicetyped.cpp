@@ -68,6 +68,8 @@ void PracticeScreen::buildTypedControls() {
     t.rightAnswer->setIndent(twips(60));
     t.verdict = typedLabel(c, QStringLiteral("verdict"), uiFont(FontFace::Sans, 9.75), QColor());
     placeTwips(t.verdict, 1800, 2460, 7560, 480);
+    // Tab goes from Solution to the box, Check and then Next, leaving the order of the others as it was.
+    QWidget::setTabOrder(m_c.command[1], t.answer);
     QWidget::setTabOrder(t.answer, t.check);
 
     t.entry = addEntry(m_c.menus.settings, QStringLiteral("mnuwrite"), QString(), true);
@@ -149,13 +151,14 @@ void PracticeScreen::showTypedMark(const AnswerMarker::Mark& mark) {
     const int lang = langcode();
     const AnswerMarker marker(m_shownItem);
     const bool right = mark.verdict == AnswerMarker::Verdict::Right;
-    const QString verdict = right                                            ? SpokenTexts::right(lang)
+    const QString verdict = right                                           ? SpokenTexts::right(lang)
                             : mark.verdict == AnswerMarker::Verdict::Nearly ? TypedTexts::kNearly.in(lang)
-                                                                             : SpokenTexts::wrong(lang);
+                                                                            : SpokenTexts::wrong(lang);
     const QString rightAnswer = TypedTexts::kRightAnswer.in(lang).arg(marker.keyText());
     // A wrong answer of the item's own has its note where a teacher wrote one.
-    const QString note =
-        !right && mark.option >= 0 ? wrongAnswerNote(ctx(), m_shownItem, marker.answerText(mark.option), lang) : QString();
+    const QString note = !right && mark.option >= 0
+                             ? wrongAnswerNote(ctx(), m_shownItem, marker.answerText(mark.option), lang)
+                             : QString();
     m_typed.answer->setText(mark.written);
     m_typed.rightAnswer->setText(marker.keyText());
     m_typed.rightAnswer->setAccessibleName(rightAnswer);

@@ -10,8 +10,7 @@
 namespace lexora::TypedTexts {
 
 // The Settings entry that switches the mode.
-inline const Translated kEntry{"&Write the answer", "&Válasz beírása", "&Escribir la respuesta",
-                               "É&crire la réponse"};
+inline const Translated kEntry{"&Write the answer", "&Válasz beírása", "&Escribir la respuesta", "É&crire la réponse"};
 // The caption before the text box, and the box's name and help for screen readers.
 inline const Translated kCaption{"Your &answer:", "Vá&lasz:", "Su respu&esta:", "Votre &réponse\u00a0:"};
 inline const Translated kBoxName{"Your answer", "Válasz", "Su respuesta", "Votre réponse"};
