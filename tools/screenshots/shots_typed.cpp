@@ -71,5 +71,8 @@ void typedRun(Camera& camera, int langcode, const QString& prefix) {
 static Register typedEnglish("practice-typed", [](Camera& camera) { typedRun(camera, LangCode::English, "en-"); });
 static Register typedHungarian("practice-typed-hungarian",
                                [](Camera& camera) { typedRun(camera, LangCode::Hungarian, "hu-"); });
+static Register typedSpanish("practice-typed-spanish",
+                             [](Camera& camera) { typedRun(camera, LangCode::Spanish, "es-"); });
+static Register typedFrench("practice-typed-french", [](Camera& camera) { typedRun(camera, LangCode::French, "fr-"); });
 
 } // namespace lexora::shots

@@ -158,6 +158,13 @@ std::array<QLabel*, 4> PracticeScreen::answerLabels() const {
 }
 
 void PracticeScreen::nameChoices() {
+    // While answers are written the hidden options are named by their letters alone: their names
+    // would otherwise hold the right answer for a screen reader to find.
+    if (state().typedMode) {
+        for (int i = 2; i <= 5; ++i)
+            m_c.option[size_t(i)]->setAccessibleName(QString(QChar('A' + i - 2)));
+        return;
+    }
     SpokenTexts::nameChoices({m_c.option[2], m_c.option[3], m_c.option[4], m_c.option[5]}, answerLabels());
 }
 

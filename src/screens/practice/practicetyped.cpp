@@ -116,6 +116,7 @@ void PracticeScreen::mnuwrite_Click() {
 void PracticeScreen::applyAnswerMode() {
     const bool started = m_c.command[3]->isHidden();
     const bool typed = state().typedMode;
+    nameChoices();
     setShown({m_c.frame3D1, label(1), label(2), label(3), label(4), label(12), label(14), label(15), label(16)},
              started && !typed);
     setShown({m_typed.caption, m_typed.answer, m_typed.check}, started && typed);

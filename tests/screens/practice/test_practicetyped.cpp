@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QLineEdit>
+#include <QMenuBar>
 
 #include <sqlite3.h>
 
@@ -74,6 +75,11 @@ struct Typed {
         QTest::keyClicks(box(), text);
         QTest::keyClick(box(), Qt::Key_Return);
     }
+    // The access key of a caption ("Ch&eck" gives 'e'), in lower case; none gives a null character.
+    static QChar accessKey(const QString& caption) {
+        const qsizetype at = QString(caption).replace("&&", "").indexOf('&');
+        return at >= 0 && at + 1 < caption.size() ? caption[at + 1].toLower() : QChar();
+    }
     bool choicesHidden() {
         return !shown(d.f.child<QFrame>(ScreenId::Practice, QStringLiteral("Frame3D1"))) && !d.shows(14) &&
                !d.shows(12) && !d.shows(15) && !d.shows(16);
@@ -91,6 +97,8 @@ private slots:
     void dueForReviewWritten();
     void sameDayRepeatLeavesTheSchedule();
     void unansweredAtEvaluationNotRemembered();
+    void accessKeysClashWithNothing_data();
+    void accessKeysClashWithNothing();
 };
 
 void TestPracticeTyped::randomRunWritten() {
@@ -226,6 +234,42 @@ void TestPracticeTyped::unansweredAtEvaluationNotRemembered() {
     button("Command3")->click();
     fx.fireTimer(ScreenId::Test, QStringLiteral("Timer1"));
     QCOMPARE(answerRows(fx).last(), QString("3  0 1 - 0 2"));
+}
+
+void TestPracticeTyped::accessKeysClashWithNothing_data() {
+    QTest::addColumn<int>("langcode");
+    QTest::newRow("English") << 16;
+    QTest::newRow("Hungarian") << 116;
+    QTest::newRow("Spanish") << 216;
+    QTest::newRow("French") << 316;
+}
+
+// The box's and Check's keys are taken by nothing else on the window (buttons, captions, menus),
+// and the Settings entry's by no other entry of its menu.
+void TestPracticeTyped::accessKeysClashWithNothing() {
+    QFETCH(int, langcode);
+    ProgramFixture fx;
+    PracticeDriver d(fx, langcode);
+    Typed t{d};
+    d.level(0);
+    d.action(QStringLiteral("mnuwrite"))->trigger();
+    d.click(3);
+    const QChar box = Typed::accessKey(t.named("answercaption")->text());
+    const QChar check = Typed::accessKey(fx.child<QPushButton>(ScreenId::Practice, "check")->text());
+    QVERIFY(!box.isNull() && !check.isNull() && box != check);
+    QString others;
+    for (QPushButton* button : d.screen->findChildren<QPushButton*>())
+        if (shown(button) && button->objectName() != "check")
+            others += Typed::accessKey(button->text());
+    for (QAction* menu : d.screen->menuBar()->actions())
+        others += Typed::accessKey(menu->text());
+    QVERIFY2(!others.contains(box) && !others.contains(check), qPrintable(others));
+
+    QString entries;
+    for (QAction* entry : d.menu(QStringLiteral("mnuSettings"))->actions())
+        if (entry->isVisible() && entry->objectName() != "mnuwrite")
+            entries += Typed::accessKey(entry->text());
+    QVERIFY(!entries.contains(Typed::accessKey(d.action(QStringLiteral("mnuwrite"))->text())));
 }
 
 QTEST_MAIN(TestPracticeTyped)
