@@ -115,7 +115,7 @@ private:
     int langcode();
 
     PracticeControls m_c;
-    // The controls of typed answers, beside the specified ones.
+    // The controls of typed answers, shown in place of the four answers while answers are written.
     struct TypedControls {
         QAction* entry = nullptr;      // mnuwrite, in Settings
         QLabel* caption = nullptr;     // answercaption, whose access key reaches the box
