@@ -99,7 +99,7 @@ void PracticeScreen::typedLanguage(int lang) {
 }
 
 bool PracticeScreen::typedShown() const {
-    return m_typed.answer->isVisibleTo(const_cast<PracticeScreen*>(this));
+    return m_typed.answer->isVisibleTo(this);
 }
 
 void PracticeScreen::mnuwrite_Click() {
