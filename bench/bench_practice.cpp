@@ -7,11 +7,13 @@
 
 #include "app/program.h"
 #include "app/screen.h"
+#include "data/answermarker.h"
 #include "data/sqlitedb.h"
 #include "text/captions.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -69,6 +71,31 @@ int main(int argc, char** argv) {
     practice = screens.show(ScreenId::Practice);
     button("Command3")->click();
     measure("random Next (reopens the file, draws, seeks)", 30, 15, [&] { button("Command10")->click(); });
+
+    // Written answers: the marking alone, and Check on the screen (marking, the boxes, the reason).
+    const ItemContent item{QStringLiteral("Please be quiet because the baby ...... in the next room."),
+                           QStringLiteral("sleep"),
+                           QStringLiteral("slept"),
+                           QStringLiteral("are sleeping"),
+                           QStringLiteral("is sleeping"),
+                           QStringLiteral("D")};
+    // A single marking takes microseconds: a round marks 1,000 answers, so the target is 1,000 x 1 ms.
+    const QString longAnswer(100, QLatin1Char('x'));
+    measure("mark 1,000 written answers (nearly)", 1000, 21, [&] {
+        for (int i = 0; i < 1000; ++i)
+            AnswerMarker(item).mark(QStringLiteral("Is sleepnig"));
+    });
+    measure("mark 1,000 written answers of 100 characters", 1000, 21, [&] {
+        for (int i = 0; i < 1000; ++i)
+            AnswerMarker(item).mark(longAnswer);
+    });
+    practice->findChild<QAction*>(QStringLiteral("mnuwrite"))->trigger();
+    button("Command10")->click();
+    auto* box = practice->findChild<QLineEdit*>(QStringLiteral("answer"));
+    measure("Check a written answer on the screen", 1, 101, [&] {
+        box->setText(QStringLiteral("are sleeping"));
+        button("check")->click();
+    });
     QTextStream(stdout) << QString("peak memory: %1 MB\n").arg(peakMemoryMb(), 0, 'f', 1);
     return 0;
 }

@@ -50,12 +50,13 @@ const Translated kSetAside{"The progress file was damaged. It has been kept as %
 
 } // namespace
 
-std::optional<Answer> FirstAnswer::take(const QString& choice, bool right, AnswerPlace place, const QDateTime& at) {
+std::optional<Answer> FirstAnswer::take(const QString& choice, bool right, AnswerPlace place, const QDateTime& at,
+                                        AnswerMode mode, const QString& typed) {
     if (!m_item || m_taken)
         return std::nullopt;
     m_taken = true;
     const double seconds = std::max<qint64>(0, m_shownAt.msecsTo(at)) / 1000.0;
-    return Answer{at, *m_item, choice, right, place, seconds};
+    return Answer{at, *m_item, choice, right, place, seconds, mode, typed};
 }
 
 ProgressRecorder::ProgressRecorder(AppContext& context) : m_ctx(context), m_store(context.programDir) {

@@ -77,7 +77,8 @@ public:
     }
     void clear() { m_item.reset(); }
     // The answer to record, once per item shown; nothing for a later choice or without an item.
-    std::optional<Answer> take(const QString& choice, bool right, AnswerPlace place, const QDateTime& at);
+    std::optional<Answer> take(const QString& choice, bool right, AnswerPlace place, const QDateTime& at,
+                               AnswerMode mode = AnswerMode::Chosen, const QString& typed = QString());
 
 private:
     std::optional<ItemRef> m_item;

@@ -42,13 +42,17 @@ QString tr(const Translated& text, int langcode) {
 
 namespace SpokenTexts {
 
-QString item(int langcode, const QString& number, const QString& sentence, const std::array<QString, 4>& answers) {
+QString itemSentence(int langcode, const QString& number, const QString& sentence) {
     // The gap is a run of dots, which a screen reader would read as dots or not at all.
     static const QRegularExpression gap(QStringLiteral("\\.{2,}|…+|_{2,}"));
     QString spokenSentence = sentence.trimmed();
     spokenSentence.replace(gap, QLatin1Char(' ') + tr(kGap, langcode) + QLatin1Char(' '));
     spokenSentence = spokenSentence.simplified();
-    QStringList parts{tr(kItem, langcode).arg(number.trimmed()), spokenSentence};
+    return tr(kItem, langcode).arg(number.trimmed()) + QLatin1Char(' ') + spokenSentence;
+}
+
+QString item(int langcode, const QString& number, const QString& sentence, const std::array<QString, 4>& answers) {
+    QStringList parts{itemSentence(langcode, number, sentence)};
     for (int i = 0; i < 4; ++i)
         parts << choice(QChar('A' + i), answers[size_t(i)]) + QLatin1Char('.');
     return parts.join(QLatin1Char(' '));

@@ -21,6 +21,8 @@ namespace SpokenTexts {
 // "Item 3. I gap a noise. A: heard. B: hear. C: have heard. D: heared." The gap in the
 // sentence (a run of dots) is said as a word, and each answer follows its letter.
 QString item(int langcode, const QString& number, const QString& sentence, const std::array<QString, 4>& answers);
+// "Item 3. I gap a noise." without the answers, for an item whose answer is to be written.
+QString itemSentence(int langcode, const QString& number, const QString& sentence);
 QString right(int langcode);
 QString wrong(int langcode);
 QString solution(int langcode, const QString& letter, const QString& text);

@@ -13,6 +13,9 @@ class ItemView;
 // Where an answer was given.
 enum class AnswerPlace { Practice = 1, Test = 2, Review = 3 };
 
+// How an answer was given: one of the four answers chosen, or the missing words written.
+enum class AnswerMode { Chosen = 1, Typed = 2 };
+
 // Which item was answered: the bank file, the item's number, and a fingerprint of its
 // content (an edited item counts as a new one), with its level and topic keys.
 struct ItemRef {
@@ -31,10 +34,14 @@ struct ItemRef {
 struct Answer {
     QDateTime at; // UTC
     ItemRef item;
-    QString choice; // "A" to "D"; empty when the solution was asked for before any choice, or time ran out
+    // "A" to "D"; empty when the solution was asked for before any choice, or time ran out. A typed
+    // answer gives the letter of the answer whose text was written, empty for any other text.
+    QString choice;
     bool right = false;
     AnswerPlace place = AnswerPlace::Practice;
     double seconds = 0; // from the item coming up to the answer
+    AnswerMode mode = AnswerMode::Chosen;
+    QString typed; // what the learner wrote (typed answers only)
 };
 
 } // namespace lexora

@@ -32,12 +32,14 @@ ProgressFigures ProgressFigures::of(ProgressStore& store, const QString& bank,
 
     const std::vector<ProgressStore::DayFigures> answered = store.dayFigures(since, offset);
     for (int i = 0; i < kRecentDays; ++i)
-        f.days.push_back({firstDay.addDays(i), 0, 0});
+        f.days.push_back({firstDay.addDays(i)});
     for (const ProgressStore::DayFigures& d : answered) {
         const qint64 index = firstDay.daysTo(d.day);
         if (index >= 0 && index < kRecentDays) {
             f.days[size_t(index)].answered = d.answered;
             f.days[size_t(index)].right = d.right;
+            f.days[size_t(index)].typed = d.typed;
+            f.days[size_t(index)].typedRight = d.typedRight;
         }
     }
     f.daysInARow = store.daysInARow(today, offset);

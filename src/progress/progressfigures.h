@@ -26,7 +26,8 @@ struct ProgressFigures {
     };
     struct Day {
         QDate day;
-        int answered = 0, right = 0;
+        int answered = 0, right = 0;   // every answer, chosen or typed
+        int typed = 0, typedRight = 0; // of those, the typed ones
     };
     std::vector<Topic> topics; // weakest first
     std::vector<Day> days;     // the last 30 days, oldest first, days without answers included

@@ -18,7 +18,7 @@ namespace {
 
 // Marks the file as this program's progress file, so a stranger's database is never taken for one.
 constexpr int kApplicationId = 0x4C585047; // "LXPG"
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
 // A waiting writer (another program holding the file) is given this long before the answer is
 // let go: recording must never hold up the learner for long.
@@ -38,7 +38,10 @@ CREATE TABLE IF NOT EXISTS answers(
     choice TEXT NOT NULL,
     right INTEGER NOT NULL,
     place INTEGER NOT NULL,
-    ms INTEGER NOT NULL);
+    ms INTEGER NOT NULL,
+    mode INTEGER NOT NULL DEFAULT 1,
+    typed TEXT,
+    same_day INTEGER NOT NULL DEFAULT 0);
 CREATE INDEX IF NOT EXISTS answers_at ON answers(at);
 CREATE TABLE IF NOT EXISTS memory(
     bank INTEGER NOT NULL,
@@ -70,6 +73,14 @@ CREATE TABLE IF NOT EXISTS topic_totals(
 const char* const kFillTopicTotals = R"(
 INSERT INTO topic_totals(topic1, topic2, answered, right)
     SELECT ifnull(topic1, ''), ifnull(topic2, ''), count(*), sum(right) FROM answers GROUP BY 1, 2;
+)";
+
+// Version 3 tells how each answer was given (chosen or typed, with the text typed) and marks an
+// answer given on the same day as the item's last one, which leaves the item's memory alone.
+const char* const kAddModeAndSameDay = R"(
+ALTER TABLE answers ADD COLUMN mode INTEGER NOT NULL DEFAULT 1;
+ALTER TABLE answers ADD COLUMN typed TEXT;
+ALTER TABLE answers ADD COLUMN same_day INTEGER NOT NULL DEFAULT 0;
 )";
 
 // Turns an engine failure into the progress file's error kinds.
@@ -177,6 +188,11 @@ qint64 dayNumber(qint64 ms, int offset) {
     return local >= 0 ? local / 86400000 : -((-local + 86399999) / 86400000);
 }
 
+// The learner's days are the computer's local days, as for the items due.
+bool sameLocalDay(const QDateTime& a, const QDateTime& b) {
+    return a.toLocalTime().date() == b.toLocalTime().date();
+}
+
 QDate dateOfDay(qint64 day) {
     return QDate(1970, 1, 1).addDays(day);
 }
@@ -269,6 +285,8 @@ void ProgressStore::createTables() {
         exec(kSchema);
         if (before == 1)
             exec(kFillTopicTotals);
+        if (before == 1 || before == 2)
+            exec(kAddModeAndSameDay);
         exec(("PRAGMA application_id = " + std::to_string(kApplicationId) +
               "; PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";")
                  .c_str());
@@ -307,15 +325,21 @@ MemoryState ProgressStore::record(const Answer& answer) {
         const ItemRef& item = answer.item;
         const int bank = bankId(item.bank, true);
         const MemoryState before = memoryOf(item.bank, item.number, item.fingerprint).value_or(MemoryState{});
+        // A second answer on the same day says what the learner remembers of the reason just read,
+        // not what stayed since the last review: it counts for the figures and leaves the schedule.
+        const bool sameDay = !before.isNew && sameLocalDay(before.lastReview, answer.at);
         const MemoryState after =
-            m_scheduler.review(before, answer.at, answer.right ? Grade::Good : Grade::Again);
+            sameDay ? before : m_scheduler.review(before, answer.at, answer.right ? Grade::Good : Grade::Again);
         {
             Stmt add(m_db, *m_guard, m_path,
-                     "INSERT INTO answers(at, bank, item, fingerprint, level, topic1, topic2, choice, right, place, ms)"
-                     " VALUES(?,?,?,?,?,?,?,?,?,?,?)");
+                     "INSERT INTO answers(at, bank, item, fingerprint, level, topic1, topic2, choice, right, place, ms,"
+                     " mode, typed, same_day) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
             add.bind(1, answer.at.toMSecsSinceEpoch()).bind(2, bank).bind(3, item.number).bind(4, item.fingerprint);
             add.bind(5, item.level).bind(6, item.topic1).bind(7, item.topic2).bind(8, answer.choice);
             add.bind(9, answer.right ? 1 : 0).bind(10, int(answer.place)).bind(11, qint64(answer.seconds * 1000 + 0.5));
+            add.bind(12, int(answer.mode)).bind(14, sameDay ? 1 : 0);
+            if (answer.mode == AnswerMode::Typed)
+                add.bind(13, answer.typed);
             add.step();
         }
         {
@@ -326,7 +350,7 @@ MemoryState ProgressStore::record(const Answer& answer) {
             total.bind(1, item.topic1).bind(2, item.topic2).bind(3, answer.right ? 1 : 0);
             total.step();
         }
-        {
+        if (!sameDay) {
             Stmt put(m_db, *m_guard, m_path,
                      "INSERT OR REPLACE INTO memory(bank, item, fingerprint, level, topic1, topic2, stability,"
                      " difficulty, last_review, due, days, reps, lapses) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?)");
@@ -451,11 +475,12 @@ std::vector<ProgressStore::DayFigures> ProgressStore::dayFigures(const QDateTime
     if (!open(Access::Read))
         return figures;
     Stmt days(m_db, *m_guard, m_path,
-              "SELECT (at + ?2) / 86400000 AS day, count(*), sum(right) FROM answers WHERE at >= ?1"
-              " GROUP BY day ORDER BY day");
-    days.bind(1, since.toMSecsSinceEpoch()).bind(2, qint64(utcOffsetSeconds) * 1000);
+              "SELECT (at + ?2) / 86400000 AS day, count(*), sum(right), sum(mode = ?3), sum(mode = ?3 AND right)"
+              " FROM answers WHERE at >= ?1 GROUP BY day ORDER BY day");
+    days.bind(1, since.toMSecsSinceEpoch()).bind(2, qint64(utcOffsetSeconds) * 1000).bind(3, int(AnswerMode::Typed));
     while (days.step())
-        figures.push_back({dateOfDay(days.integer(0)), int(days.integer(1)), int(days.integer(2))});
+        figures.push_back({dateOfDay(days.integer(0)), int(days.integer(1)), int(days.integer(2)), int(days.integer(3)),
+                           int(days.integer(4))});
     return figures;
 }
 
@@ -502,12 +527,13 @@ std::vector<ProgressStore::ItemMemory> ProgressStore::memories(const QString& ba
 }
 
 void ProgressStore::exportCsv(QIODevice& out) {
-    out.write("time_utc,bank,item,fingerprint,level,topic1,topic2,choice,right,place,seconds\n");
+    out.write("time_utc,bank,item,fingerprint,level,topic1,topic2,choice,right,place,seconds,mode,typed,same_day\n");
     if (!open(Access::Read))
         return;
     Stmt all(m_db, *m_guard, m_path,
              "SELECT a.at, b.name, a.item, a.fingerprint, a.level, a.topic1, a.topic2, a.choice, a.right, a.place,"
-             " a.ms FROM answers a JOIN banks b ON b.id = a.bank ORDER BY a.at, a.id");
+             " a.ms, a.mode, ifnull(a.typed, ''), a.same_day FROM answers a JOIN banks b ON b.id = a.bank"
+             " ORDER BY a.at, a.id");
     while (all.step()) {
         const QStringList fields{fromMs(all.integer(0)).toString(Qt::ISODateWithMs),
                                  csvField(all.text(1)),
@@ -519,7 +545,10 @@ void ProgressStore::exportCsv(QIODevice& out) {
                                  csvField(all.text(7)),
                                  QString::number(all.integer(8)),
                                  QString::fromLatin1(placeName(int(all.integer(9)))),
-                                 QString::number(double(all.integer(10)) / 1000, 'f', 1)};
+                                 QString::number(double(all.integer(10)) / 1000, 'f', 1),
+                                 QLatin1String(all.integer(11) == int(AnswerMode::Typed) ? "typed" : "chosen"),
+                                 csvField(all.text(12)),
+                                 QString::number(all.integer(13))};
         if (out.write(fields.join(QLatin1Char(',')).toUtf8() + '\n') < 0)
             throw ProgressError(ProgressError::Kind::Failed, m_path, out.errorString());
     }

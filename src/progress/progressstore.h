@@ -74,7 +74,8 @@ public:
 
     struct DayFigures {
         QDate day;
-        int answered = 0, right = 0;
+        int answered = 0, right = 0;   // every answer, chosen or typed
+        int typed = 0, typedRight = 0; // of those, the typed ones
     };
     // Answers per day (days of the given UTC offset, in seconds) from `since` on, days without answers left out.
     std::vector<DayFigures> dayFigures(const QDateTime& since, int utcOffsetSeconds);

@@ -50,6 +50,16 @@ WORDS = {
     },
 }
 
+# Practice with written answers: the Settings entry, what is said and the box and button with their access keys.
+TYPED = {
+    "en": {"entry": "Write the answer", "prompt": "Write the missing words", "nearly": "Nearly: check your spelling",
+           "right_answer": "Right answer", "box": "Your answer", "check": "Check", "box_key": "alt+a",
+           "check_key": "alt+e"},
+    "hu": {"entry": "Válasz beírása", "prompt": "Írja be a hiányzó szavakat",
+           "nearly": "Majdnem: ellenőrizze a helyesírást", "right_answer": "Helyes válasz", "box": "Válasz",
+           "check": "Ellenőrzés", "box_key": "alt+l", "check_key": "alt+n"},
+}
+
 # Roles a learner acts on: each needs a name that says what it does.
 ACTIONABLE = {
     pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_LINK,
@@ -665,6 +675,95 @@ class Session:
         finally:
             prog.stop()
 
+    # ---------------------------------------------------------------- written answers
+
+    def typed_entry(self, prog, name):
+        """Switches a check entry of Practice's menus by its accessible action."""
+        for acc in walk(prog.frame(r"----")):
+            if acc.getRole() in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM) and \
+                    (acc.name or "").replace("&", "") == name:
+                acc.queryAction().doAction(0)
+                return True
+        raise Failure("no menu entry '%s'" % name)
+
+    @staticmethod
+    def slip_of(text):
+        """The text with one letter left out of a word of four or more letters, or None."""
+        words = text.split()
+        for i, word in enumerate(words):
+            if sum(c.isalpha() for c in word) >= 4:
+                words[i] = word[:1] + word[2:]
+                return " ".join(words)
+        return None
+
+    def write_and_check(self, prog, lang, label, text, verdict, right_text):
+        """Writes `text` into the box, presses Enter and waits for the verdict, the right answer and
+        the explanation, in that order."""
+        t, w = TYPED[lang], WORDS[lang]
+        focused = wait_until(prog.focused, 3.0, 0.1)
+        self.check("Typed %s: the box has the focus before the %s answer" % (lang, label),
+                   focused is not None and (focused.name or "") == t["box"], describe(focused) if focused else "none")
+        subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
+        self.settle(0.4)
+        mark = self.log.mark()
+        key("Return")
+        self.expect_speech("Typed %s: a %s answer: the verdict, the right answer, the explanation" % (lang, label),
+                           mark, [r"%s\W.*%s\s*:\s*%s\W.*\b%s\s*:\s*\S" % (
+                               re.escape(verdict), re.escape(t["right_answer"]), re.escape(right_text),
+                               w["explanation"])])
+        self.settle()
+
+    def typed_practice(self, lang):
+        self.note("== Practice with written answers (%s)" % lang)
+        t = TYPED[lang]
+        prog, w = self.start_program(lang)
+        try:
+            key("Return")  # the hub opens Practice, its first task
+            prog.wait_frame(r"----", 20)
+            self.settle()
+            self.typed_entry(prog, t["entry"])
+            self.settle(0.4)
+            verdicts = [("right", w["right"]), ("nearly", t["nearly"]), ("wrong", w["wrong"])]
+            for n, (label, verdict) in enumerate(verdicts, start=1):
+                mark = self.log.mark()
+                key(w["keys"]["start"] if n == 1 else w["keys"]["next"])
+                self.expect_speech("Typed %s: item %d is said with its gap and what to do" % (lang, n), mark,
+                                   [w["item"].format(n=n), w["gap"], re.escape(t["prompt"])])
+                self.settle()
+                item = self.current_item(prog, mark, "Typed %s: the sentence said is an item of the file" % lang)
+                if item is None:
+                    raise Failure("no item on show")
+                said = self.said(mark)
+                self.check("Typed %s: the answers are not said" % lang,
+                           not any("%s: %s" % (l, a.strip()) in said for l, a in zip("ABCD", item[1:5])), said[-300:])
+                right_text = item[1 + "ABCD".index(item[5])].strip()
+                if n == 1:
+                    self.nameless(prog, "Practice with written answers (%s)" % lang)
+                    self.hidden_leaks(prog, "Practice with written answers (%s)" % lang, [right_text])
+                    # The box's access key reaches it, and Tab goes on from the box to the button.
+                    key(t["box_key"])
+                    focused = wait_until(prog.focused, 3.0, 0.1)
+                    self.check("Typed %s: the box's access key reaches the box" % lang,
+                               focused is not None and (focused.name or "") == t["box"],
+                               describe(focused) if focused else "none")
+                    focused = self.press_and_wait_focus(prog.frame(r"----"), "Tab")
+                    self.check("Typed %s: Tab goes from the box to %s" % (lang, t["check"]),
+                               focused is not None and (focused.name or "").replace("&", "") == t["check"],
+                               describe(focused) if focused else "none")
+                    key(t["box_key"])
+                    self.settle(0.3)
+                if label == "right":
+                    text = right_text.upper()
+                elif label == "nearly":
+                    text = self.slip_of(right_text)
+                    if text is None:  # no word long enough for a slip: a wrong answer instead
+                        label, verdict, text = "wrong", w["wrong"], "zzz"
+                else:
+                    text = next(a.strip() for l, a in zip("ABCD", item[1:5]) if l != item[5])
+                self.write_and_check(prog, lang, label, text, verdict, right_text)
+        finally:
+            prog.stop()
+
     def walk_other_screens(self):
         """The screens not visited above: Database (with the reason dialog), and the hub's Help
         menu: How to, the Grammar window and About."""
@@ -846,6 +945,8 @@ def main():
         ("test-en", lambda: session.test_run("en")),
         ("test-hu", lambda: session.test_run("hu")),
         ("timed", session.timed_item),
+        ("typed-en", lambda: session.typed_practice("en")),
+        ("typed-hu", lambda: session.typed_practice("hu")),
         ("others", session.walk_other_screens),
     ]
     for name, run in scenarios:

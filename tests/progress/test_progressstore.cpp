@@ -74,6 +74,8 @@ private slots:
     void dueItemsMostOverdueFirst();
     void figures();
     void exportAndForget();
+    void olderFileBroughtUpToDate_data();
+    void olderFileBroughtUpToDate();
     void bankFingerprintsAsTheItemsGive_data();
     void bankFingerprintsAsTheItemsGive();
 };
@@ -245,13 +247,66 @@ void TestProgressStore::exportAndForget() {
     store.exportCsv(csv);
     const QList<QByteArray> lines = csv.data().split('\n');
     QCOMPARE(lines.size(), 4); // header, two answers, the empty end
-    QCOMPARE(lines[1], QByteArray("2024-05-06T12:00:00.000Z,en_data1.mdb,5,00aa00aa00aa00aa,1,1,a,C,0,practice,4.3"));
+    QCOMPARE(lines[1],
+             QByteArray("2024-05-06T12:00:00.000Z,en_data1.mdb,5,00aa00aa00aa00aa,1,1,a,C,0,practice,4.3,chosen,,0"));
 
     store.forget();
     QVERIFY(store.topicFigures(kDay1).empty());
     QVERIFY(!store.memoryOf("en_data1.mdb", 5, "00aa00aa00aa00aa"));
     // Forgotten answers leave nothing readable in the file.
     QVERIFY(!testing::contentsOf(store.path()).contains("00aa00aa00aa00aa"));
+}
+
+void TestProgressStore::olderFileBroughtUpToDate_data() {
+    QTest::addColumn<int>("version");
+    QTest::newRow("version 1") << 1;
+    QTest::newRow("version 2") << 2;
+}
+
+// A file of an older version keeps its answers (as chosen ones, none a same-day repeat) and takes
+// typed answers and the same-day mark from its next answer on.
+void TestProgressStore::olderFileBroughtUpToDate() {
+    QFETCH(int, version);
+    QTemporaryDir dir;
+    {
+        sqlite3* db = nullptr;
+        sqlite3_open(dir.filePath("progress.db").toUtf8().constData(), &db);
+        std::string sql =
+            "CREATE TABLE banks(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE);"
+            "CREATE TABLE answers(id INTEGER PRIMARY KEY, at INTEGER NOT NULL, bank INTEGER NOT NULL,"
+            " item INTEGER NOT NULL, fingerprint TEXT NOT NULL, level INTEGER, topic1 TEXT, topic2 TEXT,"
+            " choice TEXT NOT NULL, right INTEGER NOT NULL, place INTEGER NOT NULL, ms INTEGER NOT NULL);"
+            "CREATE TABLE memory(bank INTEGER NOT NULL, item INTEGER NOT NULL, fingerprint TEXT NOT NULL,"
+            " level INTEGER, topic1 TEXT, topic2 TEXT, stability REAL NOT NULL, difficulty REAL NOT NULL,"
+            " last_review INTEGER NOT NULL, due INTEGER NOT NULL, days INTEGER NOT NULL, reps INTEGER NOT NULL,"
+            " lapses INTEGER NOT NULL, PRIMARY KEY(bank, item, fingerprint)) WITHOUT ROWID;"
+            "INSERT INTO banks VALUES(1, 'en_data1.mdb');"
+            "INSERT INTO answers VALUES(1, 0, 1, 9, '00aa00aa00aa00aa', 1, '1', 'a', 'B', 1, 1, 1000);"
+            "PRAGMA application_id = 1280856135;";
+        if (version == 2)
+            sql += "CREATE TABLE topic_totals(topic1 TEXT NOT NULL, topic2 TEXT NOT NULL, answered INTEGER NOT NULL,"
+                   " right INTEGER NOT NULL, PRIMARY KEY(topic1, topic2)) WITHOUT ROWID;"
+                   "INSERT INTO topic_totals VALUES('1', 'a', 1, 1);";
+        sql += "PRAGMA user_version = " + std::to_string(version) + ";";
+        QCOMPARE(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    }
+    ProgressStore store(dir.path());
+    Answer typed = answer(7, false);
+    typed.mode = AnswerMode::Typed;
+    typed.typed = QStringLiteral("it's; DROP TABLE answers; --");
+    store.record(typed);
+    store.record(answer(7, true, kDay1.addSecs(600)));
+    QBuffer csv;
+    csv.open(QIODevice::WriteOnly);
+    store.exportCsv(csv);
+    const QList<QByteArray> lines = csv.data().split('\n');
+    QCOMPARE(lines.size(), 5);
+    QVERIFY(lines[1].endsWith(",practice,1.0,chosen,,0"));
+    QVERIFY(lines[2].endsWith(",practice,4.3,typed,it's; DROP TABLE answers; --,0"));
+    QVERIFY(lines[3].endsWith(",practice,4.3,chosen,,1"));
+    QCOMPARE(store.topicFigures(kDay1)[0].answered, 3);
+    QCOMPARE(store.memoryOf("en_data1.mdb", 7, "00aa00aa00aa00aa")->reps, 1);
 }
 
 // The fast reading of a whole bank gives what itemFingerprint() gives for the same content,

@@ -109,7 +109,8 @@ int reshuffle(const QString& path, unsigned seed) {
     return 0;
 }
 
-// One answer after another, right and wrong in turn, on the items in their stored order.
+// One answer after another, right and wrong in turn, on the items in their stored order; one a
+// day, so every answer moves its item's memory state as well.
 int record(const QString& path, int answers) {
     std::vector<ItemRef> items;
     {
@@ -121,7 +122,7 @@ int record(const QString& path, int answers) {
     QDateTime at(QDate(2024, 5, 6), QTime(9, 0), QTimeZone::utc());
     for (int n = 1; n <= answers; ++n) {
         Answer answer;
-        answer.at = at.addSecs(n * 37);
+        answer.at = at.addDays(n).addSecs(n * 37);
         answer.item = items[size_t(n) % items.size()];
         answer.right = n % 3 != 0;
         answer.choice = answer.right ? QStringLiteral("A") : QStringLiteral("B");

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -26,6 +27,14 @@ void answer(Screen* practice, std::mt19937& random) {
     int choice = QStringLiteral("ABCD").indexOf(letter);
     if (std::uniform_int_distribution<int>(0, 3)(random) == 0)
         choice = (choice + 1 + std::uniform_int_distribution<int>(0, 2)(random)) % 4;
+    // With written answers the text of the answer is written instead.
+    if (auto* box = practice->findChild<QLineEdit*>(QStringLiteral("answer")); box && box->isVisibleTo(practice)) {
+        const int labels[] = {14, 12, 15, 16};
+        box->setText(practice->findChild<QLabel*>(QStringLiteral("Label%1").arg(labels[qMax(0, choice)]))->text());
+        practice->findChild<QPushButton*>(QStringLiteral("check"))->click();
+        QCoreApplication::processEvents();
+        return;
+    }
     practice->findChild<QRadioButton*>(QStringLiteral("Option3D%1").arg(choice + 2))->click();
     QCoreApplication::processEvents(); // the answer is written once the box has shown
 }
@@ -40,6 +49,7 @@ void simulateMonth(Program& program) {
             continue; // a day without practice
         shotClock() = today.addDays(-day).addSecs(-3600);
         program.screens().state<PracticeState>().openInDueMode = true;
+        program.screens().state<PracticeState>().typedMode = false;
         Screen* practice = program.screens().show(ScreenId::Practice);
         auto* next = practice->findChild<QPushButton*>(QStringLiteral("Command10"));
         auto* start = practice->findChild<QPushButton*>(QStringLiteral("Command3"));
@@ -55,17 +65,21 @@ void simulateMonth(Program& program) {
                 break; // nothing more due today
         }
         program.screens().unload(ScreenId::Practice);
+        // Every other day the new items are answered in writing.
+        program.screens().state<PracticeState>().typedMode = day % 2 == 0;
         practice = program.screens().show(ScreenId::Practice);
         practice->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
         const int fresh = 8 + std::uniform_int_distribution<int>(0, 14)(random);
         for (int i = 0; i < fresh; ++i) {
             answer(practice, random);
             auto* following = practice->findChild<QPushButton*>(QStringLiteral("Command2"));
-            (following->isHidden() ? practice->findChild<QPushButton*>(QStringLiteral("Command10")) : following)->click();
+            (following->isHidden() ? practice->findChild<QPushButton*>(QStringLiteral("Command10")) : following)
+                ->click();
         }
         program.screens().unload(ScreenId::Practice);
         QCoreApplication::processEvents();
     }
+    program.screens().state<PracticeState>().typedMode = false;
 }
 
 void prepare(Program& program, int langcode) {

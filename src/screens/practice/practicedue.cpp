@@ -29,8 +29,9 @@ QString dueKey(int number, const QString& fingerprint) {
 
 } // namespace
 
-void PracticeScreen::recordFirstAnswer(const QString& choice, bool right) {
-    if (auto answer = m_first.take(choice, right, AnswerPlace::Practice, ctx().platform.now()))
+void PracticeScreen::recordFirstAnswer(const QString& choice, bool right, const QString& typed) {
+    const AnswerMode mode = typedShown() ? AnswerMode::Typed : AnswerMode::Chosen;
+    if (auto answer = m_first.take(choice, right, AnswerPlace::Practice, ctx().platform.now(), mode, typed))
         ctx().progress.record(this, state().titleword, *answer);
 }
 

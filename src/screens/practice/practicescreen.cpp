@@ -13,6 +13,7 @@
 #include "screens/grammar/itemexplainer.h"
 #include "screens/practice/practicecaptions.h"
 #include "screens/practice/practicestate.h"
+#include "screens/practice/typedtexts.h"
 #include "screens/progress/progresstexts.h"
 #include "text/captions.h"
 #include "text/messages.h"
@@ -22,6 +23,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -67,6 +69,7 @@ PracticeScreen::PracticeScreen(AppContext& context)
     setClientSizeTwips(9600, 7020 + kExplanationHeight + 120);
     m_explainer = new ItemExplainer(this, context, 240, 6900, 9120, kExplanationHeight);
     connectControls();
+    buildTypedControls();
 }
 
 void PracticeScreen::connectControls() {
@@ -147,6 +150,7 @@ void PracticeScreen::language() {
     m_c.frame3D1->setAccessibleDescription(SpokenTexts::answersHelp(lang));
     m_c.frame3D1->setToolTip(SpokenTexts::answersHelp(lang));
     nameChoices();
+    typedLanguage(lang);
 }
 
 std::array<QLabel*, 4> PracticeScreen::answerLabels() const {
@@ -154,10 +158,23 @@ std::array<QLabel*, 4> PracticeScreen::answerLabels() const {
 }
 
 void PracticeScreen::nameChoices() {
+    // While answers are written the hidden options are named by their letters alone: their names
+    // would otherwise hold the right answer for a screen reader to find.
+    if (state().typedMode) {
+        for (int i = 2; i <= 5; ++i)
+            m_c.option[size_t(i)]->setAccessibleName(QString(QChar('A' + i - 2)));
+        return;
+    }
     SpokenTexts::nameChoices({m_c.option[2], m_c.option[3], m_c.option[4], m_c.option[5]}, answerLabels());
 }
 
 void PracticeScreen::speakItem() {
+    // An answer to be written is asked for without the four answers.
+    if (typedShown()) {
+        ctx().platform.speak(this, SpokenTexts::itemSentence(langcode(), label(22)->text(), label(13)->text()) +
+                                       QLatin1Char(' ') + TypedTexts::kPrompt.in(langcode()));
+        return;
+    }
     std::array<QString, 4> answers;
     for (size_t i = 0; i < 4; ++i)
         answers[i] = answerLabels()[i]->text();
@@ -185,6 +202,7 @@ void PracticeScreen::Command3_Click() {
         setShown({label(12), label(13), label(14), label(15), label(16), label(1), label(2), label(3), label(4),
                   label(11), label(22), label(23)},
                  true);
+        applyAnswerMode();
         if (!m_c.command[10]->isHidden()) {
             g.itemsdone = 0;
             // As the random Next does on its own (the next due item in Due for review): a failed
@@ -205,6 +223,9 @@ void PracticeScreen::Command3_Click() {
             setDefaultButton(m_c.command[2]);
         else
             m_c.option[2]->setFocus(Qt::OtherFocusReason);
+        // Written answers start in the box; Enter there marks the answer.
+        if (typedShown())
+            m_typed.answer->setFocus(Qt::OtherFocusReason);
         speakItem();
     });
 }
@@ -233,8 +254,9 @@ void PracticeScreen::display(const ItemView& view, bool withLevel) {
         label(27)->setText(szint);
     nameChoices();
     m_first.shown(ItemRef::of(view, ctx().globals.dbpath), ctx().platform.now());
-    m_explainer->itemShown(ItemContent{mondat, answers[0], answers[1], answers[2], answers[3], felelet2}, kulcs1,
-                           kulcs2);
+    m_shownItem = ItemContent{mondat, answers[0], answers[1], answers[2], answers[3], felelet2};
+    m_explainer->itemShown(m_shownItem, kulcs1, kulcs2);
+    resetTypedAnswer();
 }
 
 void PracticeScreen::Option3D_Click(int index) {
@@ -286,7 +308,9 @@ void PracticeScreen::Command1_Click() {
 }
 
 bool PracticeScreen::formKeyPress(QKeyEvent* event) {
-    if (SpokenTexts::isReadAgain(event) && m_c.frame3D1->isVisible()) {
+    if (typedKeyPress(event))
+        return true;
+    if (SpokenTexts::isReadAgain(event) && (m_c.frame3D1->isVisible() || typedShown())) {
         speakItem();
         return true;
     }

@@ -6,6 +6,8 @@
 #include "app/platform.h"
 #include "app/screen.h"
 #include "app/progressrecorder.h"
+#include "data/answermarker.h"
+#include "data/itemfingerprint.h"
 #include "screens/practice/practicecontrols.h"
 
 #include <QDateTime>
@@ -14,7 +16,9 @@
 #include <optional>
 #include <memory>
 
+class QAction;
 class QLabel;
+class QLineEdit;
 
 namespace lexora {
 
@@ -68,7 +72,18 @@ private:
     void enterDueMode();
     bool nextDueItem();
     void tellNoneDue(const QString& bank, std::optional<QDateTime> next);
-    void recordFirstAnswer(const QString& choice, bool right);
+    void recordFirstAnswer(const QString& choice, bool right, const QString& typed = QString());
+
+    // Typed answers, "Write the answer" (practicetyped.cpp)
+    void buildTypedControls();
+    void typedLanguage(int lang);
+    void mnuwrite_Click();
+    void applyAnswerMode();
+    bool typedShown() const;
+    void resetTypedAnswer();
+    void checkTyped();
+    void showTypedMark(const AnswerMarker::Mark& mark);
+    bool typedKeyPress(QKeyEvent* event);
 
     // Routines
     void language();
@@ -100,7 +115,17 @@ private:
     int langcode();
 
     PracticeControls m_c;
-    FirstAnswer m_first; // the answer on the item on display that goes into the progress file
+    // The controls of typed answers, shown in place of the four answers while answers are written.
+    struct TypedControls {
+        QAction* entry = nullptr;      // mnuwrite, in Settings
+        QLabel* caption = nullptr;     // answercaption, whose access key reaches the box
+        QLineEdit* answer = nullptr;   // answer: the learner's words
+        QPushButton* check = nullptr;  // check
+        QLabel* rightAnswer = nullptr; // rightanswer: the key's text, beside the box after the check
+        QLabel* verdict = nullptr;     // verdict: right, wrong, or nearly with a word on spelling
+    } m_typed;
+    ItemContent m_shownItem; // the content of the item on display
+    FirstAnswer m_first;     // the answer on the item on display that goes into the progress file
     ItemExplainer* m_explainer = nullptr;
 };
 

@@ -32,6 +32,7 @@ struct PracticeState {
     int openOnTopic = -1;                    // My progress asks for a topic (Topic menu entry) at the next opening
     bool openInDueMode = false;              // the hub asks for the review of due items at the next opening
     QSet<QString> duePresented;              // items of the review brought up already ("number/fingerprint")
+    bool typedMode = false;                  // "Write the answer": the learner writes the missing words
 };
 
 } // namespace lexora

@@ -50,6 +50,9 @@ const Translated kAnsweredAll{"Answered, all", "Válaszok, összesen", "Respuest
 const Translated kDay{"Day", "Nap", "Día", "Jour"};
 const Translated kAnswers{"Answers", "Válaszok", "Respuestas", "Réponses"};
 const Translated kRight{"Right", "Helyes", "Aciertos", "Réussies"};
+// Of the answers of a day, those written into the gap rather than chosen.
+const Translated kTyped{"Written", "Beírt", "Escritas", "Écrites"};
+const Translated kTypedRight{"Written, right", "Beírt, helyes", "Escritas, aciertos", "Écrites, réussies"};
 const Translated kTopicChart{"First answers right by topic (%), all time",
                              "Helyes első válaszok témakörönként (%), összesen",
                              "Primeras respuestas correctas por tema (%), en total",
@@ -312,8 +315,9 @@ void ProgressScreen::fillDays() {
     const int lang = langcode();
     const QLocale locale = ReviewClock::localeOf(lang);
     m_dayTable->clear();
-    m_dayTable->setColumnCount(3);
-    m_dayTable->setHorizontalHeaderLabels({kDay.in(lang), kAnswers.in(lang), kRight.in(lang)});
+    m_dayTable->setColumnCount(5);
+    m_dayTable->setHorizontalHeaderLabels(
+        {kDay.in(lang), kAnswers.in(lang), kRight.in(lang), kTyped.in(lang), kTypedRight.in(lang)});
     m_dayTable->setRowCount(int(m_figures.days.size()));
     m_dayTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     auto* answers = new QBarSet(kAnswers.in(lang));
@@ -326,6 +330,8 @@ void ProgressScreen::fillDays() {
         m_dayTable->setItem(row, 0, cell(locale.toString(d.day, QLocale::ShortFormat), false));
         m_dayTable->setItem(row, 1, cell(locale.toString(d.answered), true));
         m_dayTable->setItem(row, 2, cell(shareText(locale, lang, d.right, d.answered), true));
+        m_dayTable->setItem(row, 3, cell(locale.toString(d.typed), true));
+        m_dayTable->setItem(row, 4, cell(shareText(locale, lang, d.typedRight, d.typed), true));
         answers->append(d.answered);
         if (d.answered > 0)
             share->append(row, 100.0 * d.right / d.answered);

@@ -611,6 +611,10 @@ void TestScreen::Command5_Click() {
     m_timer2->setEnabled(false);
     m_gauge->hide();
     m_countdownStopped = false;
+    // An item left without a choice is failed in the score, but it is no answer of the learner's:
+    // the progress file does not remember it. (An item whose time ran out was judged by its tick.)
+    if (m_label9->text() == QLatin1String("0"))
+        m_first.clear();
     // A failure to store the item is reported; the score is shown all the same.
     reportingHandler([this] { mark(); });
     handler([this] { cont(); });
