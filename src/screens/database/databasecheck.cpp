@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace lexora {
@@ -68,6 +69,8 @@ void DatabaseScreen::updateItemCheck() {
     const QString text = onItem ? ItemCheckLine::describe(itemOnDisplay(), workingLanguage(ctx())) : QString();
     if (text != m_itemCheck->text())
         m_itemCheck->setText(text);
+    // Shown with the boxes, and only while it has something to say.
+    m_itemCheck->setVisible(m_command10->isHidden() && !text.isEmpty());
 }
 
 // Fill in the solution: the sentence with the answer the right letter names, written into the

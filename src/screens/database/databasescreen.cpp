@@ -208,7 +208,6 @@ void DatabaseScreen::Command10_Click() {
             button->show();
         m_command10->hide();
         m_command11->show();
-        m_itemCheck->show();
         data();
     });
 }
