@@ -230,6 +230,12 @@ private slots:
         for (const auto& told : f.platform().messages)
             QVERIFY2(told.text.contains("mondat Like \"*garden*\""), qPrintable(told.text));
         QCOMPARE(w.state().searchcrit, QString("colour = 1"));
+        // A bare word gets an example made of it, and the example finds it.
+        w.find("school");
+        const QString example("mondat Like \"*school*\"");
+        QVERIFY(f.platform().messages.back().text.endsWith(example));
+        w.find(example);
+        QCOMPARE(w.number(), QString("1"));
         f.platform().messages.clear();
 
         w.find("felelet2 = \"C\"");
