@@ -30,16 +30,19 @@ struct FontChoice {
 struct WorksheetDialogSetup {
     QString title;
     QString countLabel;
-    QString selectionLabel;
+    QString levelLabel;
+    QString topicLabel;
     QString languageLabel;
     QString explainLabel; // the check box that puts each item's reason into the answer key
     QString saveButton;
     QString printButton;
     QString cancelButton;
-    QStringList selections; // every level, each level, each topic
+    QStringList levels; // every level, then levels 1 to 3
+    QStringList topics; // every topic, then the Topic menu's entries
     QStringList languages;
     int count = 20;
-    int selection = 0;
+    int level = 0;
+    int topic = 0;
     int language = 0;
     bool explain = false;
 };
@@ -47,7 +50,8 @@ struct WorksheetDialogSetup {
 // What the teacher chose in the worksheet dialog.
 struct WorksheetDialogAnswer {
     int count = 20;
-    int selection = 0;  // index into WorksheetDialogSetup::selections
+    int level = 0;      // index into WorksheetDialogSetup::levels: 0 every level, else the level
+    int topic = 0;      // index into WorksheetDialogSetup::topics: 0 every topic, else entry + 1
     int language = 0;   // index into WorksheetDialogSetup::languages
     bool print = false; // to the printer rather than into a PDF file
     bool explain = false; // each item's reason under its line of the answer key

@@ -85,12 +85,17 @@ std::optional<int> RealPlatform::chooseOne(QWidget* parent, const QString& title
 }
 
 QString RealPlatform::openFileName(QWidget* parent, const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, QDir::homePath(), filter);
+    const QString chosen = QFileDialog::getOpenFileName(parent, title, m_folders.folder(), filter);
+    m_folders.remember(chosen);
+    return chosen;
 }
 
 QString RealPlatform::saveFileName(QWidget* parent, const QString& title, const QString& filter,
                                    const QString& suggestedName) {
-    return QFileDialog::getSaveFileName(parent, title, QDir::home().filePath(suggestedName), filter);
+    const QString chosen =
+        QFileDialog::getSaveFileName(parent, title, QDir(m_folders.folder()).filePath(suggestedName), filter);
+    m_folders.remember(chosen);
+    return chosen;
 }
 
 std::optional<ReasonDialogAnswer> RealPlatform::editReason(QWidget* parent, const ReasonDialogSetup& setup) {

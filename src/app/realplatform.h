@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "app/foldermemory.h"
 #include "app/platform.h"
 
 #include <QtGlobal>
@@ -34,6 +35,7 @@ public:
 
 private:
     quint64 m_state = 0x9E3779B97F4A7C15ull;
+    FolderMemory m_folders{FolderMemory::defaultFile()}; // where the file boxes open
 };
 
 } // namespace lexora

@@ -22,9 +22,14 @@ std::optional<WorksheetDialogAnswer> runWorksheetDialog(QWidget* parent, const W
     auto* count = new QSpinBox(&dialog);
     count->setRange(1, 1000);
     count->setValue(setup.count);
-    auto* selection = new QComboBox(&dialog);
-    selection->addItems(setup.selections);
-    selection->setCurrentIndex(setup.selection);
+    auto* level = new QComboBox(&dialog);
+    level->setObjectName(QStringLiteral("levelChoice"));
+    level->addItems(setup.levels);
+    level->setCurrentIndex(setup.level);
+    auto* topic = new QComboBox(&dialog);
+    topic->setObjectName(QStringLiteral("topicChoice"));
+    topic->addItems(setup.topics);
+    topic->setCurrentIndex(setup.topic);
     auto* language = new QComboBox(&dialog);
     language->addItems(setup.languages);
     language->setCurrentIndex(setup.language);
@@ -34,7 +39,8 @@ std::optional<WorksheetDialogAnswer> runWorksheetDialog(QWidget* parent, const W
 
     auto* form = new QFormLayout;
     form->addRow(setup.countLabel, count);
-    form->addRow(setup.selectionLabel, selection);
+    form->addRow(setup.levelLabel, level);
+    form->addRow(setup.topicLabel, topic);
     form->addRow(setup.languageLabel, language);
     form->addRow(explain);
 
@@ -55,8 +61,8 @@ std::optional<WorksheetDialogAnswer> runWorksheetDialog(QWidget* parent, const W
 
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return WorksheetDialogAnswer{count->value(), selection->currentIndex(), language->currentIndex(), toPrinter,
-                                 explain->isChecked()};
+    return WorksheetDialogAnswer{count->value(), level->currentIndex(), topic->currentIndex(), language->currentIndex(),
+                                 toPrinter,      explain->isChecked()};
 }
 
 } // namespace lexora

@@ -7,7 +7,7 @@
 
 namespace lexora {
 
-// The real worksheet dialog: a number box, the level or topic, the language, whether the key explains
+// The real worksheet dialog: a number box, the level and the topic, the language, whether the key explains
 // the answers, and Save or Print.
 std::optional<WorksheetDialogAnswer> runWorksheetDialog(QWidget* parent, const WorksheetDialogSetup& setup);
 

@@ -11,7 +11,6 @@
 #include "data/topics.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QSet>
 #include <QTextStream>
 
@@ -23,52 +22,37 @@ namespace {
 
 enum Column { Sorszam, Sorrend, Sorrend2, Szint, Mondat, A, B, C, D, Felelet1, Felelet2, Kulcs1, Kulcs2, ColumnCount };
 
-QString normalised(QString text) {
-    text = text.simplified();
-    text.replace(QRegularExpression(QStringLiteral(R"(\s+([,.!?;:]))")), QStringLiteral("\\1"));
-    if (!text.isEmpty())
-        text[0] = text[0].toUpper();
-    return text;
+// The rule an item breaks, as the item bank tool reports it.
+QString english(const ItemFault& fault) {
+    const QStringList parts = fault.detail.split(QLatin1Char('\t'));
+    switch (fault.kind) {
+    case ItemFault::Kind::BadLevel:
+        return QStringLiteral("szint must be 1, 2 or 3, not \"%1\"").arg(fault.detail);
+    case ItemFault::Kind::NoTopic:
+        return QStringLiteral("kulcs1 \"%1\" and kulcs2 \"%2\" name no topic").arg(parts.value(0), parts.value(1));
+    case ItemFault::Kind::BadKey:
+        return QStringLiteral("felelet2 must be one of A, B, C, D, not \"%1\"").arg(fault.detail);
+    case ItemFault::Kind::EmptyAnswer:
+        return QStringLiteral("answer %1 is empty").arg(fault.detail);
+    case ItemFault::Kind::EqualAnswers:
+        return QStringLiteral("the four answers are not all different");
+    case ItemFault::Kind::NoGap:
+        return QStringLiteral("the sentence has no gap (%1)").arg(kGap);
+    case ItemFault::Kind::SeveralGaps:
+        return QStringLiteral("the sentence has more than one gap");
+    case ItemFault::Kind::SolutionDiffers:
+        return QStringLiteral("felelet1 is not the sentence with answer %1 filled in").arg(fault.detail);
+    case ItemFault::Kind::NotANumber:
+        return QStringLiteral("%1 must be a whole number, not \"%2\"").arg(parts.value(0), parts.value(1));
+    case ItemFault::Kind::OrderOutOfRange:
+        return QStringLiteral("sorrend2 must lie in 1 to 3000, not %1").arg(fault.detail);
+    }
+    return QString();
 }
 
 void checkItem(const QStringList& item, int line, std::vector<BankProblem>& out) {
-    auto report = [&](const QString& message) { out.push_back({line, message}); };
-    bool ok = false;
-    const int level = item[Szint].toInt(&ok);
-    if (!ok || level < 1 || level > 3)
-        report(QStringLiteral("szint must be 1, 2 or 3, not \"%1\"").arg(item[Szint]));
-    if (!TopicCatalogue::nameKey(item[Kulcs1], item[Kulcs2]))
-        report(QStringLiteral("kulcs1 \"%1\" and kulcs2 \"%2\" name no topic").arg(item[Kulcs1], item[Kulcs2]));
-    static const QStringList letters{"A", "B", "C", "D"};
-    const qsizetype right = letters.indexOf(item[Felelet2]);
-    if (right < 0)
-        report(QStringLiteral("felelet2 must be one of A, B, C, D, not \"%1\"").arg(item[Felelet2]));
-    QSet<QString> answers;
-    for (int c = A; c <= D; ++c) {
-        if (item[c].trimmed().isEmpty())
-            report(QStringLiteral("answer %1 is empty").arg(letters[c - A]));
-        answers.insert(item[c].trimmed().toLower());
-    }
-    if (answers.size() != 4)
-        report(QStringLiteral("the four answers are not all different"));
-    const qsizetype gaps = item[Mondat].count(kGap);
-    if (gaps != 1)
-        report(gaps == 0 ? QStringLiteral("the sentence has no gap (%1)").arg(kGap)
-                         : QStringLiteral("the sentence has more than one gap"));
-    if (gaps == 1 && right >= 0) {
-        QString filled = item[Mondat];
-        filled.replace(kGap, item[A + int(right)]);
-        if (normalised(filled) != normalised(item[Felelet1]))
-            report(QStringLiteral("felelet1 is not the sentence with answer %1 filled in").arg(letters[right]));
-    }
-    for (int c : {Sorszam, Sorrend, Sorrend2}) {
-        item[c].toInt(&ok);
-        if (!ok)
-            report(QStringLiteral("%1 must be a whole number, not \"%2\"").arg(itemTable().fields[c].name, item[c]));
-    }
-    const int order = item[Sorrend2].toInt(&ok);
-    if (ok && (order < 1 || order > 3000))
-        report(QStringLiteral("sorrend2 must lie in 1 to 3000, not %1").arg(order));
+    for (const ItemFault& fault : itemFaults(item))
+        out.push_back({line, english(fault)});
 }
 
 // The right answer as its option reads, or nothing when the key names no answer.
@@ -89,10 +73,9 @@ void checkReason(const QStringList& item, const Reason& reason, bool required, i
             continue;
         }
         if (text.size() > kReasonMaxLength)
-            out.push_back({line, QStringLiteral("%1 has %2 characters; at most %3")
-                                     .arg(name)
-                                     .arg(text.size())
-                                     .arg(kReasonMaxLength)});
+            out.push_back(
+                {line,
+                 QStringLiteral("%1 has %2 characters; at most %3").arg(name).arg(text.size()).arg(kReasonMaxLength)});
         if (!answer.isEmpty() && !text.contains(answer))
             out.push_back({line, QStringLiteral("%1 does not quote the right answer \"%2\"").arg(name, answer)});
     }
@@ -249,8 +232,8 @@ ItemBank ItemBank::readText(const QString& path, std::vector<BankProblem>& probl
             if (names == headerWithReasons())
                 width = ColumnCount + 2;
             else if (names != header())
-                problems.push_back({1, QStringLiteral("the header must name the fields: %1")
-                                           .arg(headerWithReasons().join(' '))});
+                problems.push_back(
+                    {1, QStringLiteral("the header must name the fields: %1").arg(headerWithReasons().join(' '))});
             continue;
         }
         if (text.trimmed().isEmpty())

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "data/itemrules.h"
 #include "data/reasons.h"
 
 #include <QString>
@@ -11,9 +12,6 @@
 #include <vector>
 
 namespace lexora {
-
-// The gap in an item's sentence, written the same way in every item.
-inline const QString kGap = QStringLiteral("......");
 
 struct BankProblem {
     int line; // line of the text form (the header is line 1); 0 for the bank as a whole

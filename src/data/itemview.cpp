@@ -57,6 +57,13 @@ void ItemView::movePrevious() {
     }
 }
 
+void ItemView::moveTo(int pos) {
+    beforeMove();
+    if (pos < 0 || pos >= size())
+        noCurrentRow();
+    standOn(pos);
+}
+
 void ItemView::findFirst(const QString& criteria) {
     const Criterion criterion = Criterion::parse(criteria, *m_table);
     beforeMove();
@@ -123,7 +130,6 @@ void ItemView::resetToFirst() {
     }
 }
 
-
 // ---------------------------------------------------------------- values
 
 QVariant storedValue(const FieldDef& field, const QVariant& value) {
@@ -136,9 +142,9 @@ QVariant storedValue(const FieldDef& field, const QVariant& value) {
             return {};
         const qlonglong number = text.toLongLong(&ok);
         if (!ok || number < kIntegerMin || number > kIntegerMax)
-            throw StoreError(StoreError::Kind::BadValue, StoreError::Reason::NotWholeNumber,
-                             {field.name, QString::number(kIntegerMin), QString::number(kIntegerMax),
-                              value.toString()});
+            throw StoreError(
+                StoreError::Kind::BadValue, StoreError::Reason::NotWholeNumber,
+                {field.name, QString::number(kIntegerMin), QString::number(kIntegerMax), value.toString()});
         return QVariant(number);
     }
     const QString text = value.toString();

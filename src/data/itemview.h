@@ -41,6 +41,7 @@ public:
     void moveLast();
     void moveNext();
     void movePrevious();
+    void moveTo(int pos); // `pos` counted from 0, as position() gives it; must name a row
 
     void findFirst(const QString& criteria);
     void findNext(const QString& criteria);
@@ -107,12 +108,18 @@ public:
     void seek(const QVariant& key); // first row whose index key equals `key`; sets the no-match flag
 
     void edit();
-    void addNew();
+    // Begins a new row. With a `place` of the table's stored order (as storedPlace() gave it for a
+    // row since deleted) the row is written there when no row holds it, else at the end.
+    void addNew(qint64 place = 0);
     void setField(const QString& name, const QVariant& value); // checks and converts the value
-    void update();                                              // writes the edited or new row
+    void update();                                             // writes the edited or new row
     void cancelUpdate();
     void deleteCurrent();
     EditMode editMode() const { return m_mode; }
+    // The place of the current row in the table's stored order; it stays the row's for its life.
+    qint64 storedPlace() const;
+    // Makes the row the last update() added the current row.
+    void moveToAdded();
 
     std::shared_ptr<SqliteDb> database() const { return m_db; }
 
@@ -127,6 +134,7 @@ private:
     void requireOpen() const;
     void attach(std::shared_ptr<SqliteDb> db, const QString& table);
     void loadKeys();
+    void insertBuffer(const std::string& table);
     std::string selectColumns() const;
 
     std::shared_ptr<SqliteDb> m_db;
@@ -136,6 +144,8 @@ private:
     std::vector<qint64> m_keys;
     EditMode m_mode = EditMode::None;
     std::vector<QVariant> m_buffer;
+    qint64 m_wantedPlace = 0; // where the row being added goes in the stored order; 0: at the end
+    qint64 m_added = -1;      // the stored place of the row added last
 
     struct RowCache {
         qint64 key = -1;

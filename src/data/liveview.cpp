@@ -7,6 +7,7 @@
 #include "data/sqlitedb.h"
 #include "data/storeerror.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace lexora {
@@ -214,8 +215,9 @@ void LiveView::edit() {
     m_mode = EditMode::Edit;
 }
 
-void LiveView::addNew() {
+void LiveView::addNew(qint64 place) {
     requireOpen();
+    m_wantedPlace = place;
     m_buffer.assign(m_table->fields.size(), QVariant());
     m_mode = EditMode::Add;
 }
@@ -243,19 +245,56 @@ void LiveView::update() {
         write.bind(int(m_buffer.size()) + 1, QVariant(m_keys[size_t(m_pos)]));
         write.step();
     } else {
-        std::string marks;
-        for (size_t i = 0; i < m_buffer.size(); ++i)
-            marks += i ? ", ?" : "?";
-        Statement write =
-            m_db->prepare("INSERT INTO " + table + " (" + quotedColumnList(*m_table) + ") VALUES (" + marks + ")");
-        for (size_t i = 0; i < m_buffer.size(); ++i)
-            write.bind(int(i) + 1, m_buffer[i]);
-        write.step();
-        // A new row joins the end of the view; the current row stays where it was.
-        m_keys.push_back(m_db->lastInsertRowid());
+        insertBuffer(table);
     }
     m_mode = EditMode::None;
     m_cache.key = -1;
+}
+
+// Writes the row being added: at its wanted place of the stored order when that is free, else
+// at the end of the table. In stored order the row takes its place in the view too; in the
+// order of an index it joins the end. The current row stays the row it was.
+void LiveView::insertBuffer(const std::string& table) {
+    bool atPlace = false;
+    if (m_wantedPlace > 0) {
+        Statement taken = m_db->prepare("SELECT 1 FROM " + table + " WHERE rowid = ?");
+        taken.bind(1, QVariant(m_wantedPlace));
+        atPlace = !taken.step();
+    }
+    std::string marks = atPlace ? "?" : "";
+    for (size_t i = 0; i < m_buffer.size(); ++i)
+        marks += (i || atPlace) ? ", ?" : "?";
+    const std::string columns = (atPlace ? std::string("rowid, ") : std::string()) + quotedColumnList(*m_table);
+    Statement write = m_db->prepare("INSERT INTO " + table + " (" + columns + ") VALUES (" + marks + ")");
+    int column = 1;
+    if (atPlace)
+        write.bind(column++, QVariant(m_wantedPlace));
+    for (const QVariant& value : m_buffer)
+        write.bind(column++, value);
+    write.step();
+    m_added = m_db->lastInsertRowid();
+    m_wantedPlace = 0;
+    if (!atPlace || !m_index.isEmpty()) {
+        m_keys.push_back(m_added);
+        return;
+    }
+    const auto at = std::lower_bound(m_keys.begin(), m_keys.end(), m_added);
+    const int index = int(at - m_keys.begin());
+    m_keys.insert(at, m_added);
+    if (m_pos >= index)
+        ++m_pos;
+}
+
+qint64 LiveView::storedPlace() const {
+    requireCurrent();
+    return m_keys[size_t(m_pos)];
+}
+
+void LiveView::moveToAdded() {
+    const auto at = std::find(m_keys.begin(), m_keys.end(), m_added);
+    if (at == m_keys.end())
+        throw StoreError(StoreError::Kind::NoCurrentRow, StoreError::Reason::NoCurrentItem);
+    moveTo(int(at - m_keys.begin()));
 }
 
 void LiveView::cancelUpdate() {

@@ -34,11 +34,10 @@ void checkRequest(const WorksheetRequest& request) {
         throw std::invalid_argument("the topic must be a Topic menu entry from 0 to 22");
     if (request.count < 1 || request.count > kMaxWorksheetItems)
         throw std::invalid_argument("the number of items must be from 1 to 1000");
-    if (request.level && request.topic)
-        throw std::invalid_argument("choose a level or a topic, not both");
 }
 
-// The criterion Practice narrows its copy of all items with for this level or topic.
+// The criterion Practice narrows its copy of all items with for this topic or level; with both,
+// the topic's items are narrowed to the level.
 QString selectionFilter(const WorksheetRequest& request) {
     if (request.topic)
         return TopicCatalogue::topic(*request.topic).practiceFilter;
@@ -98,6 +97,8 @@ QString worksheetSubject(const WorksheetRequest& request) {
     QString subject = request.topic   ? topic.in(lang).arg(topicName(*request.topic, lang))
                       : request.level ? level.in(lang).arg(*request.level)
                                       : allLevels.in(lang);
+    if (request.topic && request.level)
+        subject += QStringLiteral(", ") + level.in(lang).arg(*request.level);
     if (request.from)
         subject += QStringLiteral(", ") + from.in(lang).arg(*request.from + 1);
     if (request.seed)
@@ -116,6 +117,8 @@ Worksheet makeWorksheet(const QString& path, const WorksheetRequest& request, co
     // the starting point within that selection.
     std::unique_ptr<SnapshotView> selection =
         store.sortedCopy(QStringLiteral("Test1"), QStringLiteral("sorrend2"))->filtered(selectionFilter(request));
+    if (request.topic && request.level)
+        selection = selection->filtered(QStringLiteral("Szint = %1").arg(*request.level));
     if (request.from)
         selection = selection->filtered(QStringLiteral("sorrend2 > %1").arg(*request.from));
     if (selection->count() == 0)

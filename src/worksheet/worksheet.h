@@ -19,7 +19,7 @@ class ReasonTable;
 // of them, and the working language of its headings.
 struct WorksheetRequest {
     std::optional<int> level; // 1 to 3; none = every level
-    std::optional<int> topic; // entry of the Topic menu, 0 to 22; a topic replaces a level
+    std::optional<int> topic; // entry of the Topic menu, 0 to 22; with a level, its items of that level
     std::optional<int> from;  // starting point: items whose sorrend2 lies above this value
     int count = 20;
     std::optional<quint32> seed; // draw the items at random from the selection

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Lexora English developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/foldermemory.h"
 #include "app/globals.h"
 #include "app/realplatform.h"
 #include "app/screen.h"
@@ -8,10 +9,12 @@
 
 #include "ui/programfixture.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace lexora;
@@ -53,6 +56,22 @@ class TestApp : public QObject {
     Q_OBJECT
 
 private slots:
+    // The file boxes open in the folder last used, in the next run too, while it exists.
+    void theLastFolderIsRememberedBetweenRuns() {
+        QTemporaryDir config, documents;
+        const QString keeper = config.filePath("lexora/last-folder");
+        QCOMPARE(FolderMemory(keeper).folder(), QDir::homePath()); // nothing remembered yet
+        QDir(documents.path()).mkdir("sheets");
+        FolderMemory(keeper).remember(documents.filePath("sheets/worksheet.pdf"));
+        QCOMPARE(FolderMemory(keeper).folder(), documents.filePath("sheets"));
+        FolderMemory(keeper).remember(QString()); // a cancelled box
+        QCOMPARE(FolderMemory(keeper).folder(), documents.filePath("sheets"));
+        QDir(documents.filePath("sheets")).removeRecursively();
+        QCOMPARE(FolderMemory(keeper).folder(), QDir::homePath());
+        // The user's own memory lies in their configuration folder, under the program's name.
+        QVERIFY(FolderMemory::defaultFile().endsWith("/lexora/last-folder"));
+    }
+
     void apppathHasExactlyOneSeparator_data() {
         QTest::addColumn<QString>("dir");
         QTest::addColumn<QString>("expected");

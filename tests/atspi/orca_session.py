@@ -881,8 +881,8 @@ class Session:
             self.focused_in(frame)), timeout, 0.05)
 
     def tab_order(self, prog, frame):
-        """Tab walks every box and button of the Database screen, row by row, top to bottom and
-        left to right, and comes back to where it began."""
+        """Tab walks every box and button of the Database screen in its order and comes back to
+        where it began."""
         expected = len(self.tab_stops(frame))
         seen = []
         closed = False
@@ -903,16 +903,44 @@ class Session:
         self.check("Database: Tab reaches every control (%d) and comes round" % expected,
                    closed and len(seen) == expected and expected >= 15, "%d of %d, %s" %
                    (len(seen), expected, "round" if closed else "not round"))
-        if seen:
-            # The walk may start anywhere in the cycle: it is read from its top left control.
-            top = min(range(len(seen)), key=lambda i: (seen[i][0], seen[i][1]))
-            seen = seen[top:] + seen[:top]
-        out_of_order = []
-        for a, b in zip(seen, seen[1:]):
-            same_row = abs(a[0] - b[0]) < 12
-            if (same_row and b[1] < a[1]) or (not same_row and b[0] < a[0]):
-                out_of_order.append("%s -> %s" % (a[2], b[2]))
-        self.check("Database: Tab follows the layout row by row", not out_of_order, str(out_of_order[:6]))
+        self.database_tab_sequence(seen)
+
+    # The Database screen's Tab order once Start has gone: the boxes in the order of the item's
+    # fields, then the buttons, each named by its place on the window (left, top, in twips).
+    DATABASE_TAB_SEQUENCE = [
+        ("record number", 120, 960), ("level", 1560, 240), ("sentence", 1080, 960), ("answer A", 600, 1920),
+        ("answer B", 600, 2400), ("answer C", 5280, 1920), ("answer D", 5280, 2400), ("right letter", 3000, 3000),
+        ("solution", 3600, 3000), ("New", 3840, 3720), ("Delete", 7080, 4680), ("Find first", 7080, 3720),
+        ("Next", 480, 4560), ("Close", 7080, 5160), ("Previous", 480, 4080), ("First", 480, 3600),
+        ("Last", 480, 5040), ("Find next", 7080, 4200)]
+
+    def database_tab_sequence(self, seen):
+        """The controls Tab met (top, left, description) come in the Database screen's order. Their
+        places are laid onto the window's twips by the span the controls cover, so the check holds
+        wherever the window stands and whatever the screen's scale."""
+        expected = self.DATABASE_TAB_SEQUENCE
+        if len(seen) != len(expected):
+            self.check("Database: Tab follows the fields' order, then the buttons", False,
+                       "%d stops, %d expected" % (len(seen), len(expected)))
+            return
+        ys = [e[0] for e in seen]
+        xs = [e[1] for e in seen]
+        tx = [e[1] for e in expected]
+        ty = [e[2] for e in expected]
+        scale_x = (max(tx) - min(tx)) / max(1, max(xs) - min(xs))
+        scale_y = (max(ty) - min(ty)) / max(1, max(ys) - min(ys))
+        places = [((x - min(xs)) * scale_x + min(tx), (y - min(ys)) * scale_y + min(ty)) for y, x, _ in seen]
+
+        def near(place, want):
+            return abs(place[0] - want[1]) < 200 and abs(place[1] - want[2]) < 200
+
+        # The walk may start anywhere in the cycle: it is read from the record number.
+        start = next((i for i, p in enumerate(places) if near(p, expected[0])), 0)
+        places = places[start:] + places[:start]
+        names = [e[2] for e in seen[start:] + seen[:start]]
+        wrong = ["%d: %s where %s belongs" % (i + 1, names[i], want[0])
+                 for i, (place, want) in enumerate(zip(places, expected)) if not near(place, want)]
+        self.check("Database: Tab follows the fields' order, then the buttons", not wrong, str(wrong[:6]))
 
     @staticmethod
     def same(a, b):

@@ -16,8 +16,9 @@
 #include "app/screen.h"
 #include "data/itembank.h"
 #include "data/sqlitedb.h"
-#include "screens/database/reasontexts.h"
 #include "screens/database/databasetexts.h"
+#include "screens/database/itemchecktexts.h"
+#include "screens/database/reasontexts.h"
 #include "screens/progress/progresstexts.h"
 #include "text/captions.h"
 #include "text/messages.h"
@@ -1067,10 +1068,29 @@ private:
         return false;
     }
 
+    // Fill in the solution, Find text and an unreadable criterion: texts with what was typed in them.
+    static bool isTeachersHelp(const QString& text) {
+        using namespace itemchecktext;
+        for (int lang : {LangCode::English, LangCode::Hungarian, LangCode::Spanish, LangCode::French}) {
+            if (text == cannotFill.in(lang))
+                return true;
+            for (const Translated* t : {&textNotFound, &unreadableCriterion}) {
+                const QString filled =
+                    t == &textNotFound ? t->in(lang).arg("TYPED") : t->in(lang).arg("TYPED", "TYPED");
+                QString pattern = QRegularExpression::escape(filled);
+                pattern.replace(QLatin1String("TYPED"), QLatin1String(".*"));
+                const QRegularExpression whole('^' + pattern + '$', QRegularExpression::DotMatchesEverythingOption);
+                if (whole.match(text).hasMatch())
+                    return true;
+            }
+        }
+        return false;
+    }
+
     bool isOwnMessage(const QString& text, const QString& title) const {
         if (catalogueTexts().contains(text))
             return true;
-        if (isUndoMessage(text) || isReviewNotice(text))
+        if (isUndoMessage(text) || isReviewNotice(text) || isTeachersHelp(text))
             return true;
         // The reason dialog with no item on display.
         for (int lang : {LangCode::English, LangCode::Hungarian, LangCode::Spanish, LangCode::French})

@@ -6,11 +6,15 @@
 // answers give; a progress file that cannot be used never stopping practice.
 #include "../screens/practice/practicedriver.h"
 
+#include "app/window.h"
+#include "data/sqlitedb.h"
+#include "data/topics.h"
 #include "progress/fsrs.h"
 #include "progress/progressstore.h"
-#include "data/sqlitedb.h"
 #include "screens/progress/reviewclock.h"
+#include "text/captions.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -31,6 +35,10 @@ private slots:
     void faultyProgressFile_data();
     void faultyProgressFile();
     void hubCountsOnlyUnchangedDueItems();
+    void myProgressSelectsTheWeakestTopic_data();
+    void myProgressSelectsTheWeakestTopic();
+    void reviewWithNothingDueStaysOnTheHub_data();
+    void reviewWithNothingDueStaysOnTheHub();
 };
 
 namespace {
@@ -259,6 +267,82 @@ void TestProgressJourney::hubCountsOnlyUnchangedDueItems() {
     }
     QMetaObject::invokeMethod(hub, "refreshDueToday");
     QVERIFY(notice->isHidden());
+}
+
+// My progress opens on the weakest topic and says so in the working language; Practise this
+// topic then goes straight to it.
+void TestProgressJourney::myProgressSelectsTheWeakestTopic_data() {
+    QTest::addColumn<int>("langcode");
+    QTest::addColumn<QString>("line");
+    QTest::addRow("English") << int(LangCode::English) << "Weakest: %1, 50% right in the last 30 days.";
+    QTest::addRow("Hungarian") << int(LangCode::Hungarian)
+                               << u8"Leggyengébb témakör: %1, az elmúlt 30 napban 50% helyes.";
+    QTest::addRow("Spanish") << int(LangCode::Spanish)
+                             << u8"Tema más flojo: %1, 50\u00a0% de aciertos en los últimos 30 días.";
+    QTest::addRow("French") << int(LangCode::French)
+                            << u8"Thème le plus faible\u00a0: %1, 50\u00a0% de réussite sur les 30 derniers jours.";
+}
+
+void TestProgressJourney::myProgressSelectsTheWeakestTopic() {
+    QFETCH(int, langcode);
+    QFETCH(QString, line);
+    ProgramFixture fx;
+    constexpr int kWeak = 1, kStrong = 15; // topic 1 has items 1 and 2; topic 15 has one
+    {
+        PracticeDriver d(fx, langcode);
+        d.topic(kStrong);
+        d.click(3);
+        d.choose(d.label(10)->text()[0].toLatin1());
+        d.topic(kWeak);
+        d.choose(wrongFor(d.label(10)->text()));
+        d.click(2);
+        d.choose(d.label(10)->text()[0].toLatin1());
+        d.click(6);
+        ProgramFixture::settle();
+    }
+    fx.show(ScreenId::Progress);
+    auto* table = fx.child<QTableWidget>(ScreenId::Progress, "topicTable");
+    const QString weak = withoutAccessKey(CaptionCatalogue::caption(TopicCatalogue::topic(kWeak).captionKey, langcode));
+    QCOMPARE(table->selectedItems().value(0)->text(), weak);
+    QCOMPARE(fx.child<QLabel>(ScreenId::Progress, "practiseNext")->text(), line.arg(weak));
+
+    QTest::mouseClick(fx.child<QPushButton>(ScreenId::Progress, "practise"), Qt::LeftButton);
+    ProgramFixture::settle();
+    QVERIFY(fx.screens().isLoaded(ScreenId::Practice));
+    QVERIFY(!fx.screens().isLoaded(ScreenId::Progress));
+    QCOMPARE(fx.screens().state<PracticeState>().selcount, 2);
+}
+
+// Review due items, from the hub, with nothing due today: the learner stays on the hub and is
+// told when the next item is due, if one is.
+void TestProgressJourney::reviewWithNothingDueStaysOnTheHub_data() {
+    QTest::addColumn<bool>("answered");
+    QTest::addColumn<QString>("told");
+    QTest::addRow("nothing answered yet") << false << "No item is due for review.";
+    QTest::addRow("an item answered today") << true << "No more items are due for review now. The next one is due on";
+}
+
+void TestProgressJourney::reviewWithNothingDueStaysOnTheHub() {
+    QFETCH(bool, answered);
+    QFETCH(QString, told);
+    ProgramFixture fx;
+    if (answered) {
+        PracticeDriver d(fx);
+        d.level(0);
+        d.click(3);
+        d.choose(d.label(10)->text()[0].toLatin1());
+        d.click(6);
+        ProgramFixture::settle();
+    }
+    fx.prepare();
+    fx.show(ScreenId::Hub);
+    fx.child<QAction>(ScreenId::Hub, "mnureview")->trigger();
+    ProgramFixture::settle();
+    QVERIFY(fx.screens().isLoaded(ScreenId::Hub));
+    QVERIFY(!fx.screens().isLoaded(ScreenId::Practice));
+    QCOMPARE(fx.platform().messages.size(), size_t(1));
+    QVERIFY2(fx.platform().messages[0].text.startsWith(told), qPrintable(fx.platform().messages[0].text));
+    QCOMPARE(fx.platform().messages[0].icon, MessageIcon::Information);
 }
 
 QTEST_MAIN(TestProgressJourney)

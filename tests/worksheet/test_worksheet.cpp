@@ -156,10 +156,15 @@ private slots:
         QCOMPARE(numbers(makeWorksheet(db.path(), request)), (std::vector<int>{2, 3, 5}));
         request.count = 2;
         QCOMPARE(numbers(makeWorksheet(db.path(), request)), (std::vector<int>{2, 3}));
-        // Topic 0 takes the verbs but leaves out relative clauses ("f"); a topic replaces the level.
+        // Topic 0 takes the verbs but leaves out relative clauses ("f"); with a level, its items of it.
         request = {};
         request.topic = 0;
         QCOMPARE(numbers(makeWorksheet(db.path(), request)), (std::vector<int>{3, 5, 1}));
+        request.level = 2;
+        const Worksheet both = makeWorksheet(db.path(), request);
+        QCOMPARE(numbers(both), (std::vector<int>{3, 5}));
+        QVERIFY(both.subject.endsWith(", Level 2"));
+        request.level.reset();
         // The starting point: items above that place of the sequence, within the selection.
         request.from = 30;
         QCOMPARE(numbers(makeWorksheet(db.path(), request)), (std::vector<int>{5, 1}));
@@ -216,7 +221,6 @@ private slots:
         QVERIFY(refused([](WorksheetRequest& r) { r.topic = 23; }));
         QVERIFY(refused([](WorksheetRequest& r) { r.count = 0; }));
         QVERIFY(refused([](WorksheetRequest& r) { r.count = kMaxWorksheetItems + 1; }));
-        QVERIFY(refused([](WorksheetRequest& r) { r.level = 1, r.topic = 1; }));
         QCOMPARE(failureOf([&] { makeWorksheet(db.dir() + "missing.mdb", {}); }), StoreError::Kind::NotFound);
 
         // A worksheet never takes the place of a database file.
@@ -447,7 +451,7 @@ private slots:
         const QString pdf = db.dir() + "sheet.pdf";
         for (const QStringList& args :
              {QStringList{"--lang", "de"}, QStringList{"--level", "7"}, QStringList{"--count", "many"},
-              QStringList{"--level", "1", "--topic", "2"}, QStringList{"--seed", "-1"}, QStringList{"--colour"}}) {
+              QStringList{"--seed", "-1"}, QStringList{"--colour"}}) {
             const Run run = runTool(QStringList{"worksheet"} + args + QStringList{db.path(), pdf});
             QVERIFY2(run.exitCode == 2, qPrintable(args.join(' ')));
             QVERIFY(run.err.contains("usage"));

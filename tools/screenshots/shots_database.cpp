@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace lexora::shots {
@@ -36,6 +37,19 @@ void browse(Camera& camera, int langcode) {
     camera.shoot(screen, "after-new");
 }
 
+// The check line under a typing teacher: the right letter not A to D and answer C emptied.
+void checkLine(Camera& camera, int langcode) {
+    Screen* screen = openDatabaseScreen(camera.program(), langcode);
+    click(screen, "Command10");
+    auto* letter = screen->findChild<QLineEdit*>(QStringLiteral("Text10"));
+    letter->setText(QStringLiteral("E"));
+    emit letter->textEdited(letter->text());
+    auto* answerC = screen->findChild<QLineEdit*>(QStringLiteral("Text6"));
+    answerC->clear();
+    emit answerC->textEdited(QString());
+    camera.shoot(screen, "check-line");
+}
+
 // A file the teacher may not write: the boxes can be read but not typed into.
 void readOnly(Camera& camera) {
     Program& program = camera.program();
@@ -55,6 +69,10 @@ void readOnly(Camera& camera) {
 static Register databaseReadOnly("database-read-only", readOnly);
 
 static Register database("database", [](Camera& camera) { browse(camera, LangCode::English); });
+
+static Register databaseCheck("database-check", [](Camera& camera) { checkLine(camera, LangCode::English); });
+static Register databaseCheckHungarian("database-check-hu",
+                                       [](Camera& camera) { checkLine(camera, LangCode::Hungarian); });
 
 static Register databaseHungarian("database-hu", [](Camera& camera) { browse(camera, LangCode::Hungarian); });
 

@@ -97,6 +97,14 @@ void myProgress(Camera& camera, int langcode) {
     camera.shoot(progress, "topics");
     progress->findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(1);
     camera.shoot(progress, "days");
+    // Practise this topic: the weakest one, chosen as the window opened.
+    progress->findChild<QPushButton*>(QStringLiteral("practise"))->click();
+    Screen* practice = program.screens().find(ScreenId::Practice);
+    if (!practice)
+        return;
+    camera.shoot(practice, "practise-topic");
+    practice->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    camera.shoot(practice, "practise-topic-started");
 }
 
 // Practice in Due for review after the month.

@@ -198,6 +198,10 @@ void DatabaseScreen::buildMenus() {
     connect(m_mnuWorksheet, &QAction::triggered, this, &DatabaseScreen::mnuWorksheet_Click);
     m_mnuReason = entry(m_mnuOptions, "mnuReason");
     connect(m_mnuReason, &QAction::triggered, this, &DatabaseScreen::mnuReason_Click);
+    m_mnuFill = entry(m_mnuOptions, "mnufill");
+    connect(m_mnuFill, &QAction::triggered, this, &DatabaseScreen::mnuFill_Click);
+    m_mnuFindText = entry(m_mnuOptions, "mnufindtext");
+    connect(m_mnuFindText, &QAction::triggered, this, &DatabaseScreen::mnuFindText_Click);
     m_mnuUndoDelete = entry(m_mnuOptions, "mnuUndoDelete");
     m_mnuUndoDelete->setShortcut(QKeySequence::Undo);
     connect(m_mnuUndoDelete, &QAction::triggered, this, &DatabaseScreen::mnuUndoDelete_Click);
@@ -217,14 +221,13 @@ void DatabaseScreen::buildMenus() {
 }
 
 void DatabaseScreen::setTabOrder() {
-    // Row by row as the window shows them, left to right: the level; number and sentence; the
-    // start button; answers A and C, B and D; right letter and solution; then the buttons.
-    QWidget* const order[] = {m_boxes[1],  m_boxes[0], m_boxes[2], m_command10, m_boxes[3], m_boxes[5], m_boxes[4],
-                              m_boxes[6],  m_boxes[7], m_boxes[8], m_command6,  m_command1, m_command5, m_command3,
-                              m_command11, m_command7, m_command4, m_command8,  m_command2};
+    // The boxes in the order of the item's fields, so that answers typed from paper land in A, B,
+    // C and D in turn; then the buttons.
+    QWidget* const order[] = {m_boxes[0], m_boxes[1], m_boxes[2], m_boxes[3],  m_boxes[4], m_boxes[5], m_boxes[6],
+                              m_boxes[7], m_boxes[8], m_command1, m_command4,  m_command5, m_command7, m_command2,
+                              m_command3, m_command6, m_command8, m_command10, m_command11};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
-
 
 } // namespace lexora

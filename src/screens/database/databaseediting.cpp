@@ -213,8 +213,9 @@ void DatabaseScreen::Command4_Click() {
         // Opened afresh for the write, as saveItem does; a fault of the file is told by the handler trap.
         m_data->reconnect();
         DeleteUndo::Fields deleted = DeleteUndo::fieldsOf(*m_data);
+        const qint64 place = m_data->storedPlace();
         m_data->deleteCurrent();
-        m_deleted.remember(std::move(deleted));
+        m_deleted.remember(std::move(deleted), place);
         // The item has gone, and with it whatever was typed into its boxes.
         m_binder->markSaved();
         if (!m_data->bof())
@@ -257,8 +258,7 @@ void DatabaseScreen::mnuUndoDelete_Click() {
         m_binder->show();
         data();
         if (!notices.isEmpty())
-            ctx().platform.message(this, notices.join(QLatin1Char('\n')), state().titleword,
-                                   MessageIcon::Information);
+            ctx().platform.message(this, notices.join(QLatin1Char('\n')), state().titleword, MessageIcon::Information);
     });
 }
 
@@ -281,6 +281,5 @@ void DatabaseScreen::mnuWorksheet_Click() {
                        onItem ? m_data->text("kulcs2") : QString());
     });
 }
-
 
 } // namespace lexora

@@ -9,14 +9,15 @@
 #include "app/appcontext.h"
 #include "app/window.h"
 #include "data/itemview.h"
+#include "data/schema.h"
 #include "data/storeerror.h"
 #include "data/topics.h"
 #include "screens/database/databasescreenparts.h"
 #include "screens/database/databasestate.h"
 #include "screens/database/databasetexts.h"
 #include "screens/database/fieldbinder.h"
+#include "screens/database/itemchecktexts.h"
 #include "screens/database/itemexchangemenu.h"
-#include "data/schema.h"
 #include "screens/database/worksheetmenu.h"
 #include "text/captions.h"
 #include "text/messages.h"
@@ -59,7 +60,6 @@ void fitLeftwards(QLabel* label) {
 
 } // namespace
 
-
 DatabaseScreen::DatabaseScreen(AppContext& context)
     : Screen(context, ScreenId::Database, QStringLiteral("Form1")), m_data(std::make_unique<LiveView>()),
       m_binder(new FieldBinder(this)), m_fontDialog(initialFontDialog()) {
@@ -73,6 +73,7 @@ DatabaseScreen::DatabaseScreen(AppContext& context)
     buildLabels();
     buildButtons();
     buildMenus();
+    buildItemCheck();
     setTabOrder();
     setClientSizeTwips(9645, 6030);
 }
@@ -153,6 +154,8 @@ void DatabaseScreen::language() {
     setCaption(m_mnuWorksheet, databasetext::printWorksheet.in(lang));
     setCaption(m_mnuUndoDelete, databasetext::undoDelete.in(lang));
     setCaption(m_mnuReason, reasontext::menuEntry.in(lang));
+    setCaption(m_mnuFill, itemchecktext::fillEntry.in(lang));
+    setCaption(m_mnuFindText, itemchecktext::findTextEntry.in(lang));
     for (int n = 0; n < TopicCatalogue::count; ++n)
         set(m_mnuTopicItem[size_t(n)], TopicCatalogue::topic(n).captionKey);
 
@@ -182,6 +185,7 @@ void DatabaseScreen::data() {
     const QString kulcs2 = m_data->text("kulcs2");
     const std::optional<int> key = TopicCatalogue::nameKey(kulcs1, kulcs2);
     setCaption(m_label10, key ? ctx().caption(*key) : QString());
+    updateItemCheck();
 }
 
 // ---------------------------------------------------------------- browsing
@@ -259,8 +263,14 @@ void DatabaseScreen::Command5_Click() {
         savePendingNewItem();
         DatabaseState& s = state();
         s.searchcrit = ctx().platform.input(this, s.titleword, ctx().caption(86), QStringLiteral("sorszam = 1"));
-        // Our own parser reads the criterion; one it cannot read ends the search here, silently.
-        m_data->findFirst(s.searchcrit);
+        try {
+            m_data->findFirst(s.searchcrit);
+        } catch (const StoreError& e) {
+            // A criterion the search cannot read ends it; the teacher is shown how one is written.
+            if (!tellUnreadable(e, s.searchcrit))
+                throw;
+            return;
+        }
         searched(!m_data->noMatch());
         data();
     });
@@ -269,7 +279,13 @@ void DatabaseScreen::Command5_Click() {
 void DatabaseScreen::Command11_Click() {
     handler([this] {
         savePendingNewItem();
-        m_data->findNext(state().searchcrit);
+        try {
+            m_data->findNext(state().searchcrit);
+        } catch (const StoreError& e) {
+            if (!tellUnreadable(e, state().searchcrit))
+                throw;
+            return;
+        }
         searched(!m_data->noMatch());
         if (!m_data->noMatch())
             data();

@@ -89,6 +89,15 @@ private:
     void mnuWorksheet_Click();
     void mnuReason_Click();
     void mnuUndoDelete_Click();
+    void mnuFill_Click();
+    void mnuFindText_Click();
+
+    // The check line (databasecheck.cpp)
+    void buildItemCheck();
+    void updateItemCheck();
+    QStringList itemOnDisplay() const;
+    bool tellUnreadable(const StoreError& error, const QString& criterion);
+    bool findText(const QString& text);
 
     // Steps shared by the handlers
     enum class Move { First, Previous, Next, Last };
@@ -116,6 +125,7 @@ private:
     QLabel* m_label6 = nullptr;
     QLabel* m_label7 = nullptr;
     QLabel* m_label11 = nullptr;
+    QLabel* m_itemCheck = nullptr; // what the item bank tool would refuse in the item on display
 
     QPushButton* m_command1 = nullptr;  // New
     QPushButton* m_command2 = nullptr;  // Close
@@ -138,6 +148,8 @@ private:
     QAction* m_mnuWorksheet = nullptr;
     QAction* m_mnuUndoDelete = nullptr; // also Ctrl+Z
     QAction* m_mnuReason = nullptr;
+    QAction* m_mnuFill = nullptr;
+    QAction* m_mnuFindText = nullptr;
     QMenu* m_mnuTopic = nullptr;
     std::array<QAction*, 23> m_mnuTopicItem{};
     std::unique_ptr<ItemExchangeMenu> m_exchange; // Export items..., Import items...

@@ -12,6 +12,7 @@ namespace lexora {
 struct DatabaseState {
     QString titleword;  // the screen's name in the working language; title of its window and of its boxes
     QString searchcrit; // the criterion typed at the last Find first
+    QString findtext;   // the text typed at the last Find text
     int newpending = 0; // 1 from New until the new item has been saved by a move, search, Delete or Topic entry
 };
 

@@ -42,7 +42,7 @@ DeleteUndo::Fields DeleteUndo::fieldsOf(const ItemView& view) {
 QStringList DeleteUndo::restoreLast(LiveView& view, int langcode) {
     if (m_deleted.empty())
         return {};
-    Fields item = m_deleted.back();
+    Fields item = m_deleted.back().fields;
     const TableDef& table = view.table();
     view.requireWritable();
 
@@ -68,7 +68,7 @@ QStringList DeleteUndo::restoreLast(LiveView& view, int langcode) {
         }
     }
 
-    view.addNew();
+    view.addNew(m_deleted.back().place);
     try {
         for (size_t i = 0; i < table.fields.size(); ++i)
             view.setField(table.fields[i].name, item[i]);
@@ -78,7 +78,7 @@ QStringList DeleteUndo::restoreLast(LiveView& view, int langcode) {
         throw;
     }
     m_deleted.pop_back();
-    view.moveLast(); // a written row joins the end of the view
+    view.moveToAdded();
     return notices;
 }
 

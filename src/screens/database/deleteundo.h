@@ -21,18 +21,24 @@ public:
 
     // Every field of the view's current item, read before it is deleted.
     static Fields fieldsOf(const ItemView& view);
-    void remember(Fields item) { m_deleted.push_back(std::move(item)); }
+    // `place` is the item's place in the table's stored order (LiveView::storedPlace), which the
+    // Database screen browses in: the item comes back there, between its neighbours.
+    void remember(Fields item, qint64 place) { m_deleted.push_back({std::move(item), place}); }
     bool empty() const { return m_deleted.empty(); }
     int size() const { return int(m_deleted.size()); }
 
-    // Writes the most recently deleted item back through `view` (open on the item table) and makes it
-    // the view's current item. An item number or sequence place that another item has taken since
-    // gives way to the next free value; each such change is returned as a notice in the working
-    // language `langcode`. On failure (StoreError) the item stays to be restored later.
+    // Writes the most recently deleted item back through `view` (open on the item table in its
+    // stored order) at the place it had, and makes it the view's current item. An item number or sequence place that
+    // another item has taken since gives way to the next free value; each such change is returned as a notice in the
+    // working language `langcode`. On failure (StoreError) the item stays to be restored later.
     QStringList restoreLast(LiveView& view, int langcode);
 
 private:
-    std::vector<Fields> m_deleted;
+    struct Deleted {
+        Fields fields;
+        qint64 place;
+    };
+    std::vector<Deleted> m_deleted;
 };
 
 } // namespace lexora

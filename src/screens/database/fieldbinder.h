@@ -40,6 +40,7 @@ public:
     // Puts a text into the box of `field` as if it had been typed, so that it is written with the others.
     void setText(const QString& field, const QString& text);
     QString text(const QString& field) const;
+    bool binds(const QString& field) const { return find(field) != nullptr; }
 
     bool modified() const;
     // Copies the changed boxes into the view's edit buffer, beginning an edit of the current row unless

@@ -399,10 +399,34 @@ void HubScreen::mnumyprogress_Click() {
 
 void HubScreen::mnureview_Click() {
     handler([this] {
+        // With nothing due today the learner stays here and is told when the next item is due.
+        if (const std::optional<QString> noneDue = nothingDueToday()) {
+            ctx().platform.message(this, *noneDue, windowTitle(), MessageIcon::Information);
+            return;
+        }
         ctx().screens.state<PracticeState>().openInDueMode = true;
         ctx().screens.show(ScreenId::Practice);
         ctx().screens.unload(ScreenId::Hub);
     });
+}
+
+// What to tell the learner when no item is due today; nothing when some are, or when the files
+// cannot say (the review then opens and tells why).
+std::optional<QString> HubScreen::nothingDueToday() {
+    ProgressRecorder& progress = ctx().progress;
+    const QDateTime now = ctx().platform.now();
+    try {
+        progress.flush();
+        if (!unchangedDueItems(progress.store(), progress.fingerprints(), ctx().globals.dbpath,
+                               ReviewClock::endOfToday(now))
+                 .empty())
+            return std::nullopt;
+        return ProgressTexts::noneDue(workingLanguage(),
+                                      progress.store().nextDue(QFileInfo(ctx().globals.dbpath).fileName()), now);
+    } catch (const ProgressError&) {
+    } catch (const StoreError&) {
+    }
+    return std::nullopt;
 }
 
 void HubScreen::mnugrammar_Click() {

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <optional>
+
 #include <array>
 #include <memory>
 
@@ -56,6 +58,7 @@ private:
     void buildMenus();
     void language();
     int workingLanguage();
+    std::optional<QString> nothingDueToday();
     void check(); // clears the marks of the Working-language entries
     void csekk(); // clears the marks of the Databases entries
     // Binds Data1 to the current database file and opens it; when the file is missing or

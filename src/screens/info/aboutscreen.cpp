@@ -8,6 +8,7 @@
 #include "app/window.h"
 #include "screens/info/aboutpictures.h"
 #include "text/captions.h"
+#include "text/commandline.h"
 #include "text/translated.h"
 
 #include <QFrame>
@@ -105,6 +106,7 @@ void AboutScreen::buildControls() {
     textLine(m_panel, "Label2", QStringLiteral("Grammar drills for learners of English"), 840);
     textLine(m_panel, "Label4", QStringLiteral("Program and exercises:"), 1230);
     textLine(m_panel, "Label5", QStringLiteral("the Lexora English team"), 1530);
+    m_version = textLine(m_panel, "version", QString(), 1830);
 
     m_label3 = new QLabel(m_panel);
     m_label3->setObjectName(QStringLiteral("Label3"));
@@ -137,7 +139,10 @@ void AboutScreen::language() {
     setCaption(m_label3, ctx().caption(88));
     // The disc answers a click with a word on the program; screen readers name it by that.
     static const Translated discName = {"What is this?", "Mi ez?", "¿Qué es esto?", "Qu'est-ce que c'est\u00a0?"};
-    m_image2->setAccessibleName(discName.in(ctx().globals.langcode.value_or(LangCode::English)));
+    const int lang = ctx().globals.langcode.value_or(LangCode::English);
+    m_image2->setAccessibleName(discName.in(lang));
+    static const Translated version = {"Version %1", u8"Verzió: %1", u8"Versión %1", u8"Version %1"};
+    m_version->setText(version.in(lang).arg(CommandLine::version()));
 }
 
 void AboutScreen::formUnload() {

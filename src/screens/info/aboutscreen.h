@@ -45,6 +45,7 @@ private:
     QFrame* m_panel = nullptr;
     QLabel* m_label1 = nullptr;
     QLabel* m_label3 = nullptr;
+    QLabel* m_version = nullptr; // the program's version, below the credits
     ClickableLabel* m_image2 = nullptr;
     QLabel* m_image1 = nullptr;
     QLabel* m_image3 = nullptr;

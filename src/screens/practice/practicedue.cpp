@@ -133,10 +133,7 @@ void PracticeScreen::tellNoneDue(const QString& bank, std::optional<QDateTime> n
             // Without the file's word the learner is told that nothing is due.
         }
     }
-    const QString text = next && *next >= ReviewClock::endOfToday(now)
-                             ? ProgressTexts::kNextDue.in(lang).arg(ReviewClock::localeOf(lang).toString(
-                                   next->toLocalTime().date(), QLocale::LongFormat))
-                             : ProgressTexts::kNothingDue.in(lang);
+    const QString text = ProgressTexts::noneDue(lang, next, now);
     ctx().platform.message(this, text, state().titleword, MessageIcon::Information);
 }
 

@@ -549,6 +549,10 @@ void PracticeScreen::Label28_Click() {
 
 void PracticeScreen::showSequentialButtons() {
     m_c.command[10]->hide();
+    // Before Start the items are not on show: Next, which stands where Start does, and the record
+    // buttons would move through them unseen. Start brings them with the first item.
+    if (!m_c.command[3]->isHidden())
+        return;
     setShown({m_c.command[2], m_c.command[5], m_c.command[7], m_c.command[8], m_c.command[9], label(23)}, true);
 }
 

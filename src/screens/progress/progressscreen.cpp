@@ -82,6 +82,17 @@ const Translated kCannotWrite{"The file could not be written: %1", "A fájl nem 
                               "No se ha podido escribir el archivo: %1",
                               "Le fichier n'a pas pu être écrit\u00a0: %1"};
 const Translated kOtherTopic{"Other", "Egyéb", "Otros", "Autres"};
+const Translated kWeakestRecent{"Weakest: %1, %2 right in the last 30 days.",
+                                "Leggyengébb témakör: %1, az elmúlt 30 napban %2 helyes.",
+                                "Tema más flojo: %1, %2 de aciertos en los últimos 30 días.",
+                                "Thème le plus faible\u00a0: %1, %2 de réussite sur les 30 derniers jours."};
+const Translated kWeakestAll{"Weakest: %1, %2 right so far.", "Leggyengébb témakör: %1, eddig %2 helyes.",
+                             "Tema más flojo: %1, %2 de aciertos hasta ahora.",
+                             "Thème le plus faible\u00a0: %1, %2 de réussite jusqu'ici."};
+const Translated kNoWeakest{"Answer a few items first; then this line says what to practise next.",
+                            "Előbb válaszoljon néhány mondatra; utána itt olvashatja, mit érdemes gyakorolnia.",
+                            "Responda primero a algunas oraciones; después esta línea le dirá qué practicar.",
+                            "Répondez d'abord à quelques fiches\u00a0; cette ligne vous dira ensuite quoi travailler."};
 
 // The Topic menu entry (0 to 22) an item with these keys belongs to, or -1.
 int topicIndex(const QString& topic1, const QString& topic2) {
@@ -152,8 +163,13 @@ void ProgressScreen::buildControls() {
     m_streak = new QLabel(c);
     m_streak->setObjectName(QStringLiteral("streak"));
     m_streak->setFont(uiFont(FontFace::Sans, 10));
+    m_advice = new QLabel(c);
+    m_advice->setObjectName(QStringLiteral("practiseNext"));
+    m_advice->setWordWrap(true);
+    m_advice->setFont(uiFont(FontFace::Sans, 10));
     layout->addWidget(m_summary);
     layout->addWidget(m_streak);
+    layout->addWidget(m_advice);
 
     m_tabs = new QTabWidget(c);
     m_tabs->setObjectName(QStringLiteral("tabs"));
@@ -246,6 +262,28 @@ void ProgressScreen::refresh() {
     fillSummary();
     fillTopics();
     fillDays();
+    selectWeakest();
+}
+
+// The weakest topic is chosen at once, so that Practise this topic goes to it, and the line
+// above the charts names it.
+void ProgressScreen::selectWeakest() {
+    const int lang = langcode();
+    const QLocale locale = ReviewClock::localeOf(lang);
+    for (int row = 0; row < int(m_figures.topics.size()); ++row) {
+        QTableWidgetItem* name = m_topicTable->item(row, 0);
+        if (name->data(Qt::UserRole).toInt() < 0)
+            continue; // items of no topic cannot be practised as one
+        m_topicTable->selectRow(row);
+        m_topicTable->setCurrentItem(name);
+        const ProgressFigures::Topic& t = m_figures.topics[size_t(row)];
+        m_advice->setText(
+            t.recentAnswered > 0
+                ? kWeakestRecent.in(lang).arg(name->text(), shareText(locale, lang, t.recentRight, t.recentAnswered))
+                : kWeakestAll.in(lang).arg(name->text(), shareText(locale, lang, t.right, t.answered)));
+        return;
+    }
+    m_advice->setText(kNoWeakest.in(lang));
 }
 
 void ProgressScreen::fillSummary() {

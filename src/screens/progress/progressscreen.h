@@ -35,6 +35,7 @@ private:
     void fillTopics();
     void fillDays();
     void fillSummary();
+    void selectWeakest();
     QHash<int, QString> currentItems();
     int langcode() const;
 
@@ -46,6 +47,7 @@ private:
     ProgressFigures m_figures;
     QLabel* m_summary = nullptr;
     QLabel* m_streak = nullptr;
+    QLabel* m_advice = nullptr; // what to practise next
     QTabWidget* m_tabs = nullptr;
     QChartView* m_topicChart = nullptr;
     QTableWidget* m_topicTable = nullptr;

@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include "screens/progress/reviewclock.h"
 #include "text/translated.h"
+
+#include <optional>
 
 namespace lexora::ProgressTexts {
 
@@ -32,5 +35,13 @@ inline const Translated kNextDue{"No more items are due for review now. The next
                                  "Por ahora no quedan oraciones pendientes de repaso. La próxima toca el %1.",
                                  "Plus aucune fiche n'est à réviser pour l'instant. La prochaine sera à réviser le "
                                  "%1."};
+
+// What the learner is told when nothing is due today: the day the next item is due, if any.
+inline QString noneDue(int langcode, const std::optional<QDateTime>& next, const QDateTime& now) {
+    if (next && *next >= ReviewClock::endOfToday(now))
+        return kNextDue.in(langcode).arg(
+            ReviewClock::localeOf(langcode).toString(next->toLocalTime().date(), QLocale::LongFormat));
+    return kNothingDue.in(langcode);
+}
 
 } // namespace lexora::ProgressTexts

@@ -9,6 +9,7 @@
 
 #include "ui/programfixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -147,12 +148,12 @@ private slots:
         w.click("Command7");
         QCOMPARE(w.topicLabel(), QString("&Nouns"));
 
-        // Tab follows the window row by row, left to right: the boxes, the solution letter
-        // before the solution, then the buttons.
-        const char* const order[] = {"Text2",    "Text1",    "Text3",    "Command10", "Text4",
-                                     "Text6",    "Text5",    "Text7",    "Text10",    "Text8",
-                                     "Command6", "Command1", "Command5", "Command3",  "Command11",
-                                     "Command7", "Command4", "Command8", "Command2"};
+        // Tab takes the boxes in the order of the item's fields (answers A, B, C, D in turn), the
+        // right letter before the solution, then the buttons.
+        const char* const order[] = {"Text1",    "Text2",    "Text3",     "Text4",    "Text5",
+                                     "Text6",    "Text7",    "Text10",    "Text8",    "Command1",
+                                     "Command4", "Command5", "Command7",  "Command2", "Command3",
+                                     "Command6", "Command8", "Command10", "Command11"};
         for (size_t i = 1; i < std::size(order); ++i)
             QCOMPARE(nextTab(w.widget(order[i - 1])), w.widget(order[i]));
     }
@@ -221,11 +222,21 @@ private slots:
         QCOMPARE(w.topicLabel(), QString("&Nouns"));
 
         for (const QString& bad : {QString(), QString("sorszam = = 1"), QString("colour = 1")}) {
-            w.find(bad); // Cancel, a syntax error, a field the table lacks: silently nothing
+            w.find(bad); // Cancel, a syntax error, a field the table lacks: the cursor stays
             QCOMPARE(w.number(), QString("7"));
         }
-        QVERIFY(f.platform().messages.empty());
+        // Cancel says nothing; a criterion that cannot be read is told, with a working example.
+        QCOMPARE(f.platform().messages.size(), size_t(2));
+        for (const auto& told : f.platform().messages)
+            QVERIFY2(told.text.contains("mondat Like \"*garden*\""), qPrintable(told.text));
         QCOMPARE(w.state().searchcrit, QString("colour = 1"));
+        // A bare word gets an example made of it, and the example finds it.
+        w.find("school");
+        const QString example("mondat Like \"*school*\"");
+        QVERIFY(f.platform().messages.back().text.endsWith(example));
+        w.find(example);
+        QCOMPARE(w.number(), QString("1"));
+        f.platform().messages.clear();
 
         w.find("felelet2 = \"C\"");
         QCOMPARE(w.number(), QString("4"));
@@ -237,6 +248,131 @@ private slots:
         QCOMPARE(w.number(), QString("12"));
         QCOMPARE(f.platform().beeps, 1);
         QCOMPARE(f.platform().messageTexts(), QStringList{"No such word/number."});
+    }
+
+    // The check line names what the item bank tool would refuse in the item on display, in the
+    // working language, as the teacher types; the item is stored as typed all the same.
+    void theCheckLineNamesEachFault_data() {
+        QTest::addColumn<int>("langcode");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("line");
+        const int en = LangCode::English, hu = LangCode::Hungarian;
+        QTest::addRow("no gap") << en << "Text3"
+                                << "Sentence 1 with a a1 in it."
+                                << "The sentence has no gap (......).";
+        QTest::addRow("no gap, Hungarian") << hu << "Text3"
+                                           << "Sentence 1." << u8"A mondatban nincs üres hely (......).";
+        QTest::addRow("two gaps") << en << "Text3"
+                                  << "Sentence ...... with a ...... in it."
+                                  << "The sentence has more than one gap.";
+        QTest::addRow("empty answer") << en << "Text6"
+                                      << ""
+                                      << "Answer C is empty.";
+        QTest::addRow("empty answer, Hungarian") << hu << "Text6"
+                                                 << "" << u8"Üres válasz: C.";
+        QTest::addRow("key not A to D") << en << "Text10"
+                                        << "E"
+                                        << "The right letter must be A, B, C or D.";
+        QTest::addRow("key in lower case") << en << "Text10"
+                                           << "a"
+                                           << "The right letter must be A, B, C or D.";
+        QTest::addRow("level not 1 to 3") << en << "Text2"
+                                          << "4"
+                                          << "The level must be 1, 2 or 3.";
+        QTest::addRow("level, Hungarian") << hu << "Text2"
+                                          << "0" << u8"A szint 1, 2 vagy 3 legyen.";
+        QTest::addRow("two equal answers") << en << "Text5"
+                                           << " A1 "
+                                           << "Two answers are the same.";
+        QTest::addRow("solution of another answer") << en << "Text8"
+                                                    << "Sentence 1 with a b1 in it."
+                                                    << "The solution is not the sentence with answer A filled in.";
+        QTest::addRow("keys of no topic") << en << ""
+                                          << ""
+                                          << "The item has no topic: choose one in the Topics menu.";
+        QTest::addRow("keys of no topic, Hungarian")
+            << hu << ""
+            << "" << u8"A mondatnak nincs témája: válasszon egyet a Téma menüben.";
+    }
+    void theCheckLineNamesEachFault() {
+        QFETCH(int, langcode);
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, line);
+        ProgramFixture f({makeItem(1, 10, 1, "2", "f", "A"), makeItem(2, 20, 1, "1", "k", "A")});
+        Form1 w(f, langcode);
+        auto* check = f.child<QLabel>(ScreenId::Database, "itemcheck");
+        w.click("Command10");
+        QVERIFY(!shown(check)); // all is well with item 1
+        QCOMPARE(check->text(), QString());
+        if (box.isEmpty()) {
+            w.click("Command7"); // item 2, whose keys name no topic
+        } else if (box == "Text3") {
+            w.typeSentence(typed);
+        } else {
+            w.type(qPrintable(box), typed);
+        }
+        QCOMPARE(check->text(), line);
+        QVERIFY(shown(check));
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(check);
+        QVERIFY(spoken && spoken->text(QAccessible::Name).contains(line));
+        if (box.isEmpty())
+            return;
+        // Stored as typed; the item on display then is the other one, and the line follows it.
+        const QString before = item(f, 1).join('\t');
+        w.click("Command7");
+        QVERIFY(f.platform().messages.empty());
+        QVERIFY(item(f, 1).join('\t') != before);
+        QVERIFY(check->text() != line);
+    }
+
+    void fillInTheSolutionComposesItFromTheKeysAnswer() {
+        ProgramFixture f({makeItem(1, 10, 1, "2", "f", "A"), makeItem(2, 20, 1, "2", "f", "A")});
+        Form1 w(f);
+        w.click("Command10");
+        w.typeSentence("the cat sat on ...... mat .");
+        w.type("Text5", " the ");
+        w.type("Text10", "B");
+        QVERIFY(!f.child<QLabel>(ScreenId::Database, "itemcheck")->text().isEmpty());
+        w.menu("mnufill");
+        QCOMPARE(w.line("Text8")->text(), QString("The cat sat on the mat."));
+        QCOMPARE(f.child<QLabel>(ScreenId::Database, "itemcheck")->text(), QString());
+        w.click("Command7");
+        QCOMPARE(item(f, 1)[Felelet1], QString("The cat sat on the mat."));
+
+        // Without a gap there is nothing to fill: the teacher is told, and the solution stays.
+        w.typeSentence("No gap here.");
+        w.menu("mnufill");
+        QCOMPARE(w.line("Text8")->text(), item(f, 2)[Felelet1]);
+        QCOMPARE(f.platform().messages.size(), size_t(1));
+        QVERIFY(f.platform().messages[0].text.contains("one gap"));
+    }
+
+    void findTextLooksInTheSentenceAndTheAnswersRoundFromHere() {
+        ProgramFixture f;
+        Form1 w(f);
+        w.click("Command10");
+        const auto findText = [&](const QString& text) {
+            f.platform().answerInput(text);
+            w.menu("mnufindtext");
+        };
+        findText("PHONE"); // item 2's sentence, whatever the letter case
+        QCOMPARE(w.number(), QString("2"));
+        QCOMPARE(f.platform().inputs.back().defaultText, QString());
+        findText("would"); // item 3's answer A, then item 4's sentence
+        QCOMPARE(w.number(), QString("3"));
+        findText("would");
+        QCOMPARE(w.number(), QString("4"));
+        QCOMPARE(f.platform().inputs.back().defaultText, QString("would"));
+        findText("goes"); // only item 1 has it: the search goes round
+        QCOMPARE(w.number(), QString("1"));
+        QVERIFY(f.platform().messages.empty());
+
+        findText("xylophone");
+        QCOMPARE(w.number(), QString("1"));
+        QCOMPARE(f.platform().messageTexts(),
+                 QStringList{QString::fromUtf8("No item has “xylophone” in its sentence or its answers.")});
     }
 
     // The Find box takes up to 32767 characters. A pasted text that nests that deep is refused
@@ -251,7 +387,7 @@ private slots:
             w.find(deep);
             QCOMPARE(w.number(), QString("2"));
         }
-        QVERIFY(f.platform().messages.empty());
+        QCOMPARE(f.platform().messages.size(), size_t(3));
         w.find(QString("sorszam = 0 Or ").repeated(2183) + "sorszam = 4");
         QCOMPARE(w.number(), QString("4"));
     }

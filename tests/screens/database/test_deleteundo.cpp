@@ -94,6 +94,41 @@ private slots:
         QCOMPARE(integrity(f), QString("ok"));
     }
 
+    // The restored item stands between the neighbours it had, in the order the screen browses,
+    // and stays there in the next run; the most recent delete of several is the first back.
+    void theItemComesBackBetweenItsNeighboursForGood() {
+        ProgramFixture f;
+        const size_t count = f.database().items().items.size();
+        // The browse order: the numbers as Next meets them from the first item.
+        const auto walk = [count](Form1& form) {
+            QStringList numbers;
+            form.click("Command6");
+            for (size_t i = 0; i < count; ++i) {
+                numbers << form.number();
+                form.click("Command7");
+            }
+            return numbers;
+        };
+        Form1 w(f);
+        const QStringList order = walk(w);
+        QVERIFY(order.size() > 6);
+        const int middle = order[4].toInt();
+        const QStringList gone = itemNumbered(f, middle);
+        w.remove(middle);
+        w.remove(order[2].toInt());
+        w.undo();
+        w.undo();
+        QCOMPARE(w.number(), order[4]);
+        w.click("Command7");
+        QCOMPARE(w.number(), order[5]);
+        QCOMPARE(itemNumbered(f, middle), gone); // its number and its sorrend2 as they were
+        QCOMPARE(walk(w), order);
+
+        f.restart();
+        Form1 again(f);
+        QCOMPARE(walk(again), order);
+    }
+
     void severalComeBackMostRecentFirstByCtrlZ() {
         ProgramFixture f;
         const auto before = byNumber(f);

@@ -8,6 +8,7 @@
 #include "ui/programfixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -32,8 +33,10 @@ public:
     ProgramFixture& f;
 };
 
-WorksheetDialogAnswer answer(int count, int selection, int language = 0, bool print = false, bool explain = false) {
-    return WorksheetDialogAnswer{count, selection, language, print, explain};
+// `level` 0 is every level; `topic` 0 every topic, else the Topic menu's entry + 1.
+WorksheetDialogAnswer answer(int count, int level, int topic, int language = 0, bool print = false,
+                             bool explain = false) {
+    return WorksheetDialogAnswer{count, level, topic, language, print, explain};
 }
 
 // The text of a PDF file, its pages one after the other.
@@ -61,14 +64,16 @@ private slots:
         w.printWorksheet();
         QCOMPARE(f.platform().worksheetDialogs.size(), size_t(1));
         const WorksheetDialogSetup& setup = f.platform().worksheetDialogs[0];
-        QCOMPARE(setup.selections.size(), 4 + 23);
-        QCOMPARE(setup.selections[2], QString::fromUtf8("2. szint"));
-        QVERIFY(!setup.selections[4].contains('&'));
+        QCOMPARE(setup.levels.size(), 4);
+        QCOMPARE(setup.levels[2], QString::fromUtf8("2. szint"));
+        QCOMPARE(setup.topics.size(), 1 + 23);
+        QVERIFY(!setup.topics[1].contains('&'));
         QCOMPARE(setup.languages[setup.language], QString("Magyar"));
         QCOMPARE(setup.explainLabel, QString::fromUtf8("Indoklás a megoldókulcsban"));
         QVERIFY(!setup.explain);
         // It starts on the topic of the item on display: item 1 has keys 1 and a, entry 1.
-        QCOMPARE(setup.selection, 4 + 1);
+        QCOMPARE(setup.topic, 1 + 1);
+        QCOMPARE(setup.level, 0);
         // Cancelled: no file box, nothing written.
         QVERIFY(f.platform().fileBoxes.empty());
         QVERIFY(f.platform().messages.empty());
@@ -78,10 +83,12 @@ private slots:
         ProgramFixture f;
         Form1 w(f);
         const QString pdf = f.database().dir() + "sheet";
-        f.platform().answerWorksheet(answer(3, 2, 2)); // level 2, Spanish headings
+        f.platform().answerWorksheet(answer(3, 2, 0, 2)); // level 2, Spanish headings
         f.platform().answerFileName(pdf);
         w.printWorksheet();
-        QVERIFY2(f.platform().messages.empty(), qPrintable(f.platform().messageTexts().join('\n')));
+        // The teacher is told where the sheet went.
+        QCOMPARE(f.platform().messageTexts(),
+                 QStringList{"The worksheet was saved as " + QDir::toNativeSeparators(pdf + ".pdf") + "."});
         QCOMPARE(f.platform().fileBoxes.size(), size_t(1));
         QVERIFY(f.platform().fileBoxes[0].save);
         QVERIFY(f.platform().fileBoxes[0].filter.contains("*.pdf"));
@@ -91,11 +98,11 @@ private slots:
     void printsThroughThePrintDialog() {
         ProgramFixture f;
         Form1 w(f);
-        f.platform().answerWorksheet(answer(5, 0, 0, true));
+        f.platform().answerWorksheet(answer(5, 0, 0, 0, true));
         f.platform().answerPrint(false);
         w.printWorksheet();
         QVERIFY(f.platform().printedPdf.isEmpty());
-        f.platform().answerWorksheet(answer(5, 0, 0, true));
+        f.platform().answerWorksheet(answer(5, 0, 0, 0, true));
         f.platform().answerPrint(true);
         w.printWorksheet();
         QVERIFY(f.platform().printedPdf.startsWith("%PDF"));
@@ -119,15 +126,16 @@ private slots:
             QSKIP("pdftotext is not installed (scripts/bootstrap installs it)");
 
         const QString pdf = f.database().dir() + "sheet.pdf";
-        f.platform().answerWorksheet(answer(3, 0, 1, false, true)); // Hungarian headings, explained
+        f.platform().answerWorksheet(answer(3, 0, 0, 1, false, true)); // Hungarian headings, explained
         f.platform().answerFileName(pdf);
         w.printWorksheet();
-        QVERIFY2(f.platform().messages.empty(), qPrintable(f.platform().messageTexts().join('\n')));
+        QCOMPARE(f.platform().messages.size(), size_t(1));
+        QVERIFY(f.platform().messages[0].text.startsWith("The worksheet was saved as "));
         const QString text = pdfText(pdf);
         QCOMPARE(text.count(QString::fromUtf8("Telepített indoklás")), 3);
         QVERIFY(!text.contains("Installed reason"));
 
-        f.platform().answerWorksheet(answer(3, 0, 1));
+        f.platform().answerWorksheet(answer(3, 0, 0, 1));
         f.platform().answerFileName(pdf);
         w.printWorksheet();
         QVERIFY(!pdfText(pdf).contains(QString::fromUtf8("indoklás")));
@@ -137,14 +145,14 @@ private slots:
         ProgramFixture f;
         Form1 w(f);
         // Topic 2 (keys 1 and b) has no item in the fixture.
-        f.platform().answerWorksheet(answer(20, 4 + 2));
+        f.platform().answerWorksheet(answer(20, 0, 1 + 2));
         w.printWorksheet();
         QCOMPARE(f.platform().messageTexts(), QStringList{"No item matches this choice; no worksheet was made."});
         QVERIFY(f.platform().fileBoxes.empty());
 
         // The item database itself chosen as the PDF: refused, the file stays a database.
         const QByteArray before = contentsOf(f.database().path());
-        f.platform().answerWorksheet(answer(20, 0));
+        f.platform().answerWorksheet(answer(20, 0, 0));
         f.platform().answerFileName(f.database().path());
         w.printWorksheet();
         QCOMPARE(f.platform().messages.size(), size_t(2));
@@ -152,7 +160,7 @@ private slots:
         QCOMPARE(contentsOf(f.database().path()), before);
 
         // A folder that does not exist.
-        f.platform().answerWorksheet(answer(20, 0));
+        f.platform().answerWorksheet(answer(20, 0, 0));
         f.platform().answerFileName(f.database().dir() + "no/such/folder/sheet.pdf");
         w.printWorksheet();
         QCOMPARE(f.platform().messages.size(), size_t(3));
@@ -164,10 +172,10 @@ private slots:
         QLineEdit* answerD = f.child<QLineEdit>(ScreenId::Database, "Text7");
         answerD->setText("freshly typed");
         emit answerD->textEdited("freshly typed");
-        f.platform().answerWorksheet(answer(1, 0));
+        f.platform().answerWorksheet(answer(1, 0, 0));
         f.platform().answerFileName(f.database().dir() + "sheet.pdf");
         w.printWorksheet();
-        QVERIFY(f.platform().messages.empty());
+        QCOMPARE(f.platform().messages.size(), size_t(1)); // where it was saved
         // Written into the item before the sheet was read.
         bool stored = false;
         for (const QStringList& row : f.database().items().items)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/window.h"
+#include "text/commandline.h"
 
 #include "ui/programfixture.h"
 
@@ -120,6 +121,9 @@ private slots:
         Screen* about = f.screen(ScreenId::About);
         QCOMPARE(about->windowTitle(), QString("About"));
         QCOMPARE(f.child<QPushButton>(ScreenId::About, "Command1")->text(), QString("&OK"));
+        auto* version = f.child<QLabel>(ScreenId::About, "version");
+        QVERIFY(shown(version));
+        QCOMPARE(version->text(), QString("Version " + CommandLine::version()));
         QTest::qWait(100); // well past the splash interval: a dialog does not hand over
         QVERIFY(f.screens().isLoaded(ScreenId::About));
         Screen* hub = f.screen(ScreenId::Hub);

@@ -69,10 +69,13 @@ private slots:
         QVERIFY(p.shows(30) && p.shows(31) && p.shows(32));
         QCOMPARE(p.label(30)->text(), QString("1"));
         QCOMPARE(p.label(31)->text(), QString("4"));
-        QVERIFY(shown(p.button(2)) && !shown(p.button(10)) && shown(p.button(3)) && p.shows(23));
-        QVERIFY(!p.shows(13)); // the item waits for Start
+        // The item waits for Start, and so do Next (where Start stands) and the record buttons.
+        QVERIFY(shown(p.button(3)) && !p.shows(13));
+        for (int waiting : {2, 5, 7, 8, 9, 10})
+            QVERIFY2(!shown(p.button(waiting)), qPrintable(QString::number(waiting)));
         QCOMPARE(p.sentence(), kItem9);
         p.click(3);
+        QVERIFY(!shown(p.button(3)) && shown(p.button(2)) && shown(p.button(9)) && p.shows(23));
         QCOMPARE(p.sentence(), kItem9);
         QCOMPARE(p.label(22)->text(), QString("1"));
         p.click(9);
@@ -80,6 +83,49 @@ private slots:
         QCOMPARE(p.label(30)->text(), QString("4"));
         p.click(1);
         QCOMPARE(p.screen->focusWidget(), p.button(2));
+    }
+
+    // A choice made before Start, from Settings or from My progress, leaves Start alone on show
+    // among the buttons; after Start no two buttons overlap and Next shows the next item.
+    void aChoiceBeforeStartLeavesOneButtonToPress_data() {
+        QTest::addColumn<QString>("choice");
+        QTest::newRow("level") << "level";
+        QTest::newRow("topic") << "topic";
+        QTest::newRow("starting point") << "start";
+        QTest::newRow("Practise this topic") << "progress";
+    }
+    void aChoiceBeforeStartLeavesOneButtonToPress() {
+        QFETCH(QString, choice);
+        ProgramFixture f;
+        if (choice == "progress")
+            f.screens().state<PracticeState>().openOnTopic = 1;
+        PracticeDriver p(f);
+        if (choice == "level")
+            p.level(0);
+        else if (choice == "topic")
+            p.topic(1);
+        else if (choice == "start")
+            p.startingPoint(1);
+        const auto shownButtons = [&p] {
+            std::vector<QPushButton*> buttons;
+            for (int n : {2, 3, 5, 7, 8, 9, 10})
+                if (shown(p.button(n)))
+                    buttons.push_back(p.button(n));
+            return buttons;
+        };
+        QCOMPARE(shownButtons(), std::vector<QPushButton*>{p.button(3)});
+        p.click(3);
+        QVERIFY(p.shows(13));
+        const std::vector<QPushButton*> after = shownButtons();
+        QVERIFY(!shown(p.button(3)) && shown(p.button(2)));
+        for (size_t i = 0; i < after.size(); ++i)
+            for (size_t j = i + 1; j < after.size(); ++j)
+                QVERIFY2(!after[i]->geometry().intersects(after[j]->geometry()),
+                         qPrintable(after[i]->objectName() + " " + after[j]->objectName()));
+        const QString first = p.sentence();
+        p.click(2);
+        QVERIFY(p.shows(13));
+        QVERIFY(p.sentence() != first);
     }
 
     void settingsStillSwitchToSequentialAfterRandomStart() {
@@ -185,7 +231,7 @@ private slots:
         QCOMPARE(p.state().seqmode, 1);
         QCOMPARE(p.state().startcrit, QString("sorrend2 > 250"));
         QVERIFY(!p.shows(30) && !p.shows(31) && !p.shows(32));
-        QVERIFY(shown(p.button(2)) && shown(p.button(3)));
+        QVERIFY(!shown(p.button(2)) && shown(p.button(3))); // Next comes with Start
         QCOMPARE(checkedEntries(p.menu("mnuStart")), QStringList{"beg_0"});
         p.click(3);
         QCOMPARE(p.sentence(), kItem9);
