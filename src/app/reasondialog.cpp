@@ -15,12 +15,16 @@ namespace lexora {
 
 namespace {
 
-QPlainTextEdit* textBox(QDialog* dialog, const QString& name, const QString& text, int lines) {
+// A box of `lines` lines; a growing one takes what room the dialog is given, the others keep their height.
+QPlainTextEdit* textBox(QDialog* dialog, const QString& name, const QString& text, int lines, bool growing) {
     auto* box = new QPlainTextEdit(text, dialog);
     box->setObjectName(name);
     box->setTabChangesFocus(true); // Tab leaves the box, as in every other field
-    const int lineHeight = box->fontMetrics().lineSpacing();
-    box->setMinimumSize(340, lines * lineHeight + 14);
+    const int height = lines * box->fontMetrics().lineSpacing() + 14;
+    box->setMinimumSize(340, height);
+    if (!growing)
+        box->setMaximumHeight(height);
+    box->setSizePolicy(QSizePolicy::Expanding, growing ? QSizePolicy::Expanding : QSizePolicy::Fixed);
     return box;
 }
 
@@ -52,8 +56,8 @@ std::optional<ReasonDialogAnswer> runReasonDialog(QWidget* parent, const ReasonD
     grid->addWidget(englishLabel, 0, 1);
     grid->addWidget(hungarianLabel, 0, 2);
 
-    auto* english = textBox(&dialog, QStringLiteral("reasonEnglish"), setup.english, 4);
-    auto* hungarian = textBox(&dialog, QStringLiteral("reasonHungarian"), setup.hungarian, 4);
+    auto* english = textBox(&dialog, QStringLiteral("reasonEnglish"), setup.english, 5, true);
+    auto* hungarian = textBox(&dialog, QStringLiteral("reasonHungarian"), setup.hungarian, 5, true);
     englishLabel->setBuddy(english);
     hungarianLabel->setBuddy(hungarian);
     auto* reasonLabel = new QLabel(setup.reasonLabel, &dialog);
@@ -69,8 +73,8 @@ std::optional<ReasonDialogAnswer> runReasonDialog(QWidget* parent, const ReasonD
         auto* label = new QLabel(setup.noteLabels[k], &dialog);
         label->setWordWrap(true);
         label->setMaximumWidth(220);
-        auto* noteEnglish = textBox(&dialog, QStringLiteral("noteEnglish%1").arg(k + 1), note.english, 2);
-        auto* noteHungarian = textBox(&dialog, QStringLiteral("noteHungarian%1").arg(k + 1), note.hungarian, 2);
+        auto* noteEnglish = textBox(&dialog, QStringLiteral("noteEnglish%1").arg(k + 1), note.english, 3, false);
+        auto* noteHungarian = textBox(&dialog, QStringLiteral("noteHungarian%1").arg(k + 1), note.hungarian, 3, false);
         label->setBuddy(noteEnglish);
         noteEnglish->setAccessibleName(spokenName(setup.noteLabels[k], setup.englishLabel));
         noteHungarian->setAccessibleName(spokenName(setup.noteLabels[k], setup.hungarianLabel));

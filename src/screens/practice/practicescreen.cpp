@@ -45,7 +45,7 @@ constexpr int kLastRecordMessage = 77;
 constexpr int kFirstRecordMessage = 78;
 constexpr int kRestartMessage = 80;
 constexpr int kNoMatchMessage = 82;
-constexpr int kExplanationHeight = 1020; // twips: four lines of a reason
+constexpr int kExplanationHeight = 1380; // twips: a note of two lines above a reason of four
 
 void setNumber(QLabel* label, int value) {
     label->setText(QString::number(value));

@@ -29,7 +29,7 @@ namespace lexora {
 namespace {
 
 const char* const kLetters[] = {"A", "B", "C", "D"};
-constexpr int kExplanationHeight = 1020; // twips: four lines of a reason
+constexpr int kExplanationHeight = 1380; // twips: a note of two lines above a reason of four
 
 QPushButton* makeButton(QWidget* parent, const QString& name, double points = 9.75) {
     auto* button = new QPushButton(parent);
