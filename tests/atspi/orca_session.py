@@ -718,10 +718,10 @@ class Session:
             wait_until(lambda: len(self.tab_stops(db)) > 10, 10, 0.2)
             self.nameless(prog, "the Database screen")
             self.tab_order(prog, db)
-            dialog = self.open_window(prog, ["alt+o", "r"], "the reason dialog", "Reason for the answer...",
+            dialog = self.open_window(prog, ["alt+o", "e"], "the Explanations dialog", "Explanations...",
                                       r"----|Database")
             if dialog is not None:
-                self.nameless(prog, "the reason dialog")
+                self.nameless(prog, "the Explanations dialog")
                 key("Escape")
                 wait_until(lambda: not states(dialog) or not states(dialog).contains(pyatspi.STATE_SHOWING), 10)
         finally:
