@@ -12,9 +12,9 @@ namespace lexora::reasontext {
 inline constexpr Translated menuEntry{u8"&Explanations...", u8"&Magyarázatok...", u8"&Explicaciones...",
                                       u8"&Explications..."};
 inline constexpr Translated title{u8"Explanations", u8"Magyarázatok", u8"Explicaciones", u8"Explications"};
-inline constexpr Translated reasonRow{u8"Why the right answer is right:", u8"Miért jó a helyes válasz:",
-                                      u8"Por qué es correcta la respuesta correcta:",
-                                      u8"Pourquoi la bonne réponse est juste\u00a0:"};
+inline constexpr Translated reasonRow{u8"Why the right answer is right:", u8"A helyes válasz indoklása:",
+                                      u8"Explicación de la respuesta correcta:",
+                                      u8"Explication de la bonne réponse\u00a0:"};
 // %1 the number of the wrong answer (its access key), %2 its text.
 inline constexpr Translated noteRow{u8"&%1. Why not “%2”?", u8"&%1. Miért nem „%2”?", u8"&%1. ¿Por qué no «%2»?",
                                     u8"&%1. Pourquoi pas «\u00a0%2\u00a0»\u00a0?"};
