@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Lexora English developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Figures of the reasons, on a database of 32,767 generated items that all have one: finding the
-// reason of the item on display in the file's own table and, for an older copy without the table,
-// in the installed copy of the bank; and Practice opening and explaining with the table present.
+// Figures of the reasons and the notes on wrong answers, on a database of 32,767 generated items
+// that all have them: finding the reason of the item on display, and its notes with it, in the
+// file's own tables and, for an older copy without them, in the installed copy of the bank; and
+// Practice opening and explaining with the tables present.
 
 #include "benchsupport.h"
 
@@ -59,6 +60,23 @@ void measureLookups(const QString& what, Explanations& explanations, const Reaso
         QTextStream(stdout) << QString("  %1 lookups found no reason\n").arg(missing);
 }
 
+// Times what a wrong choice looks up: the note on the answer chosen and the reason, as the
+// explanation area shows them; counts the items that came without either.
+void measureNoteAndReason(const QString& what, Explanations& explanations, const ReasonTable& own,
+                          const std::vector<ItemContent>& items) {
+    size_t next = 0;
+    int missing = 0;
+    measure(what, 1, 501, [&] {
+        const ItemContent& content = items[next++ % items.size()];
+        const QString wrong = wrongAnswers(content).front();
+        const QString note = explanations.noteFor(own, content, wrong, LangCode::Hungarian);
+        const QString reason = explanations.reasonFor(own, content, LangCode::Hungarian);
+        missing += note.isEmpty() || reason.isEmpty() ? 1 : 0;
+    });
+    if (missing > 0)
+        QTextStream(stdout) << QString("  %1 lookups found no note or no reason\n").arg(missing);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -80,6 +98,8 @@ int main(int argc, char** argv) {
         const ItemStore store = ItemStore::open(full);
         Explanations explanations;
         measureLookups("reason of the item on display, own table", explanations, store.reasons(), items);
+        measureNoteAndReason("note on the wrong answer chosen and reason, own tables", explanations, store.reasons(),
+                             items);
     }
     {
         const ItemStore store = ItemStore::open(old);
@@ -91,6 +111,8 @@ int main(int argc, char** argv) {
                                    .arg(first.nsecsElapsed() / 1e6, 0, 'f', 2)
                                    .arg(found ? "" : " (not found)");
         measureLookups("reason of the item on display, installed copy", explanations, store.reasons(), items);
+        measureNoteAndReason("note on the wrong answer chosen and reason, installed copy", explanations,
+                             store.reasons(), items);
     }
 
     Program program(dir.path());

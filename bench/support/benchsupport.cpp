@@ -48,6 +48,22 @@ void makeLargeDatabase(const QString& path, int count, bool withReasons) {
                      .arg(i)
                      .arg(letter),
                  false});
+        if (withReasons) {
+            // A note on each wrong answer, in letter order.
+            const char* const answers[] = {"has been", "was", "is being", "had"};
+            BankNotes notes;
+            size_t k = 0;
+            for (int a = 0; a < 4; ++a) {
+                if (a == i % 4)
+                    continue;
+                notes[k++] = {QStringLiteral("\u201c%1\u201d does not tell of a finished event at a stated time.")
+                                  .arg(answers[a]),
+                              QStringLiteral("A \u201e%1\u201d nem befejezett, megnevezett múltbeli eseményről szól.")
+                                  .arg(answers[a]),
+                              false};
+            }
+            bank.notes.push_back(notes);
+        }
     }
     bank.createDatabase(path);
 }

@@ -12,7 +12,8 @@ namespace lexora::bench {
 // Creates an item database of `count` generated items (numbers 1..count, shuffled
 // sorrend2, every topic and level, realistic sentence lengths) at `path`; the same items
 // on every call. With `withReasons`, every item has a reason in English and Hungarian of a
-// shipped reason's length, in the table `reasons` as a shipped bank has it.
+// shipped reason's length, in the table `reasons` as a shipped bank has it, and a note on each
+// of its wrong answers in both languages.
 void makeLargeDatabase(const QString& path, int count = 32767, bool withReasons = false);
 
 // Runs `body` `rounds` times after one warm-up run and prints the median and the

@@ -22,11 +22,20 @@ ExplanationLabel::ExplanationLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void ExplanationLabel::showReason(const QString& reason) {
-    if (reason.trimmed().isEmpty()) {
+    showNoteAndReason(QString(), reason);
+}
+
+void ExplanationLabel::showNoteAndReason(const QString& note, const QString& reason) {
+    QStringList parts;
+    for (const QString& text : {note.trimmed(), reason.trimmed()}) {
+        if (!text.isEmpty())
+            parts << text;
+    }
+    if (parts.isEmpty()) {
         clear();
         return;
     }
-    setText(reason);
+    setText(parts.join(QLatin1Char('\n')));
     show();
 }
 

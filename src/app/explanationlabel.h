@@ -8,8 +8,9 @@
 namespace lexora {
 
 // The explanation area of Practice and the failed-items review (objectName "explanation"):
-// the reason of the item on display, wrapped, shown once the learner has chosen or asked for
-// the solution and cleared when another item comes. Screen readers name it "Explanation";
+// after a wrong choice the note on the answer chosen, then the reason of the item on display,
+// wrapped; shown once the learner has chosen or asked for the solution and cleared when another
+// item comes. Screen readers name it "Explanation";
 // the screen has its text said right after the verdict or the solution (ItemExplainer).
 class ExplanationLabel : public QLabel {
     Q_OBJECT
@@ -19,6 +20,8 @@ public:
 
     // Shows `reason`; an empty reason leaves the area empty and hidden.
     void showReason(const QString& reason);
+    // Shows the note on a wrong answer above the reason; with neither the area is empty and hidden.
+    void showNoteAndReason(const QString& note, const QString& reason);
     void clear();
 };
 

@@ -30,6 +30,33 @@ Reason Explanations::find(const ReasonTable& own, const QString& fingerprint) {
     return {};
 }
 
+QString Explanations::noteFor(const ReasonTable& own, const ItemContent& content, const QString& answer, int langcode) {
+    const QString wanted = answer.simplified();
+    if (wanted.isEmpty())
+        return QString();
+    for (const QString& wrong : wrongAnswers(content)) {
+        if (wrong.simplified().compare(wanted, Qt::CaseInsensitive) != 0)
+            continue;
+        const AnswerNotes notes = notesOf(own, itemFingerprint(content));
+        const auto it = notes.find(wrong);
+        return it == notes.end() ? QString() : it->second.inLanguage(langcode == LangCode::Hungarian).trimmed();
+    }
+    return QString();
+}
+
+AnswerNotes Explanations::notesOf(const ReasonTable& own, const QString& fingerprint) {
+    AnswerNotes notes;
+    try {
+        notes = own.answerNotes().find(fingerprint);
+        // A note of the item's own file stands; the installed copy fills in the answers it lacks.
+        if (const ItemStore* installed = installedCopyOf(own.filePath()))
+            notes.merge(installed->reasons().answerNotes().find(fingerprint));
+    } catch (const StoreError&) {
+        // A locked or failing file shows what was found so far; the screen goes on as before.
+    }
+    return notes;
+}
+
 const ItemStore* Explanations::installedCopyOf(const QString& itemFile) {
     if (m_shippedDir.isEmpty())
         return nullptr;

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QPagedPaintDevice;
 class QWidget;
@@ -57,7 +58,14 @@ struct WorksheetDialogAnswer {
     bool explain = false; // each item's reason under its line of the answer key
 };
 
-// What the reason dialog of the Database screen shows (texts in the working language).
+// A note on one wrong answer in the explanations dialog, in English and in Hungarian.
+struct NoteTexts {
+    QString english;
+    QString hungarian;
+};
+
+// What the explanations dialog of the Database screen shows (texts in the working language):
+// the reason and a note on each wrong answer.
 struct ReasonDialogSetup {
     QString title;
     QString englishLabel;
@@ -66,12 +74,16 @@ struct ReasonDialogSetup {
     QString cancelButton;
     QString english; // the reason as it stands, to be edited
     QString hungarian;
+    QString reasonLabel;          // the reason's row
+    QStringList noteLabels;       // one row label for each wrong answer, with its access key ("&1. Why not ...?")
+    std::vector<NoteTexts> notes; // the notes as they stand, one for each label
 };
 
-// What the teacher wrote in the reason dialog.
+// What the teacher wrote in the explanations dialog: the reason, and the notes in the order given.
 struct ReasonDialogAnswer {
     QString english;
     QString hungarian;
+    std::vector<NoteTexts> notes;
 };
 
 // The program's one seam to the desktop: boxes, beep, random numbers and the end of
@@ -109,8 +121,8 @@ public:
     // whether to save or to print; nothing when it was cancelled.
     virtual std::optional<WorksheetDialogAnswer> chooseWorksheet(QWidget* parent,
                                                                  const WorksheetDialogSetup& setup) = 0;
-    // The dialog where a teacher reads and writes an item's reason in English and Hungarian;
-    // nothing when it was cancelled.
+    // The dialog where a teacher reads and writes an item's reason and the notes on its wrong
+    // answers, in English and Hungarian; nothing when it was cancelled.
     virtual std::optional<ReasonDialogAnswer> editReason(QWidget* parent, const ReasonDialogSetup& setup) = 0;
     // The system print dialog; once a printer is chosen, `paint` draws the document on it.
     // False when the dialog was cancelled.

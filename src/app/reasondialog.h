@@ -7,7 +7,8 @@
 
 namespace lexora {
 
-// The dialog of RealPlatform::editReason: two boxes, English above Hungarian, OK and Cancel.
+// The dialog of RealPlatform::editReason: the reason and a note on each wrong answer, each in
+// an English and a Hungarian box side by side, then OK and Cancel.
 std::optional<ReasonDialogAnswer> runReasonDialog(QWidget* parent, const ReasonDialogSetup& setup);
 
 } // namespace lexora

@@ -81,6 +81,38 @@ void checkReason(const QStringList& item, const Reason& reason, bool required, i
     }
 }
 
+// A note quotes its wrong answer as the language quotes: “answer” in English, „answer” in Hungarian.
+QString quoted(const QString& answer, bool hungarian) {
+    return (hungarian ? QStringLiteral("\u201e") : QStringLiteral("\u201c")) + answer + QStringLiteral("\u201d");
+}
+
+void checkNotes(const QStringList& item, const BankNotes& notes, bool required, int line,
+                std::vector<BankProblem>& out) {
+    const std::vector<QString> wrong =
+        wrongAnswers(ItemContent{item[Mondat], item[A], item[B], item[C], item[D], item[Felelet2]});
+    for (size_t k = 0; k < notes.size(); ++k) {
+        for (const bool hungarian : {false, true}) {
+            const QString name =
+                QStringLiteral("note%1_%2").arg(k + 1).arg(hungarian ? QStringLiteral("hu") : QStringLiteral("en"));
+            const QString text = notes[k].inLanguage(hungarian);
+            if (text.trimmed().isEmpty()) {
+                if (required)
+                    out.push_back({line, QStringLiteral("%1 is missing").arg(name)});
+                continue;
+            }
+            if (text.size() > kAnswerNoteMaxLength)
+                out.push_back({line, QStringLiteral("%1 has %2 characters; at most %3")
+                                         .arg(name)
+                                         .arg(text.size())
+                                         .arg(kAnswerNoteMaxLength)});
+            if (k < wrong.size() && !text.contains(quoted(wrong[k], hungarian)))
+                out.push_back(
+                    {line,
+                     QStringLiteral("%1 does not quote its answer as %2").arg(name, quoted(wrong[k], hungarian))});
+        }
+    }
+}
+
 void checkUnique(const std::vector<QStringList>& items, int column, std::vector<BankProblem>& out) {
     std::map<QString, int> seen;
     for (size_t i = 0; i < items.size(); ++i) {
@@ -189,6 +221,26 @@ void writeReasons(const std::shared_ptr<SqliteDb>& db, const ItemBank& bank, boo
         ReasonTable(db).writeAll(rows);
 }
 
+// The notes of the bank, by item content and answer: note K of an item belongs to its K-th
+// wrong answer in letter order.
+void writeNotes(const std::shared_ptr<SqliteDb>& db, const ItemBank& bank, bool byTeacher) {
+    std::vector<AnswerNoteRow> rows;
+    for (size_t i = 0; i < bank.items.size(); ++i) {
+        const ItemContent content = contentOf(bank.items[i]);
+        const std::vector<QString> wrong = wrongAnswers(content);
+        const BankNotes notes = bank.notesOf(i);
+        for (size_t k = 0; k < wrong.size(); ++k) {
+            if (notes[k].isEmpty())
+                continue;
+            AnswerNote note = notes[k];
+            note.byTeacher = byTeacher;
+            rows.push_back({itemFingerprint(content), wrong[k], note});
+        }
+    }
+    if (!rows.empty())
+        AnswerNoteTable(db).writeAll(rows);
+}
+
 void insertItems(SqliteDb& db, const std::vector<QStringList>& items) {
     const TableDef& table = itemTable();
     std::string marks;
@@ -215,6 +267,12 @@ QStringList ItemBank::headerWithReasons() {
     return header() << QStringLiteral("reason_en") << QStringLiteral("reason_hu");
 }
 
+QStringList ItemBank::headerWithNotes() {
+    return headerWithReasons() << QStringLiteral("note1_en") << QStringLiteral("note2_en") << QStringLiteral("note3_en")
+                               << QStringLiteral("note1_hu") << QStringLiteral("note2_hu")
+                               << QStringLiteral("note3_hu");
+}
+
 ItemBank ItemBank::readText(const QString& path, std::vector<BankProblem>& problems) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -229,11 +287,13 @@ ItemBank ItemBank::readText(const QString& path, std::vector<BankProblem>& probl
         ++line;
         if (line == 1) {
             const QStringList names = text.split('\t');
-            if (names == headerWithReasons())
+            if (names == headerWithNotes())
+                width = ColumnCount + 8;
+            else if (names == headerWithReasons())
                 width = ColumnCount + 2;
             else if (names != header())
                 problems.push_back(
-                    {1, QStringLiteral("the header must name the fields: %1").arg(headerWithReasons().join(' '))});
+                    {1, QStringLiteral("the header must name the fields: %1").arg(headerWithNotes().join(' '))});
             continue;
         }
         if (text.trimmed().isEmpty())
@@ -243,15 +303,25 @@ ItemBank ItemBank::readText(const QString& path, std::vector<BankProblem>& probl
             problems.push_back({line, QStringLiteral("%1 fields instead of %2").arg(cells.size()).arg(width)});
             bank.items.push_back({});
             bank.reasons.push_back({});
+            bank.notes.push_back({});
             continue;
+        }
+        BankNotes notes;
+        if (width == ColumnCount + 8) {
+            for (int k = 0; k < 3; ++k) {
+                notes[size_t(k)].english = cells[ColumnCount + 2 + k];
+                notes[size_t(k)].hungarian = cells[ColumnCount + 5 + k];
+            }
         }
         Reason reason;
         if (width > ColumnCount) {
-            reason.hungarian = cells.takeLast();
-            reason.english = cells.takeLast();
+            reason.english = cells[ColumnCount];
+            reason.hungarian = cells[ColumnCount + 1];
         }
+        cells = cells.mid(0, ColumnCount);
         bank.items.push_back(cells);
         bank.reasons.push_back(reason);
+        bank.notes.push_back(notes);
     }
     return bank;
 }
@@ -262,10 +332,16 @@ void ItemBank::writeText(const QString& path) const {
         throw StoreError(StoreError::Kind::ReadOnly, StoreError::Reason::CannotWrite, {path});
     QTextStream out(&file);
     out.setEncoding(QStringConverter::Utf8);
-    out << headerWithReasons().join('\t') << '\n';
+    out << headerWithNotes().join('\t') << '\n';
     for (size_t i = 0; i < items.size(); ++i) {
         const Reason reason = reasonOf(i);
-        out << items[i].join('\t') << '\t' << oneLine(reason.english) << '\t' << oneLine(reason.hungarian) << '\n';
+        const BankNotes notes = notesOf(i);
+        out << items[i].join('\t') << '\t' << oneLine(reason.english) << '\t' << oneLine(reason.hungarian);
+        for (const bool hungarian : {false, true}) {
+            for (const AnswerNote& note : notes)
+                out << '\t' << oneLine(note.inLanguage(hungarian));
+        }
+        out << '\n';
     }
 }
 
@@ -277,6 +353,7 @@ std::vector<BankProblem> ItemBank::check(const BankProfile& profile) const {
             continue; // already reported when the line was read
         checkItem(items[i], int(i) + 2, problems);
         checkReason(items[i], reasonOf(i), profile.reasonsRequired, int(i) + 2, problems);
+        checkNotes(items[i], notesOf(i), profile.answerNotesRequired, int(i) + 2, problems);
         whole.push_back(items[i]);
     }
     checkUnique(items, Sorszam, problems);
@@ -292,11 +369,13 @@ void ItemBank::createDatabase(const QString& path) const {
     db->exec("BEGIN");
     db->exec(schemaSql());
     db->exec(ReasonTable::createSql());
+    db->exec(AnswerNoteTable::createSql());
     insertItems(*db, items);
     // The failed-items table always starts with its placeholder row, which no screen shows.
     db->exec("INSERT INTO hiba1 (hiba) VALUES ('0')");
     db->exec("COMMIT");
     writeReasons(db, *this, false);
+    writeNotes(db, *this, false);
 }
 
 void ItemBank::replaceItemsIn(const QString& path) const {
@@ -307,6 +386,7 @@ void ItemBank::replaceItemsIn(const QString& path) const {
     insertItems(*db, items);
     transaction.commit();
     writeReasons(db, *this, true);
+    writeNotes(db, *this, true);
 }
 
 ItemBank ItemBank::readDatabase(const QString& path) {
@@ -325,8 +405,20 @@ ItemBank ItemBank::readDatabase(const QString& path) {
         bank.items.push_back(item);
     }
     const ReasonTable reasons(db);
-    for (const QStringList& item : bank.items)
-        bank.reasons.push_back(reasons.find(itemFingerprint(contentOf(item))).value_or(Reason{}));
+    const AnswerNoteTable noteTable(db);
+    for (const QStringList& item : bank.items) {
+        const ItemContent content = contentOf(item);
+        const QString fingerprint = itemFingerprint(content);
+        bank.reasons.push_back(reasons.find(fingerprint).value_or(Reason{}));
+        const AnswerNotes found = noteTable.find(fingerprint);
+        const std::vector<QString> wrong = wrongAnswers(content);
+        BankNotes notes;
+        for (size_t k = 0; k < wrong.size(); ++k) {
+            if (const auto it = found.find(wrong[k]); it != found.end())
+                notes[k] = it->second;
+        }
+        bank.notes.push_back(notes);
+    }
     return bank;
 }
 

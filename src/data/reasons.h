@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "data/answernotes.h"
+
 #include <QString>
 
 #include <memory>
@@ -58,6 +60,8 @@ public:
     // After an edit of an item's content: a teacher's reason moves to the new content;
     // nothing else does.
     void follow(const QString& oldFingerprint, const QString& newFingerprint) const;
+    // The notes on the wrong answers, kept beside the reasons in the same file.
+    AnswerNoteTable answerNotes() const { return AnswerNoteTable(m_db); }
 
 private:
     std::shared_ptr<SqliteDb> m_db;

@@ -172,6 +172,9 @@ bool ExchangeItem::holdsUnwritableCharacter() const {
     for (const QString& answer : answers)
         if (unwritable(answer))
             return true;
+    for (const QString& text : feedback)
+        if (unwritable(text))
+            return true;
     return false;
 }
 

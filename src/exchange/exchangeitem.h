@@ -60,6 +60,9 @@ struct ExchangeItem {
     // Why the right answer is right, in the language of the file (see ImportedItem); empty when
     // the item has none. It travels as the question's general feedback.
     QString reason;
+    // Why each answer is wrong, in the same language: the answer's own feedback in the file. Only
+    // the wrong answers' feedback is kept; empty where an answer has none.
+    std::array<QString, 4> feedback;
 
     // The item of a row in the column order of the item table; nothing when its right letter is not A to D.
     static std::optional<ExchangeItem> fromRow(const QStringList& row);

@@ -36,12 +36,17 @@ QString guarded(const QString& text) {
     return markerLength(text.trimmed()) > 0 ? QStringLiteral("[plain]") + text : text;
 }
 
-// The answers, and the reason as the question's general feedback after "####".
+// The answers, each wrong one with its note as its feedback after "#", and the reason as the
+// question's general feedback after "####".
 QString answerSet(const ExchangeItem& item) {
     QString set = QStringLiteral("{");
-    for (size_t i = 0; i < item.answers.size(); ++i)
+    for (size_t i = 0; i < item.answers.size(); ++i) {
         set += (i ? QStringLiteral(" ") : QString()) + (int(i) == item.right ? '=' : '~') +
                guarded(GiftFormat::escaped(item.answers[i]));
+        const QString note = item.feedback[i].trimmed();
+        if (int(i) != item.right && !note.isEmpty())
+            set += QLatin1Char('#') + guarded(GiftFormat::escaped(note));
+    }
     if (!item.reason.trimmed().isEmpty())
         set += QStringLiteral(" ####") + guarded(GiftFormat::escaped(item.reason.trimmed()));
     return set + QLatin1Char('}');
@@ -104,6 +109,7 @@ QString unescaped(const QString& text) {
 
 struct Answer {
     QString text;
+    QString feedback; // as written, escapes and format marker included
     bool right = false;
     bool partial = false; // a weight between 0 and 100: partial credit
 };
@@ -169,6 +175,8 @@ AnswerSet readAnswers(const QString& block) {
         }
         const qsizetype feedback = findUnescaped(part, QLatin1Char('#'));
         answer.text = unescaped(feedback >= 0 ? part.left(feedback) : part).trimmed();
+        if (feedback >= 0)
+            answer.feedback = part.mid(feedback + 1).trimmed();
         set.answers.push_back(answer);
     }
     if (!anyWrong)
@@ -244,6 +252,7 @@ void readQuestion(const Chunk& chunk, ReadResult& result) {
     item.sentence = html ? QuestionText::fromHtml(sentence) : sentence;
     for (size_t i = 0; i < 4; ++i) {
         item.answers[i] = plainText(withoutMarker(set.answers[i].text, html));
+        item.feedback[i] = plainText(withoutMarker(unescaped(set.answers[i].feedback), html));
         if (set.answers[i].right)
             item.right = int(i);
     }

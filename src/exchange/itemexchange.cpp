@@ -61,26 +61,54 @@ std::vector<int> freeSorrend2(SqliteDb& db, int count) {
     return free;
 }
 
-// The reasons read with the items, as a teacher's. A question file says nothing of its language, but
-// our exports name topic and level in the working language they were written in, and only a
-// Hungarian file carries Hungarian reasons: so a reason under a category with a Hungarian topic or
-// level ("1. szint") is Hungarian, any other English. A reason the file already has in the other
-// language stays beside it.
-void writeReasons(const std::shared_ptr<SqliteDb>& db, const Transaction& held,
-                  const std::vector<ImportedItem>& items) {
-    const ReasonTable table(db);
-    std::vector<std::pair<QString, Reason>> rows;
+// Puts `text` into the English or Hungarian side of `target` and counts it; with `fillOnly` a text
+// the database already holds in that language stays.
+template <typename Texts>
+bool take(Texts& target, const QString& text, bool hungarian, bool fillOnly, FeedbackCount& count) {
+    QString& side = hungarian ? target.hungarian : target.english;
+    if (text.isEmpty() || (fillOnly && !side.trimmed().isEmpty()))
+        return false;
+    side = text;
+    target.byTeacher = true;
+    ++(hungarian ? count.hungarian : count.english);
+    return true;
+}
+
+// The reasons and notes read with the items, as a teacher's. A question file says nothing of its
+// language: the teacher's choice gives it, or else each text itself (isHungarian), with the
+// category's language for a text that tells nothing. A text the database already has in the other
+// language stays beside it. For the questions whose item the database already holds (`fillOnly`)
+// only what it lacks is taken, so a file in the other language adds its feedback and nothing else.
+void writeFeedback(const std::shared_ptr<SqliteDb>& db, const Transaction& held, const std::vector<ImportedItem>& items,
+                   FeedbackLanguage language, bool fillOnly, ImportSummary& summary) {
+    const ReasonTable reasons(db);
+    const AnswerNoteTable noteTable = reasons.answerNotes();
+    std::vector<std::pair<QString, Reason>> reasonRows;
+    std::vector<AnswerNoteRow> noteRows;
     for (const ImportedItem& read : items) {
-        if (read.item.reason.isEmpty())
-            continue;
-        const QString fingerprint = itemFingerprint(read.item.content());
-        Reason reason = table.find(fingerprint).value_or(Reason{});
-        (read.category.hungarian ? reason.hungarian : reason.english) = read.item.reason;
-        reason.byTeacher = true;
-        rows.emplace_back(fingerprint, reason);
+        const ExchangeItem& item = read.item;
+        const QString fingerprint = itemFingerprint(item.content());
+        const bool otherwise = read.category.hungarian;
+        if (!item.reason.isEmpty()) {
+            Reason reason = reasons.find(fingerprint).value_or(Reason{});
+            if (take(reason, item.reason, isHungarian(language, item.reason, otherwise), fillOnly, summary.reasons))
+                reasonRows.emplace_back(fingerprint, reason);
+        }
+        const AnswerNotes stored = noteTable.find(fingerprint);
+        for (size_t i = 0; i < item.answers.size(); ++i) {
+            const QString& text = item.feedback[i];
+            if (int(i) == item.right || text.isEmpty())
+                continue;
+            const QString answer = item.answers[i].trimmed();
+            AnswerNote note = stored.count(answer) ? stored.at(answer) : AnswerNote{};
+            if (take(note, text, isHungarian(language, text, otherwise), fillOnly, summary.answerNotes))
+                noteRows.push_back({fingerprint, answer, note});
+        }
     }
-    if (!rows.empty())
-        table.writeAll(held, rows);
+    if (!reasonRows.empty())
+        reasons.writeAll(held, reasonRows);
+    if (!noteRows.empty())
+        noteTable.writeAll(held, noteRows);
 }
 
 // The items with a topic: their category's, or the teacher's choice for those whose category names
@@ -111,7 +139,7 @@ std::vector<ImportedItem> placed(const std::vector<ImportedItem>& read, const To
 // The items whose content (sentence, answers and key) neither the database nor an earlier question
 // of the file has: importing a file again adds nothing. The others are noted in `duplicates`.
 std::vector<ImportedItem> withoutDuplicates(SqliteDb& db, const std::vector<ImportedItem>& read,
-                                            std::vector<ExchangeNote>& duplicates) {
+                                            std::vector<ExchangeNote>& duplicates, std::vector<ImportedItem>& held) {
     std::map<QString, QString> seen; // fingerprint -> where that content is
     Statement query = db.prepare("SELECT sorszam, mondat, a, b, c, d, felelet2 FROM test1");
     while (query.step()) {
@@ -124,10 +152,12 @@ std::vector<ImportedItem> withoutDuplicates(SqliteDb& db, const std::vector<Impo
     for (const ImportedItem& item : read) {
         const auto [at, fresh] = seen.emplace(itemFingerprint(item.item.content()),
                                               QStringLiteral("the question on line %1").arg(item.line));
-        if (fresh)
+        if (fresh) {
             kept.push_back(item);
-        else
+        } else {
             duplicates.push_back({item.line, QStringLiteral("the same as %1").arg(at->second)});
+            held.push_back(item);
+        }
     }
     return kept;
 }
@@ -158,16 +188,16 @@ void leaveOutUnsafe(std::vector<ExchangeItem>& items, std::vector<ExchangeNote>&
     items = std::move(kept);
 }
 
-// The items numbered from `firstNumber`, at free sorrend2 places, and their reasons.
+// The items numbered from `firstNumber`, at free sorrend2 places, and their reasons and notes.
 void writeItems(const std::shared_ptr<SqliteDb>& db, const Transaction& held, const std::vector<ImportedItem>& items,
-                int firstNumber) {
+                int firstNumber, FeedbackLanguage language, ImportSummary& summary) {
     const std::vector<int> orders = freeSorrend2(*db, int(items.size()));
     std::vector<QStringList> rows;
     rows.reserve(items.size());
     for (size_t i = 0; i < items.size(); ++i)
         rows.push_back(items[i].item.toRow(firstNumber + int(i), orders[i]));
     insertRows(*db, rows);
-    writeReasons(db, held, items);
+    writeFeedback(db, held, items, language, false, summary);
 }
 
 } // namespace
@@ -180,8 +210,15 @@ ExportSummary ItemExchange::exportItems(const QString& database, const QString& 
     for (size_t i = 0; i < bank.items.size(); ++i) {
         const QStringList& row = bank.items[i];
         if (std::optional<ExchangeItem> item = ExchangeItem::fromRow(row)) {
-            // Hungarian files carry the Hungarian reasons; English, Spanish and French ones the English.
-            item->reason = bank.reasonOf(i).inLanguage(langcode == LangCode::Hungarian);
+            // Hungarian files carry the Hungarian reasons and notes; English, Spanish and French ones the English.
+            const bool hungarian = langcode == LangCode::Hungarian;
+            item->reason = bank.reasonOf(i).inLanguage(hungarian);
+            const BankNotes notes = bank.notesOf(i);
+            size_t k = 0;
+            for (int a = 0; a < 4; ++a) {
+                if (a != item->right && k < notes.size())
+                    item->feedback[size_t(a)] = notes[k++].inLanguage(hungarian);
+            }
             if (item->holdsUnwritableCharacter())
                 summary.unwritable.push_back({row.value(0).toInt(), kUnwritable});
             else
@@ -251,6 +288,10 @@ Unplaced ItemExchange::unplaced(const ReadResult& read) {
             ++counts.withoutTopic;
             counts.withoutLevel += item.category.level ? 0 : 1;
         }
+        const auto& feedback = item.item.feedback;
+        if (!item.item.reason.isEmpty() ||
+            std::any_of(feedback.begin(), feedback.end(), [](const QString& text) { return !text.isEmpty(); }))
+            ++counts.withFeedback;
     }
     return counts;
 }
@@ -271,17 +312,21 @@ ImportSummary ItemExchange::store(const ReadResult& read, const QString& databas
     Transaction transaction(db);
     if (replace)
         db->exec("DELETE FROM test1");
-    const std::vector<ImportedItem> items = withoutDuplicates(*db, placedItems, summary.duplicates);
+    std::vector<ImportedItem> held;
+    const std::vector<ImportedItem> items = withoutDuplicates(*db, placedItems, summary.duplicates, held);
     const int count = int(items.size());
     if (count == 0) {
         if (replace)
             throw ExchangeError(exchangetext::nothingToReplaceWith, {database});
+        writeFeedback(db, transaction, held, choice.feedback, true, summary);
+        transaction.commit();
         return summary;
     }
     const int highest = highestNumber(*db);
     if (count > kIntegerMax - highest)
         throw ExchangeError(exchangetext::noRoomForNumbers, {count, kIntegerMax, highest, kIntegerMax - highest});
-    writeItems(db, transaction, items, highest + 1);
+    writeItems(db, transaction, items, highest + 1, choice.feedback, summary);
+    writeFeedback(db, transaction, held, choice.feedback, true, summary);
     transaction.commit();
     summary.imported = count;
     summary.firstNumber = highest + 1;

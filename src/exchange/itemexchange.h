@@ -4,6 +4,7 @@
 #pragma once
 
 #include "exchange/exchangeitem.h"
+#include "exchange/feedbacklanguage.h"
 
 #include <QString>
 
@@ -20,6 +21,13 @@ struct ExportSummary {
     std::vector<ExchangeNote> unwritable; // items holding characters no question file carries (the same)
 };
 
+// How many texts of each kind an import took, by language.
+struct FeedbackCount {
+    int english = 0;
+    int hungarian = 0;
+    int total() const { return english + hungarian; }
+};
+
 // What an import did.
 struct ImportSummary {
     int imported = 0;
@@ -29,6 +37,8 @@ struct ImportSummary {
     std::vector<ExchangeNote> skipped;    // questions of the file left out, by line
     std::vector<ExchangeNote> duplicates; // questions left out as the database already holds their item
     std::vector<ExchangeNote> notes;      // questions taken with a remark, by line
+    FeedbackCount reasons;                // general feedback taken as the items' reasons
+    FeedbackCount answerNotes;            // wrong answers' feedback taken as their notes
 };
 
 // The topic and level the teacher gives the questions whose category names no topic (every
@@ -37,6 +47,8 @@ struct ImportSummary {
 struct TopicChoice {
     std::optional<int> topic; // the Topic menu's entry, 0 to 22
     std::optional<int> level; // 1 to 3, for those whose category names no level either; else level 1
+    // The language of the feedback of every question, or decided for each text from the text.
+    FeedbackLanguage feedback = FeedbackLanguage::FromText;
 };
 
 // The questions of a file that need a TopicChoice: those whose category names no topic, and of
@@ -44,6 +56,7 @@ struct TopicChoice {
 struct Unplaced {
     int withoutTopic = 0;
     int withoutLevel = 0;
+    int withFeedback = 0; // questions of the whole file with a reason or a note
 };
 
 // Moves items between an item database and a question file. An import is one transaction: the file

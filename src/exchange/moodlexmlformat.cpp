@@ -53,6 +53,11 @@ void writeQuestion(QXmlStreamWriter& xml, const ExchangeItem& item, const QStrin
         xml.writeAttribute(QStringLiteral("fraction"), int(i) == item.right ? QStringLiteral("100") : QStringLiteral("0"));
         xml.writeAttribute(QStringLiteral("format"), html);
         xml.writeTextElement(QStringLiteral("text"), QuestionText::toHtml(item.answers[i]));
+        // A wrong answer's note is its feedback, shown to whoever chooses it.
+        const QString note = item.feedback[i].trimmed();
+        if (int(i) != item.right && !note.isEmpty())
+            writeText(xml, QStringLiteral("feedback"), QStringLiteral("<p>%1</p>").arg(QuestionText::toHtml(note)),
+                      html);
         xml.writeEndElement();
     }
     xml.writeEndElement();
@@ -64,6 +69,8 @@ struct XmlAnswer {
     double fraction = 0;
     QString format;
     QString text;
+    QString feedback;
+    QString feedbackFormat;
 };
 
 // The parts of one <question> element the reader looks at.
@@ -106,6 +113,16 @@ XmlQuestion readQuestionElement(QXmlStreamReader& xml) {
             answer.fraction = xml.attributes().value(QStringLiteral("fraction")).toDouble();
             answer.format = xml.attributes().value(QStringLiteral("format")).toString();
             q.answers.push_back(answer);
+        }
+        if (path.size() == 1 && path[0] == QLatin1String("answer") && name == QLatin1String("feedback") &&
+            !q.answers.empty())
+            q.answers.back().feedbackFormat = xml.attributes().value(QStringLiteral("format")).toString();
+        if (path.size() == 2 && path[0] == QLatin1String("answer") && path[1] == QLatin1String("feedback") &&
+            name == QLatin1String("text")) {
+            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (!q.answers.empty())
+                q.answers.back().feedback = text;
+            continue;
         }
         if (path.size() == 0 && name == QLatin1String("questiontext"))
             q.textFormat = xml.attributes().value(QStringLiteral("format")).toString();
@@ -151,8 +168,10 @@ void readMultichoice(const XmlQuestion& q, const CategoryPath::Meaning& category
         return skip(*problem);
     ExchangeItem item;
     item.sentence = plainText(q.text, q.textFormat);
-    for (size_t i = 0; i < 4; ++i)
+    for (size_t i = 0; i < 4; ++i) {
         item.answers[i] = plainText(q.answers[i].text, q.answers[i].format);
+        item.feedback[i] = plainText(q.answers[i].feedback, q.answers[i].feedbackFormat);
+    }
     item.right = right;
     item.reason = plainText(q.feedback, q.feedbackFormat);
     CategoryPath::apply(category, item);

@@ -105,6 +105,8 @@ void take(ReadResult& result, int line, ExchangeItem item, const CategoryPath::M
     }
     item.sentence = withGap(item.sentence.trimmed());
     item.reason = item.reason.trimmed();
+    for (size_t i = 0; i < item.feedback.size(); ++i)
+        item.feedback[i] = int(i) == item.right ? QString() : item.feedback[i].trimmed();
     if (item.sentence.isEmpty()) {
         result.skipped.push_back({line, QStringLiteral("the question has no text")});
         return;

@@ -10,6 +10,7 @@ on where it can, so one run lists every fault. Exit status 0 only when every che
 """
 
 import argparse
+import hashlib
 import os
 import re
 import sqlite3
@@ -479,6 +480,7 @@ class Session:
             self.expect_speech("Practice %s: a wrong choice is said" % lang, mark, [r"\b%s\b" % w["wrong"]])
             self.expect_speech("Practice %s: the explanation follows the wrong choice" % lang, mark,
                                [self.after(w["wrong"], w["explanation"])])
+            self.note_follows_wrong(mark, item, wrong, lang)
             self.settle()
             mark = self.log.mark()
             key(right.lower())
@@ -507,6 +509,33 @@ class Session:
             self.option_names(prog, lang)
         finally:
             prog.stop()
+
+    def note_on(self, item, answer, lang):
+        """The note the item file holds on `answer` of `item`, in the language's texts, or None."""
+        sentence, answers, key = item[0], item[1:5], item[5]
+        joined = "\x1f".join([sentence.strip()] + [x.strip() for x in answers] + [key.strip().upper()])
+        fingerprint = hashlib.sha256(joined.encode("utf-8")).hexdigest()[:16]
+        con = sqlite3.connect("file:%s?mode=ro" % self.db, uri=True)
+        try:
+            row = con.execute("select en, hu from answer_notes where fingerprint = ? and answer = ?",
+                              (fingerprint, answer.strip())).fetchone()
+        except sqlite3.Error:
+            row = None
+        finally:
+            con.close()
+        text = row and row[1 if lang == "hu" else 0]
+        return text or None
+
+    def note_follows_wrong(self, mark, item, wrong, lang):
+        """After the wrong choice `wrong` (said since `mark`), the note on that answer comes right
+        after the verdict and before the reason."""
+        w = WORDS[lang]
+        note = self.note_on(item, item[1 + "ABCD".index(wrong)], lang)
+        if not self.check("Practice %s: the item file has a note on the wrong answer" % lang, note is not None):
+            return
+        words = re.findall(r"\w+", note)[:4]
+        self.expect_speech("Practice %s: the note is said after the verdict, then the reason" % lang, mark,
+                           [r"\b%s\W.*%s.*\b%s\s*:\s*\S" % (w["wrong"], r"\W+".join(words), w["explanation"])])
 
     def option_names(self, prog, lang):
         """Each option says its letter and its answer; Tab and the arrows reach all four without choosing."""
@@ -788,10 +817,10 @@ class Session:
             wait_until(lambda: len(self.tab_stops(db)) > 10, 10, 0.2)
             self.nameless(prog, "the Database screen")
             self.tab_order(prog, db)
-            dialog = self.open_window(prog, ["alt+o", "r"], "the reason dialog", "Reason for the answer...",
+            dialog = self.open_window(prog, ["alt+o", "e"], "the Explanations dialog", "Explanations...",
                                       r"----|Database")
             if dialog is not None:
-                self.nameless(prog, "the reason dialog")
+                self.nameless(prog, "the Explanations dialog")
                 key("Escape")
                 wait_until(lambda: not states(dialog) or not states(dialog).contains(pyatspi.STATE_SHOWING), 10)
         finally:

@@ -122,9 +122,44 @@ private slots:
 
     void aTableOfAnotherShapeHoldsNoReasons() {
         TempDatabase db;
-        rawSql(db.path(), "DROP TABLE IF EXISTS reasons; CREATE TABLE reasons (x INTEGER); INSERT INTO reasons VALUES (1)");
+        rawSql(db.path(), "DROP TABLE IF EXISTS reasons; CREATE TABLE reasons (x INTEGER); INSERT INTO reasons VALUES (1);"
+                          "DROP TABLE IF EXISTS answer_notes; CREATE TABLE answer_notes (fingerprint TEXT);"
+                          "INSERT INTO answer_notes VALUES ('x')");
         const ItemStore store = ItemStore::open(db.path());
         QVERIFY(!store.reasons().find(itemFingerprint(kContent)));
+        QVERIFY(store.reasons().answerNotes().find(itemFingerprint(kContent)).empty());
+    }
+
+    // A teacher's note goes on with its answer when the teacher edits the item's other answers or
+    // its sentence; a shipped note does not, nor does a note whose answer was edited or became right.
+    void aTeachersNoteFollowsItsAnswer_data() {
+        QTest::addColumn<QString>("field"); // what the edit changes
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("kept"); // answers whose note the edited item has
+        QTest::newRow("sentence") << "sentence" << "You ...... there." << QStringList{"are", "is"};
+        QTest::newRow("another answer") << "d" << "was" << QStringList{"are", "is"};
+        QTest::newRow("the answer itself") << "b" << "iss" << QStringList{"are"};
+        QTest::newRow("the key, to the noted answer") << "key" << "B" << QStringList{"are"};
+    }
+    void aTeachersNoteFollowsItsAnswer() {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QStringList, kept);
+        TempDatabase db;
+        const AnswerNoteTable notes = ItemStore::open(db.path()).reasons().answerNotes();
+        const QString fingerprint = itemFingerprint(kContent);
+        notes.writeAll({{fingerprint, kContent.b, AnswerNote{"b", "b", true}},
+                        {fingerprint, kContent.c, AnswerNote{"c", "c", true}},
+                        {fingerprint, kContent.d, AnswerNote{"d", "d", false}}});
+        ItemContent edited = kContent;
+        QString* fields[] = {&edited.sentence, &edited.b, &edited.d, &edited.key};
+        const QStringList names{"sentence", "b", "d", "key"};
+        *fields[names.indexOf(field)] = value;
+        notes.follow(kContent, edited);
+        QStringList found;
+        for (const auto& [answer, note] : notes.find(itemFingerprint(edited)))
+            found << answer;
+        QCOMPARE(found, kept);
     }
 
     void bankTextCarriesReasonsAndOlderTextStillReads() {

@@ -7,6 +7,7 @@
 #include "data/sqlitedb.h"
 #include "data/topics.h"
 #include "exchange/exchangetexts.h"
+#include "exchange/giftformat.h"
 #include "exchange/itemexchange.h"
 #include "exchange/textfile.h"
 
@@ -267,6 +268,63 @@ private slots:
         // Put in place of the items, the questions are all new again.
         QCOMPARE(ItemExchange::importItems(fixture(file), db.path(), ExchangeFormat(format), true, kFirstTopic).imported,
                  items);
+    }
+
+    // A file does not say its language: each feedback text tells it (Hungarian quotation marks,
+    // letters and words), a text that tells nothing takes the category's, and the teacher's choice
+    // overrides both. The reason and the note on a wrong answer come in alike.
+    void feedbackLanguageComesFromTheTextOrTheTeacher_data() {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<bool>("hungarian");
+        const QString platform = QStringLiteral("$course$/top/Default for course");
+        const QString hungarianCategory = QStringLiteral("Lexora English/Ige/1. szint");
+        const int fromText = int(FeedbackLanguage::FromText);
+        QTest::newRow("Hungarian text under a platform's category")
+            << platform << QString::fromUtf8("A „goes” kell, mert egyes szám harmadik személy.") << fromText << true;
+        QTest::newRow("Hungarian words without accents")
+            << platform << QStringLiteral("Ez nem jo, mert itt egy ige kell.") << fromText << true;
+        QTest::newRow("English text under a Hungarian category")
+            << hungarianCategory << QString::fromUtf8("“goes” goes with “she”: the verb takes -s after she.")
+            << fromText << false;
+        QTest::newRow("a text that tells nothing takes the category's language")
+            << hungarianCategory << "see p. 12" << fromText << true;
+        QTest::newRow("the same under a platform's category") << platform << "see p. 12" << fromText << false;
+        QTest::newRow("the teacher says Hungarian")
+            << platform << QStringLiteral("The verb takes -s after she.") << int(FeedbackLanguage::Hungarian) << true;
+        QTest::newRow("the teacher says English")
+            << platform << QString::fromUtf8("A „goes” kell.") << int(FeedbackLanguage::English) << false;
+    }
+    void feedbackLanguageComesFromTheTextOrTheTeacher() {
+        QFETCH(QString, category);
+        QFETCH(QString, text);
+        QFETCH(int, choice);
+        QFETCH(bool, hungarian);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("feedback.gift");
+        writeFile(path, QStringLiteral("$CATEGORY: %1\n\nShe {~go#%2 =goes ~going ~gone ####%2} home.\n")
+                            .arg(category, GiftFormat::escaped(text))
+                            .toUtf8());
+        TempDatabase db(itemsUpTo250());
+        const ImportSummary s = ItemExchange::importItems(path, db.path(), ExchangeFormat::Gift, false,
+                                                          TopicChoice{0, 1, FeedbackLanguage(choice)});
+        QCOMPARE(s.imported, 1);
+        QCOMPARE(s.reasons.hungarian, hungarian ? 1 : 0);
+        QCOMPARE(s.reasons.english, hungarian ? 0 : 1);
+        QCOMPARE(s.answerNotes.total(), 1);
+        QCOMPARE(s.answerNotes.hungarian, hungarian ? 1 : 0);
+        const QStringList row = rowsFrom(db, 251).front();
+        const Reason reason = reasonOf(db, row);
+        QCOMPARE(reason.inLanguage(hungarian), text);
+        QCOMPARE(reason.inLanguage(!hungarian), QString());
+        const AnswerNotes notes = ReasonTable(SqliteDb::open(db.path()))
+                                      .answerNotes()
+                                      .find(itemFingerprint(ItemContent{row[Mondat], row[A], row[B], row[C], row[D],
+                                                                        row[Felelet2]}));
+        QCOMPARE(notes.size(), size_t(1));
+        QCOMPARE(notes.at("go").inLanguage(hungarian), text);
+        QVERIFY(notes.at("go").byTeacher);
     }
 
     // A question the file repeats is taken once; one that differs in the key alone is another item.

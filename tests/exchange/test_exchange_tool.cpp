@@ -149,20 +149,66 @@ QStringList kept(const QStringList& item, bool withCategory) {
     return fields;
 }
 
+ItemContent contentOf(const QStringList& item) {
+    return ItemContent{item[Mondat], item[A], item[B], item[C], item[D], item[Felelet2]};
+}
+
 QString fingerprintOf(const QStringList& item) {
-    return itemFingerprint(ItemContent{item[Mondat], item[A], item[B], item[C], item[D], item[Felelet2]});
+    return itemFingerprint(contentOf(item));
+}
+
+std::vector<QString> wrongAnswersOf(const QStringList& item) {
+    return wrongAnswers(contentOf(item));
 }
 
 // A reason with the characters question files give a meaning to.
 const Reason kTeacherReason{"\"Students\" = plural {many}, so it is are ~ #1 \\ & <b>, not 'is'.",
                             u8"Többes szám: {students} = diákok, ezért ~are & <i>are</i> kell.", true};
 
-// Gives the database's first item (right answer "are") the teacher's reason and takes the second one's away.
+// A note on wrong answer `k`, quoting `answer`, with the characters question files give a meaning to.
+AnswerNote teacherNote(size_t k, const QString& answer) {
+    return {QStringLiteral("“%2” ~ {not} = #%1 & <b>: the subject \"students\" is plural.").arg(k + 1).arg(answer),
+            QStringLiteral("A „%2” ~ {nem} = #%1 & <i>, mert a „students” többes számú.").arg(k + 1).arg(answer), true};
+}
+
+// Gives the database's first item (right answer "are") the teacher's reason and a note on each
+// wrong answer, and takes the second one's away.
 void writeReasons(const QString& database) {
     const auto items = ItemBank::readDatabase(database).items;
-    const ReasonTable table(SqliteDb::open(database));
+    const auto db = SqliteDb::open(database);
+    const ReasonTable table(db);
     table.write(fingerprintOf(items[0]), kTeacherReason);
     table.write(fingerprintOf(items[1]), Reason{});
+    std::vector<AnswerNoteRow> notes;
+    for (size_t k = 0; k < 3; ++k)
+        notes.push_back({fingerprintOf(items[0]), wrongAnswersOf(items[0])[k], teacherNote(k, wrongAnswersOf(items[0])[k])});
+    for (const QString& answer : wrongAnswersOf(items[1]))
+        notes.push_back({fingerprintOf(items[1]), answer, AnswerNote{}});
+    table.answerNotes().writeAll(notes);
+}
+
+// The letters (0 to 3) of an item's wrong answers, in order.
+std::vector<int> wrongLetters(const QStringList& item) {
+    std::vector<int> letters;
+    for (int i = 0; i < 4; ++i) {
+        if (i != item[Felelet2][0].unicode() - 'A')
+            letters.push_back(i);
+    }
+    return letters;
+}
+
+// The answer feedback of the n-th question of a Moodle XML file (from 1), for answers A to D.
+QStringList xmlAnswerFeedback(const QString& file, int n) {
+    const QString xmllint = QStandardPaths::findExecutable("xmllint");
+    QStringList out;
+    for (int a = 1; a <= 4; ++a)
+        out << run(xmllint, {"--xpath",
+                             QStringLiteral("string((//question[@type='multichoice'])[%1]/answer[%2]/feedback/text)")
+                                 .arg(n)
+                                 .arg(a),
+                             file})
+                   .out.trimmed();
+    return out;
 }
 
 } // namespace
@@ -278,8 +324,9 @@ private slots:
         }
     }
 
-    // The reason goes out as the question's general feedback in the export's language and comes
-    // back as the teacher's reason in that language; an item without one has no feedback.
+    // The reason goes out as the question's general feedback in the export's language, and each
+    // wrong answer's note as that answer's feedback; they come back as the teacher's in that
+    // language, told by their text. An item without them has no feedback.
     void reasonTravelsAsGeneralFeedback_data() {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("lang");
@@ -299,11 +346,18 @@ private slots:
         QCOMPARE(tool({"export", "--format", format, "--lang", lang, source, file}).exitCode, 0);
         const bool hungarian = lang == "hu";
         const QString reason = kTeacherReason.inLanguage(hungarian);
+        const auto sourceItems = ItemBank::readDatabase(source).items;
+        QStringList notes(4); // as answers A to D carry them
+        for (size_t k = 0; k < 3; ++k)
+            notes[wrongLetters(sourceItems[0])[k]] =
+                teacherNote(k, wrongAnswersOf(sourceItems[0])[k]).inLanguage(hungarian);
         if (format == "gift") {
             REQUIRE_TOOL(parserInstalled(), QStringLiteral("The npm package gift-pegjs"));
             const QJsonArray questions = choiceQuestions(parsedGift(file));
             QCOMPARE(questions[0].toObject()["feedback"].toString(), reason);
             QVERIFY(questions[1].toObject()["feedback"].isNull());
+            QCOMPARE(texts(questions[0].toObject()["answerFeedback"]), notes);
+            QCOMPARE(texts(questions[1].toObject()["answerFeedback"]), QStringList(4));
         } else {
             const QString xmllint = QStandardPaths::findExecutable("xmllint");
             REQUIRE_TOOL(!xmllint.isEmpty(), QStringLiteral("xmllint"));
@@ -313,6 +367,11 @@ private slots:
             };
             QCOMPARE(feedback(1), "<p>" + reason.toHtmlEscaped() + "</p>");
             QCOMPARE(feedback(2), QString());
+            QStringList html;
+            for (const QString& note : notes)
+                html << (note.isEmpty() ? QString() : "<p>" + note.toHtmlEscaped() + "</p>");
+            QCOMPARE(xmlAnswerFeedback(file, 1), html);
+            QCOMPARE(xmlAnswerFeedback(file, 2), QStringList(4));
         }
 
         const QString target = shippedCopy(dir, "en_data3", "target.mdb");
@@ -326,9 +385,86 @@ private slots:
         QCOMPARE(back->inLanguage(hungarian), reason);
         QCOMPARE(back->inLanguage(!hungarian), QString());
         QVERIFY(!table.find(fingerprintOf(items[1])));
+        const AnswerNotes backNotes = table.answerNotes().find(fingerprintOf(items[0]));
+        QCOMPARE(backNotes.size(), size_t(3));
+        for (size_t k = 0; k < 3; ++k) {
+            const AnswerNote& note = backNotes.at(wrongAnswersOf(items[0])[k]);
+            QVERIFY(note.byTeacher);
+            QCOMPARE(note.inLanguage(hungarian), teacherNote(k, wrongAnswersOf(items[0])[k]).inLanguage(hungarian));
+            QCOMPARE(note.inLanguage(!hungarian), QString());
+        }
+        QVERIFY(table.answerNotes().find(fingerprintOf(items[1])).empty());
+        // Every text came in, and in the export's language.
+        int reasons = 0;
+        int notesTaken = 0;
+        const ItemBank exported = ItemBank::readDatabase(source);
+        for (size_t i = 0; i < exported.items.size(); ++i) {
+            reasons += exported.reasonOf(i).inLanguage(hungarian).isEmpty() ? 0 : 1;
+            for (const AnswerNote& note : exported.notesOf(i))
+                notesTaken += note.inLanguage(hungarian).isEmpty() ? 0 : 1;
+        }
+        const auto inLanguage = [hungarian](int n) {
+            return hungarian ? QStringLiteral("0 English, %1 Hungarian").arg(n)
+                             : QStringLiteral("%1 English, 0 Hungarian").arg(n);
+        };
+        const QString told = QStringLiteral("%1 reasons (%2) and %3 notes on wrong answers (%4)")
+                                 .arg(reasons)
+                                 .arg(inLanguage(reasons))
+                                 .arg(notesTaken)
+                                 .arg(inLanguage(notesTaken));
+        QVERIFY2(imported.out.contains(told), qPrintable(imported.out));
     }
 
-    // The tab-separated bank carries both reasons of a database to another one.
+    // Every shipped note leaves as its answer's feedback, in English and in Hungarian, is read by
+    // the independent parser, and comes back exactly from a re-import.
+    void shippedNotesTravelAsAnswerFeedback_data() {
+        QTest::addColumn<QString>("bank");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("lang");
+        for (const QString& bank : kShippedBanks) {
+            for (const char* format : {"gift", "moodle-xml"}) {
+                for (const char* lang : {"en", "hu"})
+                    QTest::addRow("%s %s %s", qPrintable(bank), format, lang)
+                        << bank << QString::fromLatin1(format) << QString::fromLatin1(lang);
+            }
+        }
+    }
+    void shippedNotesTravelAsAnswerFeedback() {
+        QFETCH(QString, bank);
+        QFETCH(QString, format);
+        QFETCH(QString, lang);
+        const bool hungarian = lang == "hu";
+        QTemporaryDir dir;
+        const QString source = shippedCopy(dir, bank, "source.mdb");
+        const ItemBank shipped = ItemBank::readDatabase(source);
+        const QString file = dir.filePath("questions");
+        QCOMPARE(tool({"export", "--format", format, "--lang", lang, source, file}).exitCode, 0);
+        if (format == "gift") {
+            REQUIRE_TOOL(parserInstalled(), QStringLiteral("The npm package gift-pegjs"));
+            const QJsonArray questions = choiceQuestions(parsedGift(file));
+            QCOMPARE(size_t(questions.size()), shipped.items.size());
+            for (size_t i = 0; i < shipped.items.size(); ++i) {
+                const QStringList feedback = texts(questions[int(i)].toObject()["answerFeedback"]);
+                const std::vector<int> letters = wrongLetters(shipped.items[i]);
+                for (size_t k = 0; k < 3; ++k) {
+                    const QString note = shipped.notesOf(i)[k].inLanguage(hungarian);
+                    QVERIFY2(!note.isEmpty(), qPrintable(QStringLiteral("item %1 has no note %2").arg(i + 1).arg(k + 1)));
+                    QCOMPARE(feedback[letters[k]], note);
+                }
+            }
+        }
+        const QString target = shippedCopy(dir, bank == "enpool1d" ? "en_data3" : "enpool1d", "target.mdb");
+        const Run imported = tool({"import", "--format", format, "--replace", file, target});
+        QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+        const ItemBank back = ItemBank::readDatabase(target);
+        QCOMPARE(back.items.size(), shipped.items.size());
+        for (size_t i = 0; i < shipped.items.size(); ++i) {
+            for (size_t k = 0; k < 3; ++k)
+                QCOMPARE(back.notesOf(i)[k].inLanguage(hungarian), shipped.notesOf(i)[k].inLanguage(hungarian));
+        }
+    }
+
+    // The tab-separated bank carries both reasons and the notes of a database to another one.
     void reasonSurvivesTheBankRoundTrip() {
         QTemporaryDir dir;
         const QString source = shippedCopy(dir, "en_data2", "source.mdb");
@@ -346,6 +482,12 @@ private slots:
         QCOMPARE(back->hungarian, kTeacherReason.hungarian);
         QVERIFY(back->byTeacher);
         QVERIFY(!table.find(fingerprintOf(items[1])));
+        const AnswerNotes notes = table.answerNotes().find(fingerprintOf(items[0]));
+        for (size_t k = 0; k < 3; ++k) {
+            const AnswerNote& note = notes.at(wrongAnswersOf(items[0])[k]);
+            QCOMPARE(note.english, teacherNote(k, wrongAnswersOf(items[0])[k]).english);
+            QCOMPARE(note.hungarian, teacherNote(k, wrongAnswersOf(items[0])[k]).hungarian);
+        }
     }
 
     // Questions of every shipped bank exported into one category of the platform keep names of their own.

@@ -68,6 +68,65 @@ private slots:
         QCOMPARE(small.output.count("69 items, each with both reasons"), 3);
     }
 
+    // Every wrong answer of every shipped item has its note in both languages, each quoting its answer.
+    void toolPassesEveryShippedBankWithItsNotes() {
+        const ToolRun run = runTool({"check", "--reasons", "--answer-notes", bankPath("en_data1"), bankPath("enpool1d"),
+                                     bankPath("en_data2"), bankPath("en_data3")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.output.left(2000)));
+        QCOMPARE(run.output.count("each wrong answer with its notes in both languages, no problems"), 4);
+    }
+
+    // The notes of an item: note K explains its K-th wrong answer in letter order, at most 120
+    // characters, quoting that answer as the language quotes.
+    void toolChecksTheNotes_data() {
+        QTest::addColumn<QStringList>("notes"); // note1_en note2_en note3_en note1_hu note2_hu note3_hu
+        QTest::addColumn<QString>("problem");   // empty: none
+        const QStringList good{u8"“is” goes with he.", u8"“are” goes with we.", u8"“be” needs a modal.",
+                               u8"Az „is” a he mellé kell.", u8"Az „are” a we mellé kell.", u8"A „be” elé módbeli ige kell."};
+        QTest::newRow("good") << good << QString();
+        QStringList missing = good;
+        missing[4].clear();
+        QTest::newRow("missing") << missing << "note2_hu is missing";
+        QStringList tooLong = good;
+        tooLong[2] = u8"“be” " + QString(116, 'x');
+        QTest::newRow("too long") << tooLong << "note3_en has 121 characters; at most 120";
+        QStringList plainQuotes = good;
+        plainQuotes[0] = "\"is\" goes with he.";
+        QTest::newRow("not quoted") << plainQuotes << u8"note1_en does not quote its answer as “is”";
+        QStringList englishQuotes = good;
+        englishQuotes[3] = u8"Az “is” a he mellé kell.";
+        QTest::newRow("Hungarian with English quotes") << englishQuotes << u8"note1_hu does not quote its answer as „is”";
+        QStringList swapped = good;
+        swapped.swapItemsAt(0, 1);
+        QTest::newRow("not in letter order") << swapped << u8"note1_en does not quote its answer as “is”";
+    }
+    void toolChecksTheNotes() {
+        QFETCH(QStringList, notes);
+        QFETCH(QString, problem);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("notes.tsv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write((ItemBank::headerWithNotes().join('\t') + "\n1\t1\t10\t1\tI ...... here.\tam\tis\tare\tbe\tI am here.\tA"
+                    "\t1\ta\t“am” is for I.\tAz „am” az I mellé kell.\t" + notes.join('\t') + '\n')
+                       .toUtf8());
+        file.close();
+        const ToolRun run = runTool({"check", "--reasons", "--answer-notes", path});
+        QCOMPARE(run.exitCode, problem.isEmpty() ? 0 : 1);
+        QVERIFY2(run.output.contains(problem.isEmpty() ? "no problems" : ":2: " + problem), qPrintable(run.output));
+        if (!problem.isEmpty())
+            return;
+        // The build puts each note beside its answer, and the export writes them back as they were.
+        QCOMPARE(runTool({"build", path, dir.filePath("notes.mdb")}).exitCode, 0);
+        const ItemBank back = ItemBank::readDatabase(dir.filePath("notes.mdb"));
+        QCOMPARE(back.notesOf(0)[1].english, notes[1]);
+        QCOMPARE(back.notesOf(0)[2].hungarian, notes[5]);
+        QCOMPARE(runTool({"export", dir.filePath("notes.mdb"), dir.filePath("out.tsv")}).exitCode, 0);
+        QFile out(dir.filePath("out.tsv"));
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(out.readAll()).endsWith(notes.join('\t') + '\n'));
+    }
+
     void toolReportsEachBadLineByNumber() {
         QTemporaryDir dir;
         const QString path = dir.filePath("bad.tsv");

@@ -121,8 +121,10 @@ QString databaseOf(const ItemBank& bank, const QTemporaryDir& dir) {
 }
 
 // Text as compared with what pdftotext reads: it drops a hyphen where a line breaks after one.
+// A text as the PDF's text layer gives it back, whatever the line breaks: a line may break
+// after a hyphen or a slash ("he/" + "she"), which the layer joins with a hyphen or a space.
 QString withoutHyphens(const QString& text) {
-    return QString(text).remove(QLatin1Char('-'));
+    return QString(text).remove(QLatin1Char('-')).replace(QStringLiteral("/ "), QStringLiteral("/"));
 }
 
 QStringList reasonsOf(const Worksheet& sheet) {

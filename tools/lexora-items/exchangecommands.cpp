@@ -62,6 +62,11 @@ std::optional<Arguments> parse(QStringList args, bool exporting) {
             parsed.choice.topic = numberIn(args.takeFirst(), 0, TopicCatalogue::count - 1);
             if (!parsed.choice.topic)
                 return std::nullopt;
+        } else if (arg == "--feedback-lang" && !exporting && !args.isEmpty()) {
+            const std::optional<FeedbackLanguage> language = feedbackLanguageNamed(args.takeFirst());
+            if (!language)
+                return std::nullopt;
+            parsed.choice.feedback = *language;
         } else if (arg == "--level" && !exporting && !args.isEmpty()) {
             parsed.choice.level = numberIn(args.takeFirst(), 1, 3);
             if (!parsed.choice.level)
@@ -92,12 +97,16 @@ void report(const QString& file, const std::vector<ExchangeNote>& notes, const Q
 const char* exchangeUsage() {
     return "  lexora-items export --format gift|aiken|moodle-xml [--lang en|hu|es|fr] DATABASE OUT\n"
            "                                            write the items as a question file\n"
-           "  lexora-items import --format gift|aiken|moodle-xml [--replace] [--level N] [--topic K] IN DATABASE\n"
+           "  lexora-items import --format gift|aiken|moodle-xml [--replace] [--level N] [--topic K]\n"
+           "                      [--feedback-lang auto|en|hu] IN DATABASE\n"
            "                                            add (or with --replace: put in place of the items)\n"
            "                                            the questions of a file to an existing database;\n"
            "                                            those whose category names no topic get topic K\n"
            "                                            (the Topic menu's entry, 0 to 22) and level N (1 to 3)\n"
-           "                                            where it names none, or are skipped without --topic\n";
+           "                                            where it names none, or are skipped without --topic;\n"
+           "                                            feedback becomes the reasons and the notes on wrong\n"
+           "                                            answers, in the language given or (auto) the one each\n"
+           "                                            text is written in\n";
 }
 
 int exportQuestions(QStringList args) {
@@ -138,6 +147,10 @@ int importQuestions(QStringList args) {
             out() << " as numbers " << summary.firstNumber << " to " << summary.lastNumber;
         out() << ", " << summary.skipped.size() << " questions skipped, " << summary.duplicates.size()
               << " already in the database\n";
+        out() << database << ": " << summary.reasons.total() << " reasons (" << summary.reasons.english << " English, "
+              << summary.reasons.hungarian << " Hungarian) and " << summary.answerNotes.total()
+              << " notes on wrong answers (" << summary.answerNotes.english << " English, "
+              << summary.answerNotes.hungarian << " Hungarian) taken\n";
         return 0;
     } catch (const ExchangeError& e) {
         err() << e.message() << '\n';

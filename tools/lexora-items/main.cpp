@@ -29,7 +29,8 @@ using console::out;
 
 const char* const kUsage =
     "usage:\n"
-    "  lexora-items check [--min-per-topic N] [--spreads] [--fresh] [--reasons] [--notes] BANK.tsv...\n"
+    "  lexora-items check [--min-per-topic N] [--spreads] [--fresh] [--reasons] [--answer-notes] [--notes]\n"
+    "                    BANK.tsv...              --answer-notes: every wrong answer has its notes\n"
     "  lexora-items build BANK.tsv DATABASE      create a new database file from a bank\n"
     "  lexora-items import BANK.tsv DATABASE     replace the items of an existing database\n"
     "  lexora-items export DATABASE BANK.tsv     write the items of a database as a bank\n"
@@ -101,6 +102,8 @@ int check(QStringList args) {
             profile.freshNumbering = true;
         else if (arg == "--reasons")
             profile.reasonsRequired = true;
+        else if (arg == "--answer-notes")
+            profile.answerNotesRequired = true;
         else if (arg == "--notes")
             notes = true;
         else
@@ -113,7 +116,9 @@ int check(QStringList args) {
         ItemBank bank;
         const bool good = readChecked(file, profile, bank);
         if (good)
-            out() << file << ": " << bank.items.size() << " items" << (profile.reasonsRequired ? ", each with both reasons" : "")
+            out() << file << ": " << bank.items.size() << " items"
+                  << (profile.reasonsRequired ? ", each with both reasons" : "")
+                  << (profile.answerNotesRequired ? ", each wrong answer with its notes in both languages" : "")
                   << ", no problems\n";
         allGood = allGood && good;
     }

@@ -55,6 +55,23 @@ const Translated kLevelPrompt{
     u8"¿Qué nivel deben tener las preguntas que pasan al tema «%1»? Si no elige ninguno, se omitirán.",
     u8"Quel niveau donner aux questions placées dans le thème «\u00a0%1\u00a0»\u00a0? Sans choix, elles seront "
     u8"laissées de côté."};
+const Translated kFeedbackPrompt{
+    "In which language are the explanations (feedback) of the file's questions written?",
+    u8"Milyen nyelven íródtak a fájl kérdéseinek magyarázatai (visszajelzései)?",
+    u8"¿En qué idioma están escritas las explicaciones (retroalimentación) de las preguntas del archivo?",
+    u8"Dans quelle langue sont écrites les explications (rétroactions) des questions du fichier\u00a0?"};
+const Translated kFromEachText{"Decide from each text", u8"Szövegenként döntse el a program",
+                               u8"Decidir según cada texto", u8"Décider d'après chaque texte"};
+const Translated kEnglish{"English", u8"Angol", u8"Inglés", u8"Anglais"};
+const Translated kHungarian{"Hungarian", u8"Magyar", u8"Húngaro", u8"Hongrois"};
+const Translated kFeedbackTaken{
+    "Reasons taken: %1 (English %2, Hungarian %3). Notes on wrong answers taken: %4 (English %5, Hungarian %6).",
+    u8"Beolvasott indoklások: %1 (angol %2, magyar %3). Beolvasott megjegyzések a hibás válaszokhoz: %4 (angol %5, "
+    u8"magyar %6).",
+    u8"Explicaciones importadas: %1 (en inglés %2, en húngaro %3). Notas sobre las respuestas incorrectas importadas: "
+    u8"%4 (en inglés %5, en húngaro %6).",
+    u8"Explications importées\u00a0: %1 (anglais %2, hongrois %3). Remarques sur les mauvaises réponses "
+    u8"importées\u00a0: %4 (anglais %5, hongrois %6)."};
 const Translated kConfirmReplace{
     "All items of the database will be replaced by the items read from the file (%1). Replace them?",
     u8"Az adatbázis összes mondata helyére a fájlból beolvasott mondatok (%1) kerülnek. Lecseréli őket?",
@@ -178,8 +195,10 @@ TopicChoice ItemExchangeMenu::chooseTopic(const ReadResult& read, const QString&
         m_window, title, kTopicPrompt.in(langcode()).arg(number(unplaced.withoutTopic)), topics);
     if (!topic || *topic < 0 || *topic >= int(topics.size()))
         return {};
+    const FeedbackLanguage feedback =
+        unplaced.withFeedback > 0 ? chooseFeedbackLanguage(title) : FeedbackLanguage::FromText;
     if (unplaced.withoutLevel == 0)
-        return {*topic, std::nullopt};
+        return {*topic, std::nullopt, feedback};
     QStringList levels;
     for (int level = 1; level <= 3; ++level)
         levels << CategoryPath::levelName(level, langcode());
@@ -187,7 +206,16 @@ TopicChoice ItemExchangeMenu::chooseTopic(const ReadResult& read, const QString&
         m_ctx.platform.chooseOne(m_window, title, kLevelPrompt.in(langcode()).arg(topics[*topic]), levels);
     if (!level || *level < 0 || *level >= int(levels.size()))
         return {};
-    return {*topic, *level + 1};
+    return {*topic, *level + 1, feedback};
+}
+
+FeedbackLanguage ItemExchangeMenu::chooseFeedbackLanguage(const QString& title) {
+    const std::optional<int> chosen =
+        m_ctx.platform.chooseOne(m_window, title, kFeedbackPrompt.in(langcode()),
+                                 {kFromEachText.in(langcode()), kEnglish.in(langcode()), kHungarian.in(langcode())});
+    const FeedbackLanguage languages[] = {FeedbackLanguage::FromText, FeedbackLanguage::English,
+                                          FeedbackLanguage::Hungarian};
+    return chosen && *chosen >= 0 && *chosen < 3 ? languages[*chosen] : FeedbackLanguage::FromText;
 }
 
 void ItemExchangeMenu::fail(const QString& text, const QString& title) {
@@ -270,6 +298,12 @@ QString ItemExchangeMenu::importReport(const ImportSummary& summary) const {
                    .arg(summary.lastNumber);
     if (!summary.duplicates.empty())
         text += QLatin1Char('\n') + kDuplicates.in(langcode()).arg(number(qint64(summary.duplicates.size())));
+    if (summary.reasons.total() + summary.answerNotes.total() > 0)
+        text +=
+            QLatin1Char('\n') + kFeedbackTaken.in(langcode())
+                                    .arg(number(summary.reasons.total()), number(summary.reasons.english),
+                                         number(summary.reasons.hungarian), number(summary.answerNotes.total()),
+                                         number(summary.answerNotes.english), number(summary.answerNotes.hungarian));
     const auto list = [&](const std::vector<ExchangeNote>& notes, const Translated& heading) {
         if (notes.empty())
             return;

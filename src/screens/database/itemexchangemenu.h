@@ -4,6 +4,7 @@
 #pragma once
 
 #include "exchange/exchangeitem.h"
+#include "exchange/feedbacklanguage.h"
 
 #include <QString>
 
@@ -44,6 +45,8 @@ private:
     std::optional<ExchangeFormat> chooseFormat(const QString& title);
     std::optional<bool> chooseReplace(const QString& title);
     TopicChoice chooseTopic(const ReadResult& read, const QString& title);
+    // The language of the file's feedback, asked with the topic: decided from each text unless chosen.
+    FeedbackLanguage chooseFeedbackLanguage(const QString& title);
     QString exportReport(const ExportSummary& summary, const QString& file) const;
     QString importReport(const ImportSummary& summary) const;
     void fail(const QString& text, const QString& title);

@@ -12,10 +12,11 @@ namespace lexora {
 struct AppContext;
 class LiveView;
 
-// "Reason for the answer..." of the Database screen: the reason of the item on display (the
-// file's own, or the one the bank shipped with) in a dialog with an English and a Hungarian
-// box; what the teacher writes is kept in the item file as the teacher's reason for the item's
-// content. Store failures are thrown as StoreError for the screen's handler to tell.
+// "Explanations..." of the Database screen: the reason of the item on display and the notes on
+// its wrong answers (the file's own, or those the bank shipped with) in one dialog, each in an
+// English and a Hungarian box; what the teacher changes is kept in the item file as the
+// teacher's, for the item's content. Store failures are thrown as StoreError for the screen's
+// handler to tell.
 class ReasonEditor {
 public:
     ReasonEditor(AppContext& context, QWidget* window) : m_context(context), m_window(window) {}
@@ -24,7 +25,7 @@ public:
     void edit(LiveView& items, const QString& title);
 
     // Around a write of the item on display: what it said before, and after it, so a teacher's
-    // reason goes on with the content the teacher edited.
+    // reason and notes go on with the content the teacher edited.
     static ItemContent before(const LiveView& items);
     static void after(const LiveView& items, const ItemContent& before);
 

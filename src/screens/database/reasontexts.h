@@ -7,11 +7,17 @@
 
 namespace lexora::reasontext {
 
-// The Options menu entry and the dialog where a teacher reads and writes an item's reason.
-inline constexpr Translated menuEntry{u8"&Reason for the answer...", u8"A válasz &indoklása...",
-                                      u8"&Explicación de la respuesta...", u8"&Explication de la réponse..."};
-inline constexpr Translated title{u8"Reason for the answer", u8"A válasz indoklása", u8"Explicación de la respuesta",
-                                  u8"Explication de la réponse"};
+// The Options menu entry and the dialog where a teacher reads and writes an item's reason and
+// the notes on its wrong answers.
+inline constexpr Translated menuEntry{u8"&Explanations...", u8"&Magyarázatok...", u8"&Explicaciones...",
+                                      u8"&Explications..."};
+inline constexpr Translated title{u8"Explanations", u8"Magyarázatok", u8"Explicaciones", u8"Explications"};
+inline constexpr Translated reasonRow{u8"Why the right answer is right:", u8"A helyes válasz indoklása:",
+                                      u8"Explicación de la respuesta correcta:",
+                                      u8"Explication de la bonne réponse\u00a0:"};
+// %1 the number of the wrong answer (its access key), %2 its text.
+inline constexpr Translated noteRow{u8"&%1. Why not “%2”?", u8"&%1. Miért nem „%2”?", u8"&%1. ¿Por qué no «%2»?",
+                                    u8"&%1. Pourquoi pas «\u00a0%2\u00a0»\u00a0?"};
 inline constexpr Translated englishLabel{u8"In &English:", u8"&Angolul:", u8"En &inglés:", u8"En &anglais\u00a0:"};
 inline constexpr Translated hungarianLabel{u8"In &Hungarian:", u8"&Magyarul:", u8"En &húngaro:",
                                            u8"En &hongrois\u00a0:"};

@@ -41,21 +41,39 @@ void ItemExplainer::itemShown(const ItemContent& content, const QString& kulcs1,
     clear();
 }
 
-void ItemExplainer::reveal(const ReasonTable& reasons) {
+void ItemExplainer::reveal(const ReasonTable& reasons, const QString& wrongAnswer) {
     if (!m_hasItem)
         return;
     const int langcode = m_context.globals.langcode.value_or(16);
-    m_area->showReason(m_context.explanations.reasonFor(reasons, m_content, langcode));
+    m_shownNote = m_context.explanations.noteFor(reasons, m_content, wrongAnswer, langcode);
+    m_shownReason = m_context.explanations.reasonFor(reasons, m_content, langcode).trimmed();
+    m_area->showNoteAndReason(m_shownNote, m_shownReason);
+}
+
+QString ItemExplainer::answerOf(const QString& letter) const {
+    const QString key = letter.trimmed().toUpper();
+    const QString answers[] = {m_content.a, m_content.b, m_content.c, m_content.d};
+    if (key.size() != 1 || key[0] < QLatin1Char('A') || key[0] > QLatin1Char('D'))
+        return QString();
+    return answers[key[0].unicode() - 'A'].trimmed();
 }
 
 void ItemExplainer::speakReason() {
     if (m_area->isHidden())
         return;
     const int langcode = m_context.globals.langcode.value_or(16);
-    m_context.platform.speak(m_area, SpokenTexts::explanation(langcode, m_area->text()));
+    // The note answers the learner's own mistake, so it comes first, right after "Wrong".
+    QStringList spoken;
+    if (!m_shownNote.isEmpty())
+        spoken << m_shownNote.simplified();
+    if (!m_shownReason.isEmpty())
+        spoken << SpokenTexts::explanation(langcode, m_shownReason);
+    m_context.platform.speak(m_area, spoken.join(QLatin1Char(' ')));
 }
 
 void ItemExplainer::clear() {
+    m_shownNote.clear();
+    m_shownReason.clear();
     m_area->clear();
 }
 

@@ -47,7 +47,7 @@ constexpr int kLastRecordMessage = 77;
 constexpr int kFirstRecordMessage = 78;
 constexpr int kRestartMessage = 80;
 constexpr int kNoMatchMessage = 82;
-constexpr int kExplanationHeight = 1020; // twips: four lines of a reason
+constexpr int kExplanationHeight = 1380; // twips: a note of two lines above a reason of four
 
 void setNumber(QLabel* label, int value) {
     label->setText(QString::number(value));
@@ -272,7 +272,7 @@ void PracticeScreen::oke() {
     const bool right = label(9)->text() == label(10)->text();
     label(19)->setVisible(right);
     label(20)->setVisible(!right);
-    explain();
+    explain(right ? QString() : m_explainer->answerOf(label(9)->text()));
     if (!m_c.command[2]->isHidden())
         giveFocus(m_c.command[2]);
     else if (!m_c.command[10]->isHidden())
@@ -283,11 +283,11 @@ void PracticeScreen::oke() {
     m_explainer->speakReason();
 }
 
-void PracticeScreen::explain() {
+void PracticeScreen::explain(const QString& wrongAnswer) {
     // Shown after the box, so screen readers hear the verdict first; without an open
     // database there is no reason to look up.
     if (state().dbhandle)
-        m_explainer->reveal(state().dbhandle->reasons());
+        m_explainer->reveal(state().dbhandle->reasons(), wrongAnswer);
 }
 
 void PracticeScreen::clearChoice() {

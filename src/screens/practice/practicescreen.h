@@ -90,7 +90,8 @@ private:
     void oke();
     void display(const ItemView& view, bool withLevel = true);
     void clearChoice();
-    void explain();
+    // Shows the reason, below the note on `wrongAnswer` when the choice was wrong.
+    void explain(const QString& wrongAnswer = QString());
     void so(SnapshotView& selection);
     void szam();
     void keresa();

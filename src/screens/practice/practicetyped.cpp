@@ -13,7 +13,6 @@
 #include "screens/grammar/itemexplainer.h"
 #include "screens/practice/practicestate.h"
 #include "screens/practice/typedtexts.h"
-#include "screens/practice/wronganswernote.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -156,27 +155,22 @@ void PracticeScreen::showTypedMark(const AnswerMarker::Mark& mark) {
                             : mark.verdict == AnswerMarker::Verdict::Nearly ? TypedTexts::kNearly.in(lang)
                                                                             : SpokenTexts::wrong(lang);
     const QString rightAnswer = TypedTexts::kRightAnswer.in(lang).arg(marker.keyText());
-    // A wrong answer of the item's own has its note where a teacher wrote one.
-    const QString note = !right && mark.option >= 0
-                             ? wrongAnswerNote(ctx(), m_shownItem, marker.answerText(mark.option), lang)
-                             : QString();
+    // A wrong answer of the item's own is explained by its note, then the reason, as a wrong choice is.
+    const QString wrongAnswer = !right && mark.option >= 0 ? marker.answerText(mark.option) : QString();
     m_typed.answer->setText(mark.written);
     m_typed.rightAnswer->setText(marker.keyText());
     m_typed.rightAnswer->setAccessibleName(rightAnswer);
-    m_typed.verdict->setText(note.isEmpty() ? verdict : verdict + QLatin1Char('\n') + note);
+    m_typed.verdict->setText(verdict);
     setShown({m_typed.rightAnswer, m_typed.verdict}, true);
     label(19)->setVisible(right);
     label(20)->setVisible(!right);
-    explain();
+    explain(wrongAnswer);
     if (!m_c.command[2]->isHidden())
         giveFocus(m_c.command[2]);
     else if (!m_c.command[10]->isHidden())
         giveFocus(m_c.command[10]);
-    // The verdict first, then the right answer, the note and the reason, after the focus has moved.
-    QString spoken = verdict + QStringLiteral(". ") + rightAnswer + QLatin1Char('.');
-    if (!note.isEmpty())
-        spoken += QLatin1Char(' ') + note;
-    ctx().platform.speak(this, spoken);
+    // The verdict first, then the right answer, then the note and the reason, after the focus has moved.
+    ctx().platform.speak(this, verdict + QStringLiteral(". ") + rightAnswer + QLatin1Char('.'));
     m_explainer->speakReason();
 }
 

@@ -29,7 +29,7 @@ namespace lexora {
 namespace {
 
 const char* const kLetters[] = {"A", "B", "C", "D"};
-constexpr int kExplanationHeight = 1020; // twips: four lines of a reason
+constexpr int kExplanationHeight = 1380; // twips: a note of two lines above a reason of four
 
 QPushButton* makeButton(QWidget* parent, const QString& name, double points = 9.75) {
     auto* button = new QPushButton(parent);
@@ -290,7 +290,7 @@ void FailedItemsScreen::Option3D_Click(int index) {
     m_label18->setVisible(!right);
     ctx().platform.announce(right ? m_label17 : m_label18);
     recordFirstAnswer(m_label9->text(), right);
-    explain();
+    explain(right ? QString() : m_explainer->answerOf(m_label9->text()));
     m_explainer->speakReason();
 }
 
@@ -305,9 +305,9 @@ void FailedItemsScreen::Command8_Click() {
     m_explainer->speakReason();
 }
 
-void FailedItemsScreen::explain() {
+void FailedItemsScreen::explain(const QString& wrongAnswer) {
     if (m_data1->database())
-        m_explainer->reveal(ReasonTable(m_data1->database()));
+        m_explainer->reveal(ReasonTable(m_data1->database()), wrongAnswer);
 }
 
 bool FailedItemsScreen::onFailedItem() const {
@@ -472,10 +472,9 @@ void FailedItemsScreen::followItem() {
     } catch (const StoreError&) {
         // Without the keys F1 opens the note shown last; the review goes on.
     }
+    // The solution may stay on show when the learner moves on, but the reason waits until this
+    // item has been answered or solved: it would give the answer away before the retry.
     m_explainer->itemShown(content, keys ? keys->first : QString(), keys ? keys->second : QString());
-    // The solution stays on show when the learner moves on, and so does the reason, for the new item.
-    if (!m_label20->isHidden())
-        explain();
 }
 
 } // namespace lexora

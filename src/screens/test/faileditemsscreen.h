@@ -60,7 +60,8 @@ private:
     void showBoundRow();
     void speakItem();
     void followItem();
-    void explain();
+    // Shows the reason, below the note on `wrongAnswer` when the choice was wrong.
+    void explain(const QString& wrongAnswer = QString());
     void hideBars();
     bool onFailedItem() const;
     void itemShown();

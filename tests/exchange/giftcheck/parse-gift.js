@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Reads a GIFT file with the independent parser and prints, as JSON, each multiple-choice
-// question's name, stem, answers and general feedback, and every category, in file order.
+// question's name, stem, answers, each answer's feedback and the general feedback, and every
+// category, in file order.
 "use strict";
 const fs = require("fs");
 const gift = require("gift-pegjs");
@@ -19,6 +20,7 @@ const out = questions.map((q) => {
         right: q.choices.filter((c) => c.isCorrect).map((c) => c.text.text),
         wrong: q.choices.filter((c) => !c.isCorrect).map((c) => c.text.text),
         order: q.choices.map((c) => c.text.text),
+        answerFeedback: q.choices.map((c) => (c.feedback ? c.feedback.text : null)),
         feedback: q.globalFeedback ? q.globalFeedback.text : null,
     };
 });

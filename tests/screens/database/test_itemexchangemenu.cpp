@@ -163,6 +163,30 @@ private slots:
                  TopicCatalogue::topic(3).captionKey);
     }
 
+    // With the topic the teacher is asked the language of the file's feedback; the report tells
+    // how many reasons and notes came in, and in which language.
+    void importAsksTheLanguageOfTheFeedbackWithTheTopic() {
+        ProgramFixture f;
+        Form1 form(f, LangCode::Hungarian);
+        QTemporaryDir dir;
+        const QString file = writeFile(dir, "feedback.gift",
+                                       "$CATEGORY: $course$/top/Default\n\n"
+                                       "She {~go#Not with she. =goes ~going#No ~gone ####Third person: goes.} home.\n");
+        f.platform().answerChoice(int(Gift));
+        f.platform().answerFileName(file);
+        f.platform().answerChoice(int(Add));
+        f.platform().answerChoice(3); // the topic
+        f.platform().answerChoice(2); // the feedback is Hungarian, whatever it looks like
+        f.platform().answerChoice(0); // the level
+        form.entry("mnuImportItems")->trigger();
+        const auto& asked = f.platform().questions;
+        QCOMPARE(asked[asked.size() - 2].choices,
+                 (QStringList{u8"Szövegenként döntse el a program", u8"Angol", u8"Magyar"}));
+        QVERIFY2(form.lastMessage().contains(u8"Beolvasott indoklások: 1 (angol 0, magyar 1). Beolvasott megjegyzések "
+                                             u8"a hibás válaszokhoz: 2 (angol 0, magyar 2)."),
+                 qPrintable(form.lastMessage()));
+    }
+
     // Replacing asks first; No leaves every item where it was, Yes puts the file's items in their place.
     void importReplacesOnlyWhenConfirmed() {
         ProgramFixture f;

@@ -8,6 +8,7 @@
 #include "practicedriver.h"
 
 #include "app/explanationlabel.h"
+#include "app/spokentexts.h"
 #include "data/itemstore.h"
 #include "screens/grammar/grammarscreen.h"
 #include "text/captions.h"
@@ -40,12 +41,41 @@ int highestNumber(const ItemBank& bank) {
     return highest;
 }
 
-// A learner's copy of en_data1 made before reasons existed, and the installed copy of the
-// bank as this release ships it, in a folder of its own.
+ItemContent contentOf(const QStringList& r) {
+    return ItemContent{r[4], r[5], r[6], r[7], r[8], r[10]};
+}
+
+// Notes made for these tests on the wrong answers of the first item ("has", "does", "are"), in letter order.
+BankNotes firstItemNotes() {
+    return {AnswerNote{u8"“has” tells what someone owns, not what exists.", u8"A „has” birtoklást fejez ki, nem létezést.",
+                       false},
+            AnswerNote{u8"“does” cannot stand before “there” to ask about existence.",
+                       u8"A „does” nem állhat a „there” előtt létezést kérdezve.", false},
+            AnswerNote{u8"“are” is plural, but “a post office” is one.", u8"Az „are” többes számú, de egy postáról van szó.",
+                       false}};
+}
+
+// Writes into the file at `path` the reasons of the bank's first two items and the notes above.
+void writeExplanations(const QString& path, const ItemBank& bank) {
+    const ReasonTable table = ItemStore::open(path).reasons();
+    table.writeAll({{itemFingerprint(contentOf(bank.items[0])), bank.reasonOf(0)},
+                    {itemFingerprint(contentOf(bank.items[1])), bank.reasonOf(1)}});
+    const QString fingerprint = itemFingerprint(contentOf(bank.items[0]));
+    const std::vector<QString> wrong = wrongAnswers(contentOf(bank.items[0]));
+    std::vector<AnswerNoteRow> rows;
+    for (size_t k = 0; k < 3; ++k)
+        rows.push_back({fingerprint, wrong[k], firstItemNotes()[k]});
+    table.answerNotes().writeAll(rows);
+}
+
+// A learner's copy of en_data1 made before reasons and notes existed, and the installed copy of
+// the bank as this release ships it, in a folder of its own.
 struct OldCopy {
     OldCopy() : bank(shippedBank()), f(bank.items) {
         bank.createDatabase(installed.filePath(QStringLiteral("en_data1.mdb")));
+        writeExplanations(installed.filePath(QStringLiteral("en_data1.mdb")), bank);
         rawSql(f.database().path(), "DROP TABLE reasons");
+        rawSql(f.database().path(), "DROP TABLE answer_notes");
         f.program().context().explanations.setShippedDir(installed.path());
     }
     ItemBank bank;
@@ -80,7 +110,17 @@ public:
         emit box->textEdited(text);
     }
     void writeReason(const QString& english, const QString& hungarian) {
-        f.platform().answerReason(ReasonDialogAnswer{english, hungarian});
+        f.platform().answerReason(ReasonDialogAnswer{english, hungarian, {}});
+        f.child<QAction>(ScreenId::Database, "mnuReason")->trigger();
+    }
+    // Opens the Explanations dialog and answers it with what it showed, the note on wrong answer
+    // `k` replaced by `note`.
+    void writeNote(size_t k, const NoteTexts& note) {
+        f.platform().answerReason(std::nullopt);
+        f.child<QAction>(ScreenId::Database, "mnuReason")->trigger();
+        ReasonDialogSetup shown = f.platform().reasonDialogs.back();
+        shown.notes[k] = note;
+        f.platform().answerReason(ReasonDialogAnswer{shown.english, shown.hungarian, shown.notes});
         f.child<QAction>(ScreenId::Database, "mnuReason")->trigger();
     }
     void close() {
@@ -165,6 +205,133 @@ private slots:
                      qPrintable(control->objectName()));
     }
 
+    // After a wrong choice the note on that answer stands above the reason, and screen readers
+    // hear it right after the verdict; another wrong choice brings its own note, a right one or
+    // the solution the reason alone. Hungarian reads the Hungarian notes, the others the English.
+    void aWrongChoiceShowsItsNoteThenTheReason_data() {
+        QTest::addColumn<int>("langcode");
+        QTest::addColumn<bool>("hungarian");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("Hungarian") << int(LangCode::Hungarian) << true << QString::fromUtf8("Magyarázat: ");
+        QTest::newRow("English") << int(LangCode::English) << false << "Explanation: ";
+        QTest::newRow("French reads the English notes")
+            << int(LangCode::French) << false << QString::fromUtf8("Explication\u00a0: ");
+    }
+    void aWrongChoiceShowsItsNoteThenTheReason() {
+        QFETCH(int, langcode);
+        QFETCH(bool, hungarian);
+        QFETCH(QString, said);
+        const ItemBank bank = shippedBank();
+        ProgramFixture f(bank.items);
+        writeExplanations(f.database().path(), bank);
+        const QString reason = bank.reasonOf(0).inLanguage(hungarian);
+        const auto note = [&](size_t k) { return firstItemNotes()[k].inLanguage(hungarian); };
+        PracticeDriver p(f, langcode);
+        p.startRandom(kItem, highestNumber(bank));
+        QStringList& spoken = f.platform().spoken;
+        spoken.clear();
+        p.choose('B');
+        QCOMPARE(shownReason(f, ScreenId::Practice), note(0) + '\n' + reason);
+        QCOMPARE(spoken, QStringList(note(0) + ' ' + said + reason.simplified()));
+        QCOMPARE(f.platform().announcements.last(), QStringLiteral("Label20: ") + SpokenTexts::wrong(langcode));
+        p.choose('D');
+        QCOMPARE(shownReason(f, ScreenId::Practice), note(2) + '\n' + reason);
+        p.choose(kRight);
+        QCOMPARE(shownReason(f, ScreenId::Practice), reason);
+        QCOMPARE(spoken.last(), said + reason.simplified());
+        p.choose('C');
+        p.click(1); // Solution
+        QCOMPARE(shownReason(f, ScreenId::Practice), reason);
+    }
+
+    // The review explains as Practice does, after a retry or the solution of the item on display
+    // only: moving on (with the solution left on show) clears it until that item is answered.
+    void theReviewExplainsOnlyTheItemAnswered() {
+        const ItemBank bank = shippedBank();
+        ProgramFixture f(bank.items);
+        writeExplanations(f.database().path(), bank);
+        rawSql(f.database().path(),
+               "INSERT INTO hiba1 (hiba, mondat, a, b, c, d, felelet1, felelet2) "
+               "SELECT 'B', ' ' || mondat, ' ' || a, ' ' || b, ' ' || c, ' ' || d, felelet1, felelet2 "
+               "FROM test1 WHERE sorszam IN (1, 2) ORDER BY sorszam");
+        f.prepare(LangCode::Hungarian);
+        f.show(ScreenId::FailedItems);
+        const auto click = [&](const char* name) {
+            QTest::mouseClick(f.child<QPushButton>(ScreenId::FailedItems, name), Qt::LeftButton);
+        };
+        const auto counters = [&] {
+            return f.child<QLabel>(ScreenId::FailedItems, "Label22")->text() + '|' +
+                   f.child<QLabel>(ScreenId::FailedItems, "Label30")->text();
+        };
+        click("Command1");
+        QCOMPARE(shownReason(f, ScreenId::FailedItems), QString());
+        QTest::mouseClick(f.child<QRadioButton>(ScreenId::FailedItems, "Option3D3"), Qt::LeftButton);
+        QCOMPARE(shownReason(f, ScreenId::FailedItems),
+                 firstItemNotes()[1].hungarian + '\n' + bank.reasonOf(0).hungarian);
+        click("Command8"); // Solution: the reason alone
+        QCOMPARE(shownReason(f, ScreenId::FailedItems), bank.reasonOf(0).hungarian);
+        click("Command5"); // the navigation row's Next: the solution stays, the reason does not
+        QVERIFY(shown(f.child<QLabel>(ScreenId::FailedItems, "Label20")));
+        QCOMPARE(shownReason(f, ScreenId::FailedItems), QString());
+        QCOMPARE(counters(), QStringLiteral("1|2")); // the main Next alone counts the items
+        click("Command2"); // First
+        QCOMPARE(shownReason(f, ScreenId::FailedItems), QString());
+        click("Command4"); // main Next: counter and position in step again
+        QCOMPARE(counters(), QStringLiteral("2|2"));
+        QCOMPARE(shownReason(f, ScreenId::FailedItems), QString());
+        click("Command8");
+        QCOMPARE(shownReason(f, ScreenId::FailedItems), bank.reasonOf(1).hungarian);
+        click("Command3"); // Previous
+        QCOMPARE(shownReason(f, ScreenId::FailedItems), QString());
+    }
+
+    // A teacher's note wins over the shipped one, follows the item through edits of its other
+    // answers, Delete and undo, and is lost with the answer it explains.
+    void aTeachersNotesFollowTheItem() {
+        OldCopy old;
+        ProgramFixture& f = old.f;
+        const int highest = highestNumber(old.bank);
+        const auto noteAfter = [&](char letter) {
+            PracticeDriver p(f, LangCode::English);
+            p.startRandom(kItem, highest);
+            p.choose(letter);
+            const QString area = shownReason(f, ScreenId::Practice);
+            p.click(6);
+            ProgramFixture::settle();
+            return area.section('\n', 0, 0);
+        };
+        // An older copy shows the notes the installed bank ships.
+        QCOMPARE(noteAfter('B'), firstItemNotes()[0].english);
+        f.prepare(LangCode::Hungarian);
+        {
+            DatabaseWindow db(f);
+            db.find(kItem);
+            db.writeNote(0, {u8"“has” is for owning.", u8"A „has” birtoklás."});
+            const ReasonDialogSetup& shown = f.platform().reasonDialogs.front();
+            QCOMPARE(shown.noteLabels,
+                     QStringList({u8"&1. Miért nem „has”?", u8"&2. Miért nem „does”?", u8"&3. Miért nem „are”?"}));
+            QCOMPARE(shown.notes[2].hungarian, firstItemNotes()[2].hungarian);
+            db.close();
+        }
+        QCOMPARE(noteAfter('B'), QString(u8"“has” is for owning."));
+        QCOMPARE(noteAfter('C'), firstItemNotes()[1].english); // the shipped one, untouched
+        {
+            DatabaseWindow db(f);
+            db.find(kItem);
+            db.type("Text7", QStringLiteral("were")); // answer D
+            db.close();
+            DatabaseWindow again(f);
+            again.find(kItem);
+            again.click("Command4");
+            f.child<QAction>(ScreenId::Database, "mnuUndoDelete")->trigger();
+            again.close();
+        }
+        QVERIFY(f.platform().messages.empty());
+        QCOMPARE(noteAfter('B'), QString(u8"“has” is for owning."));
+        QCOMPARE(noteAfter('C'), QString()); // a shipped note fits only the content it was written for
+        QCOMPARE(noteAfter('D'), QString()); // the edited answer has none
+    }
+
     void aFileWithoutReasonsLeavesTheAreaEmpty() {
         ProgramFixture f; // a file from elsewhere: no reasons at all
         rawSql(f.database().path(), "DROP TABLE reasons");
@@ -178,11 +345,11 @@ private slots:
         QVERIFY(f.platform().spoken.last().startsWith("Solution: "));
     }
 
-    void anOlderCopyShowsTheShippedReasonsAndIsNotWritten() {
+    void anOlderCopyShowsTheShippedExplanationsAndIsNotWritten() {
         OldCopy old;
         const QByteArray before = contentsOf(old.f.database().path());
         QCOMPARE(practiseItem(old.f, LangCode::Hungarian, kWrong, highestNumber(old.bank)),
-                 old.bank.reasonOf(0).hungarian);
+                 firstItemNotes()[0].hungarian + '\n' + old.bank.reasonOf(0).hungarian);
         QCOMPARE(contentsOf(old.f.database().path()), before);
     }
 
