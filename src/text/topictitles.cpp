@@ -15,4 +15,9 @@ QString topicPracticeTitle(int n, int langcode) {
     return CaptionCatalogue::caption(t.titleCaptionKey, langcode);
 }
 
+QString topicName(int n, int langcode) {
+    QString name = CaptionCatalogue::caption(TopicCatalogue::topic(n).captionKey, langcode);
+    return name.remove(QLatin1Char('&'));
+}
+
 } // namespace lexora

@@ -5,13 +5,14 @@
 
 #include "app/appcontext.h"
 #include "app/window.h"
-#include "data/storeerror.h"
 #include "data/itemstore.h"
+#include "data/storeerror.h"
 #include "data/topics.h"
 #include "screens/practice/practicestate.h"
 #include "screens/progress/reviewclock.h"
 #include "text/captions.h"
 #include "text/messages.h"
+#include "text/topictitles.h"
 #include "text/translated.h"
 
 #include <QBarCategoryAxis>
@@ -31,8 +32,8 @@
 #include <QSaveFile>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 namespace lexora {
 
@@ -43,17 +44,15 @@ const Translated kTopicsTab{"&Topics", "&Témakörök", "&Temas", "&Thèmes"};
 const Translated kDaysTab{"&Days", "&Napok", "&Días", "&Jours"};
 const Translated kTopic{"Topic", "Témakör", "Tema", "Thème"};
 const Translated kRightRecent{"Right, 30 days", "Helyes, 30 nap", "Aciertos, 30 días", "Réussies, 30 jours"};
-const Translated kAnsweredRecent{"Answered, 30 days", "Válaszok, 30 nap", "Respuestas, 30 días",
-                                 "Réponses, 30 jours"};
+const Translated kAnsweredRecent{"Answered, 30 days", "Válaszok, 30 nap", "Respuestas, 30 días", "Réponses, 30 jours"};
 const Translated kRightAll{"Right, all", "Helyes, összesen", "Aciertos, total", "Réussies, total"};
 const Translated kAnsweredAll{"Answered, all", "Válaszok, összesen", "Respuestas, total", "Réponses, total"};
 const Translated kDay{"Day", "Nap", "Día", "Jour"};
 const Translated kAnswers{"Answers", "Válaszok", "Respuestas", "Réponses"};
 const Translated kRight{"Right", "Helyes", "Aciertos", "Réussies"};
-const Translated kTopicChart{"First answers right by topic (%), all time",
-                             "Helyes első válaszok témakörönként (%), összesen",
-                             "Primeras respuestas correctas por tema (%), en total",
-                             "Premières réponses justes par thème (%), au total"};
+const Translated kTopicChart{
+    "First answers right by topic (%), all time", "Helyes első válaszok témakörönként (%), összesen",
+    "Primeras respuestas correctas por tema (%), en total", "Premières réponses justes par thème (%), au total"};
 const Translated kDayChart{"Answers per day and share right (%), last 30 days",
                            "Válaszok naponta és a helyesek aránya (%), az elmúlt 30 napban",
                            "Respuestas por día y porcentaje de aciertos, últimos 30 días",
@@ -73,11 +72,9 @@ const Translated kForgetAsk{"Forget every recorded answer? This cannot be undone
                             "Törli az összes rögzített válaszát? Ez nem vonható vissza.",
                             "¿Olvidar todas las respuestas registradas? No se puede deshacer.",
                             "Oublier toutes les réponses enregistrées\u00a0? Cette action est irréversible."};
-const Translated kExportTitle{"Export answers", "Válaszok exportálása", "Exportar respuestas",
-                              "Exporter les réponses"};
+const Translated kExportTitle{"Export answers", "Válaszok exportálása", "Exportar respuestas", "Exporter les réponses"};
 const Translated kCannotWrite{"The file could not be written: %1", "A fájl nem írható: %1",
-                              "No se ha podido escribir el archivo: %1",
-                              "Le fichier n'a pas pu être écrit\u00a0: %1"};
+                              "No se ha podido escribir el archivo: %1", "Le fichier n'a pas pu être écrit\u00a0: %1"};
 const Translated kOtherTopic{"Other", "Egyéb", "Otros", "Autres"};
 
 // The Topic menu entry (0 to 22) an item with these keys belongs to, or -1.
@@ -260,8 +257,8 @@ void ProgressScreen::fillTopics() {
     const auto percent = [&locale, lang](int right, int answered) { return shareText(locale, lang, right, answered); };
     m_topicTable->clear();
     m_topicTable->setColumnCount(5);
-    m_topicTable->setHorizontalHeaderLabels({kTopic.in(lang), kRightRecent.in(lang), kAnsweredRecent.in(lang),
-                                             kRightAll.in(lang), kAnsweredAll.in(lang)});
+    m_topicTable->setHorizontalHeaderLabels(
+        {kTopic.in(lang), kRightRecent.in(lang), kAnsweredRecent.in(lang), kRightAll.in(lang), kAnsweredAll.in(lang)});
     m_topicTable->setRowCount(int(m_figures.topics.size()));
     m_topicTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     auto* set = new QBarSet(kRight.in(lang));
@@ -270,9 +267,7 @@ void ProgressScreen::fillTopics() {
         const ProgressFigures::Topic& t = m_figures.topics[size_t(row)];
         const int index = topicIndex(t.topic1, t.topic2);
         // The topic as the Topic menu names it in the working language.
-        const QString name = index >= 0
-                                 ? withoutAccessKey(CaptionCatalogue::caption(TopicCatalogue::topic(index).captionKey, lang))
-                                 : kOtherTopic.in(lang);
+        const QString name = index >= 0 ? topicName(index, lang) : kOtherTopic.in(lang);
         auto* first = cell(name, false);
         first->setData(Qt::UserRole, index);
         m_topicTable->setItem(row, 0, first);
@@ -395,8 +390,8 @@ void ProgressScreen::export_Click() {
             throw ProgressError(ProgressError::Kind::Failed, path, file.errorString());
     } catch (const ProgressError& e) {
         file.cancelWriting();
-        const QString text = e.path() == path ? kCannotWrite.in(lang).arg(QDir::toNativeSeparators(path))
-                                              : ctx().progress.describe(e);
+        const QString text =
+            e.path() == path ? kCannotWrite.in(lang).arg(QDir::toNativeSeparators(path)) : ctx().progress.describe(e);
         ctx().platform.message(this, text, kTitle.in(lang), MessageIcon::Exclamation);
     }
 }
