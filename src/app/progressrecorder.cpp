@@ -24,10 +24,9 @@ const Translated kBusy{"Another program is holding the progress file locked: %1"
                        "Egy másik program zárolja a haladási fájlt: %1",
                        "Otro programa tiene bloqueado el archivo de progreso: %1",
                        "Un autre programme bloque le fichier de progression\u00a0: %1"};
-const Translated kFolderMissing{"The folder of the progress file does not exist: %1",
-                                "A haladási fájl mappája nem létezik: %1",
-                                "La carpeta del archivo de progreso no existe: %1",
-                                "Le dossier du fichier de progression n'existe pas\u00a0: %1"};
+const Translated kFolderMissing{
+    "The folder of the progress file does not exist: %1", "A haladási fájl mappája nem létezik: %1",
+    "La carpeta del archivo de progreso no existe: %1", "Le dossier du fichier de progression n'existe pas\u00a0: %1"};
 const Translated kFailed{"The progress file could not be written: %1", "Nem sikerült írni a haladási fájlba: %1",
                          "No se ha podido escribir en el archivo de progreso: %1",
                          "Impossible d'écrire dans le fichier de progression\u00a0: %1"};
@@ -35,7 +34,7 @@ const Translated kDamaged{"The progress file is damaged: %1", "A haladási fájl
                           "El archivo de progreso está dañado: %1",
                           "Le fichier de progression est endommagé\u00a0: %1"};
 const Translated kGoesOn{"You can go on; your answers are not recorded until the program is started again.",
-                         "A munka folytatható, de a válaszok a program újraindításáig nem kerülnek mentésre.",
+                         "A munka folytatható, de a program a következő indításáig nem menti a válaszokat.",
                          "Puede continuar, pero sus respuestas no se guardarán hasta que vuelva a iniciar el "
                          "programa.",
                          "Vous pouvez continuer, mais vos réponses ne seront pas enregistrées avant le prochain "
@@ -46,7 +45,7 @@ const Translated kSetAside{"The progress file was damaged. It has been kept as %
                            "El archivo de progreso estaba dañado. Se ha conservado como %1 y se ha empezado uno "
                            "nuevo.",
                            "Le fichier de progression était endommagé. Il a été conservé sous le nom %1 et un "
-                           "nouveau fichier a été commencé."};
+                           "nouveau fichier a été créé."};
 
 } // namespace
 
@@ -91,7 +90,8 @@ void ProgressRecorder::write(const Pending& pending) {
         if (error.kind() != ProgressError::Kind::Damaged) {
             m_recording = false;
             m_queue.clear();
-            tell(pending, describe(error) + QLatin1Char('\n') + kGoesOn.in(m_ctx.globals.langcode.value_or(LangCode::English)));
+            tell(pending,
+                 describe(error) + QLatin1Char('\n') + kGoesOn.in(m_ctx.globals.langcode.value_or(LangCode::English)));
             return;
         }
     }
@@ -103,7 +103,8 @@ void ProgressRecorder::write(const Pending& pending) {
     } catch (const ProgressError& error) {
         m_recording = false;
         m_queue.clear();
-        tell(pending, describe(error) + QLatin1Char('\n') + kGoesOn.in(m_ctx.globals.langcode.value_or(LangCode::English)));
+        tell(pending,
+             describe(error) + QLatin1Char('\n') + kGoesOn.in(m_ctx.globals.langcode.value_or(LangCode::English)));
     }
 }
 

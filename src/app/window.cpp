@@ -34,6 +34,7 @@ void center(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    window->setProperty(kCentredProperty, true);
     window->move(centeredPosition(screen->availableGeometry(), window->frameGeometry().size()));
 }
 
@@ -118,7 +119,8 @@ QString accessKeyHtml(const QString& caption) {
         const QChar c = caption[i];
         if (c == '&' && i + 1 < caption.size()) {
             const QChar next = caption[++i];
-            html += next == '&' ? QStringLiteral("&amp;") : QStringLiteral("<u>%1</u>").arg(QString(next).toHtmlEscaped());
+            html +=
+                next == '&' ? QStringLiteral("&amp;") : QStringLiteral("<u>%1</u>").arg(QString(next).toHtmlEscaped());
         } else {
             html += QString(c).toHtmlEscaped();
         }

@@ -7,7 +7,6 @@
 
 #include "data/itembank.h"
 
-
 namespace lexora {
 
 namespace {
@@ -71,8 +70,8 @@ std::optional<ExchangeItem> ExchangeItem::fromRow(const QStringList& row) {
 
 QStringList ExchangeItem::toRow(int sorszam, int sorrend2) const {
     QStringList row;
-    row << QString::number(sorszam) << QString::number(sorszam) << QString::number(sorrend2)
-        << QString::number(level) << sentence;
+    row << QString::number(sorszam) << QString::number(sorszam) << QString::number(sorrend2) << QString::number(level)
+        << sentence;
     for (const QString& answer : answers)
         row << answer;
     row << filledIn() << QString(QChar('A' + right)) << kulcs1 << kulcs2;
@@ -173,6 +172,14 @@ bool ExchangeItem::holdsUnwritableCharacter() const {
         if (unwritable(answer))
             return true;
     return false;
+}
+
+ExchangeNote ExchangeNote::of(int line, Messages::Id message) {
+    return {line, Messages::text(message, LangCode::English), message};
+}
+
+QString ExchangeNote::in(int langcode) const {
+    return message ? Messages::text(*message, langcode) : text;
 }
 
 } // namespace lexora

@@ -10,6 +10,7 @@
 #include "data/itemfingerprint.h"
 #include "exchange/categorypath.h"
 #include "text/captions.h"
+#include "text/messages.h"
 #include "text/translated.h"
 
 #include <array>
@@ -51,12 +52,12 @@ private:
 
 // One gapped sentence with four answers, as it travels between an item database and a question file.
 struct ExchangeItem {
-    int number = 0;                  // sorszam; only written out, as the question's name
-    QString sentence;                // with the gap written as kGap (or no gap at all)
-    std::array<QString, 4> answers;  // A to D
-    int right = 0;                   // 0 to 3 for A to D
-    int level = 1;                   // 1 to 3
-    QString kulcs1, kulcs2;          // topic keys; empty when the item has no topic
+    int number = 0;                 // sorszam; only written out, as the question's name
+    QString sentence;               // with the gap written as kGap (or no gap at all)
+    std::array<QString, 4> answers; // A to D
+    int right = 0;                  // 0 to 3 for A to D
+    int level = 1;                  // 1 to 3
+    QString kulcs1, kulcs2;         // topic keys; empty when the item has no topic
     // Why the right answer is right, in the language of the file (see ImportedItem); empty when
     // the item has none. It travels as the question's general feedback.
     QString reason;
@@ -75,8 +76,8 @@ struct ExchangeItem {
     bool hasGap() const;
     // Whether a text of the item holds a character no question file can carry as it is: a
     // control character other than tab and line breaks, a carriage return not followed by a
-    // line feed, a non-character or half a surrogate pair. A Moodle XML file cannot hold them at all, so such an item would not come back
-    // the same from a round trip: it is left out on the way in and on the way out.
+    // line feed, a non-character or half a surrogate pair. A Moodle XML file cannot hold them at all, so such an item
+    // would not come back the same from a round trip: it is left out on the way in and on the way out.
     bool holdsUnwritableCharacter() const;
 };
 
@@ -90,7 +91,13 @@ struct ImportedItem {
 // Something a reader says about one question: why it was skipped, or what it kept as it was.
 struct ExchangeNote {
     int line = 0;
-    QString text;
+    QString text;                          // in English
+    std::optional<Messages::Id> message{}; // the same from the message catalogue, where it has it
+
+    // A note the message catalogue words.
+    static ExchangeNote of(int line, Messages::Id message);
+    // The text in the working language `langcode` where the catalogue has it, else as it came.
+    QString in(int langcode) const;
 };
 
 // What a reader made of a whole file.

@@ -3,7 +3,6 @@
 
 #include "exchange/itemexchange.h"
 
-#include "exchange/exchangetexts.h"
 #include "data/itembank.h"
 #include "data/itemfingerprint.h"
 #include "data/itemview.h"
@@ -11,6 +10,7 @@
 #include "data/schema.h"
 #include "data/sqlitedb.h"
 #include "exchange/aikenformat.h"
+#include "exchange/exchangetexts.h"
 #include "exchange/giftformat.h"
 #include "exchange/moodlexmlformat.h"
 #include "exchange/textfile.h"
@@ -25,9 +25,6 @@
 namespace lexora {
 
 namespace {
-
-// Why an item holding a character no question file can carry is left out.
-const QString kUnwritable = QStringLiteral("it holds a control character, which question files cannot carry");
 
 // Values a new item's sorrend2 is usually drawn from; beyond them up to the 16-bit end when they run out.
 constexpr int kUsualSorrend2 = 3000;
@@ -100,7 +97,7 @@ std::vector<ImportedItem> placed(const std::vector<ImportedItem>& read, const To
             CategoryPath::apply(chosen.category, chosen.item);
             kept.push_back(std::move(chosen));
         } else {
-            skipped.push_back({item.line, QStringLiteral("its category names no topic, and none was chosen for it")});
+            skipped.push_back(ExchangeNote::of(item.line, Messages::Id::NoTopicForQuestion));
         }
     }
     std::stable_sort(skipped.begin(), skipped.end(),
@@ -115,10 +112,10 @@ std::vector<ImportedItem> withoutDuplicates(SqliteDb& db, const std::vector<Impo
     std::map<QString, QString> seen; // fingerprint -> where that content is
     Statement query = db.prepare("SELECT sorszam, mondat, a, b, c, d, felelet2 FROM test1");
     while (query.step()) {
-        const ItemContent content{query.column(1).toString(), query.column(2).toString(),
-                                  query.column(3).toString(), query.column(4).toString(),
-                                  query.column(5).toString(), query.column(6).toString()};
-        seen.emplace(itemFingerprint(content), QStringLiteral("item %1 of the database").arg(query.column(0).toString()));
+        const ItemContent content{query.column(1).toString(), query.column(2).toString(), query.column(3).toString(),
+                                  query.column(4).toString(), query.column(5).toString(), query.column(6).toString()};
+        seen.emplace(itemFingerprint(content),
+                     QStringLiteral("item %1 of the database").arg(query.column(0).toString()));
     }
     std::vector<ImportedItem> kept;
     for (const ImportedItem& item : read) {
@@ -183,12 +180,13 @@ ExportSummary ItemExchange::exportItems(const QString& database, const QString& 
             // Hungarian files carry the Hungarian reasons; English, Spanish and French ones the English.
             item->reason = bank.reasonOf(i).inLanguage(langcode == LangCode::Hungarian);
             if (item->holdsUnwritableCharacter())
-                summary.unwritable.push_back({row.value(0).toInt(), kUnwritable});
+                summary.unwritable.push_back(ExchangeNote::of(row.value(0).toInt(), Messages::Id::ControlCharacter));
             else
                 items.push_back(std::move(*item));
         } else
             summary.skipped.push_back(
-                {row.value(0).toInt(), QStringLiteral("its right answer \"%1\" is not one of A, B, C, D").arg(row.value(10))});
+                {row.value(0).toInt(),
+                 QStringLiteral("its right answer \"%1\" is not one of A, B, C, D").arg(row.value(10))});
     }
     if (format == ExchangeFormat::Aiken)
         leaveOutUnsafe(items, summary.unsafe);
@@ -229,7 +227,7 @@ ReadResult ItemExchange::readFile(const QString& file, ExchangeFormat format) {
     std::vector<ImportedItem> kept;
     for (ImportedItem& item : read.items) {
         if (item.item.holdsUnwritableCharacter())
-            read.skipped.push_back({item.line, kUnwritable});
+            read.skipped.push_back(ExchangeNote::of(item.line, Messages::Id::ControlCharacter));
         else
             kept.push_back(std::move(item));
     }

@@ -34,16 +34,18 @@ const std::map<Id, Translated>& programTexts() {
          {"The item database \"%1\" is missing. It must be in the program's folder: %2",
           "Hiányzik a(z) „%1” adatbázis. A program mappájában kell lennie: %2",
           "Falta la base de datos «%1». Debe estar en la carpeta del programa: %2",
-          "La base de données «\u00a0%1\u00a0» est introuvable. Elle doit se trouver dans le dossier du programme\u00a0: %2"}},
+          "La base de données «\u00a0%1\u00a0» est introuvable. Elle doit se trouver dans le dossier du "
+          "programme\u00a0: %2"}},
         {Id::NotAnItemDatabase,
          {"The file \"%1\" is not an item database. The program needs its item database \"%1\" in the program's "
           "folder: %2",
-          "A(z) „%1” fájl nem a program adatbázisa. A programnak a(z) „%1” adatbázisra van szüksége a program "
-          "mappájában: %2",
+          "A(z) „%1” fájl nem a program adatbázisa. A programnak a saját mappájában kell megtalálnia a(z) „%1” "
+          "adatbázist: %2",
           "El archivo «%1» no es una base de datos del programa. El programa necesita su base de datos "
-          "«%1» en la carpeta del programa: %2",
-          "Le fichier «\u00a0%1\u00a0» n'est pas une base de données du programme. Le programme a besoin de sa base de données «\u00a0%1\u00a0» "
-          "dans le dossier du programme\u00a0: %2"}},
+          "«%1» en su propia carpeta: %2",
+          "Le fichier «\u00a0%1\u00a0» n'est pas une base de données du programme. Le programme a besoin de sa base de "
+          "données «\u00a0%1\u00a0» "
+          "dans son propre dossier\u00a0: %2"}},
         {Id::ReshuffleFailed,
          {"The order of the sentences could not be changed; the database has been left as it was.",
           "A mondatok sorrendjét nem sikerült megváltoztatni; az adatbázis változatlan maradt.",
@@ -59,6 +61,27 @@ const std::map<Id, Translated>& programTexts() {
           "Minden rekordszám foglalt 1-től %1-ig, ezért új mondat nem vehető fel.",
           "Todos los números de registro del 1 al %1 están ocupados; no se puede añadir ninguna oración nueva.",
           "Tous les numéros de fiche de 1 à %1 sont pris\u00a0; aucune nouvelle fiche ne peut être ajoutée."}},
+        {Id::NoTopicForQuestion,
+         {"its category names no topic, and none was chosen for it",
+          "a kategóriája nem nevez meg témát, és nem választott hozzá témát",
+          "su categoría no indica ningún tema y no se eligió ninguno",
+          "sa catégorie ne nomme aucun sujet et aucun n'a été choisi"}},
+        {Id::ControlCharacter,
+         {"it holds a control character, which question files cannot carry",
+          "vezérlőkaraktert tartalmaz, amelyet a kérdésfájlok nem tudnak tárolni",
+          "contiene un carácter de control, que los archivos de preguntas no admiten",
+          "elle contient un caractère de contrôle, que les fichiers de questions ne peuvent pas contenir"}},
+        {Id::WorksheetOnDatabase,
+         {"%1 is a database file; a worksheet never replaces it",
+          "a fájl adatbázisfájl, ezért feladatlap nem kerülhet a helyére: %1",
+          "%1 es un archivo de base de datos; una hoja de ejercicios nunca lo sustituye",
+          "%1 est un fichier de base de données\u00a0; une feuille d'exercices ne le remplace jamais"}},
+        {Id::WorksheetUnwritable,
+         {"%1 cannot be written: %2", "a fájl nem írható (%2): %1", "no se puede escribir %1: %2",
+          "%1 ne peut pas être écrit\u00a0: %2"}},
+        {Id::PrinterUnusable,
+         {"the printer cannot be drawn on", "a nyomtatóra nem lehet rajzolni", "no se puede dibujar en la impresora",
+          "impossible de dessiner sur l'imprimante"}},
     };
     return texts;
 }
@@ -68,13 +91,15 @@ const std::map<Reason, Translated>& storeTexts() {
         {Reason::FileMissing,
          {"The database file %1 does not exist.", "Az adatbázisfájl nem létezik: %1",
           "El archivo de base de datos %1 no existe.", "Le fichier de base de données %1 n'existe pas."}},
-        {Reason::NotAFile, {"%1 is not a file.", "Ez nem fájl: %1", "%1 no es un archivo.", "%1 n'est pas un fichier."}},
+        {Reason::NotAFile,
+         {"%1 is not a file.", "Ez nem fájl: %1", "%1 no es un archivo.", "%1 n'est pas un fichier."}},
         {Reason::CannotOpen,
          {"The database file %1 cannot be opened.", "Az adatbázisfájlt nem lehet megnyitni: %1",
           "No se puede abrir el archivo de base de datos %1.",
           "Impossible d'ouvrir le fichier de base de données %1."}},
         {Reason::TableMissing,
-         {"%1 is not an item database: it has no table %2.", "A fájl nem a program adatbázisa, mert nincs benne %2 tábla: %1",
+         {"%1 is not an item database: it has no table %2.",
+          "A fájl nem a program adatbázisa, mert nincs benne %2 tábla: %1",
           "%1 no es una base de datos del programa: no tiene la tabla %2.",
           "%1 n'est pas une base de données du programme\u00a0: elle n'a pas de table %2."}},
         {Reason::FieldMissing,
@@ -92,9 +117,11 @@ const std::map<Reason, Translated>& storeTexts() {
           "%1 n'est pas une base de données du programme\u00a0: le fichier est endommagé (%2)."}},
         {Reason::ForeignObject,
          {"%1 is not an item database: it holds %2, which an item database does not have.",
-          "A fájl nem a program adatbázisa, mert olyan elemet tartalmaz, amely a program adatbázisában nem lehet (%2): %1",
+          "A fájl nem a program adatbázisa, mert olyan elemet tartalmaz, amely a program adatbázisában nem lehet (%2): "
+          "%1",
           "%1 no es una base de datos del programa: contiene %2, que una base de datos del programa no tiene.",
-          "%1 n'est pas une base de données du programme\u00a0: elle contient %2, qu'une base de données du programme n'a pas."}},
+          "%1 n'est pas une base de données du programme\u00a0: elle contient %2, qu'une base de données du programme "
+          "n'a pas."}},
         {Reason::MovedOrDeleted,
          {"The database file %1 has been moved or deleted while it was in use.",
           "Az adatbázisfájlt használat közben áthelyezték vagy törölték: %1",
@@ -129,7 +156,7 @@ const std::map<Reason, Translated>& storeTexts() {
          {"Another item already has this value (%1).", "Egy másik mondatnak már ez az értéke (%1).",
           "Otra oración ya tiene este valor (%1).", "Une autre fiche a déjà cette valeur (%1)."}},
         {Reason::DatabaseNotOpen,
-         {"The item database %1 is not open.", "A adatbázis nincs megnyitva: %1",
+         {"The item database %1 is not open.", "Az adatbázis nincs megnyitva: %1",
           "La base de datos %1 no está abierta.", "La base de données %1 n'est pas ouverte."}},
         {Reason::ViewNotOpen,
          {"The item view is not open.", "A nézet nincs megnyitva.", "La vista no está abierta.",
@@ -141,14 +168,14 @@ const std::map<Reason, Translated>& storeTexts() {
          {"The item has been deleted.", "A mondatot törölték.", "La oración ha sido borrada.",
           "La fiche a été supprimée."}},
         {Reason::NotEditing,
-         {"The item is not being edited.", "A mondat szerkesztése nincs folyamatban.", "La oración no se está editando.",
-          "La fiche n'est pas en cours de modification."}},
+         {"The item is not being edited.", "A mondat szerkesztése nincs folyamatban.",
+          "La oración no se está editando.", "La fiche n'est pas en cours de modification."}},
         {Reason::NoSuchTable,
          {"The database has no table \"%1\".", "Az adatbázisban nincs „%1” tábla.",
           "La base de datos no tiene la tabla «%1».", "La base de données n'a pas de table «\u00a0%1\u00a0»."}},
         {Reason::NoSuchField,
-         {"The table %1 has no field \"%2\".", "A(z) %1 táblában nincs „%2” mező.", "La tabla %1 no tiene el campo «%2».",
-          "La table %1 n'a pas de champ «\u00a0%2\u00a0»."}},
+         {"The table %1 has no field \"%2\".", "A(z) %1 táblában nincs „%2” mező.",
+          "La tabla %1 no tiene el campo «%2».", "La table %1 n'a pas de champ «\u00a0%2\u00a0»."}},
         {Reason::NoSuchIndex,
          {"The table %1 has no index \"%2\".", "A(z) %1 táblának nincs „%2” indexe.",
           "La tabla %1 no tiene el índice «%2».", "La table %1 n'a pas d'index «\u00a0%2\u00a0»."}},
@@ -201,7 +228,8 @@ const std::map<Reason, Translated>& storeTexts() {
           "Un nom de champ entre crochets n'a pas de crochet fermant."}},
         {Reason::UnclosedQuote,
          {"A text that starts with %1 has no closing %1.", "Egy %1 jellel kezdődő szövegnek hiányzik a záró %1 jele.",
-          "Un texto que empieza con %1 no tiene el %1 de cierre.", "Un texte qui commence par %1 n'a pas de %1 fermant."}},
+          "Un texto que empieza con %1 no tiene el %1 de cierre.",
+          "Un texte qui commence par %1 n'a pas de %1 fermant."}},
         {Reason::MisplacedCharacter,
          {"The character \"%1\" cannot stand here.", "A(z) „%1” karakter nem állhat itt.",
           "El carácter «%1» no puede estar aquí.", "Le caractère «\u00a0%1\u00a0» ne peut pas figurer ici."}},
@@ -219,14 +247,16 @@ const std::map<Reason, Translated>& storeTexts() {
           "Le critère s'arrête là où un nom de champ devrait suivre."}},
         {Reason::FieldNameExpected,
          {"A field name should stand where \"%1\" is.", "Mezőnévnek kellene állnia ott, ahol „%1” áll.",
-          "Debería haber un nombre de campo donde está «%1».", "Un nom de champ devrait figurer à la place de «\u00a0%1\u00a0»."}},
+          "Debería haber un nombre de campo donde está «%1».",
+          "Un nom de champ devrait figurer à la place de «\u00a0%1\u00a0»."}},
         {Reason::ComparisonExpected,
          {"A comparison (=, <>, <, <=, >, >=) should follow \"%1\".",
           "„%1” után összehasonlításnak (=, <>, <, <=, >, >=) kell következnie.",
           "Después de «%1» debería venir una comparación (=, <>, <, <=, >, >=).",
           "Une comparaison (=, <>, <, <=, >, >=) devrait suivre «\u00a0%1\u00a0»."}},
         {Reason::NumberExpected,
-         {"The field %1 holds numbers, but \"%2\" is not a number.", "A(z) %1 mező számokat tartalmaz, de „%2” nem szám.",
+         {"The field %1 holds numbers, but \"%2\" is not a number.",
+          "A(z) %1 mező számokat tartalmaz, de „%2” nem szám.",
           "El campo %1 contiene números, pero «%2» no es un número.",
           "Le champ %1 contient des nombres, mais «\u00a0%2\u00a0» n'est pas un nombre."}},
         {Reason::QuotesMissing,
@@ -247,8 +277,8 @@ const std::map<Reason, Translated>& storeTexts() {
          {"\"%1\" is neither a number nor a name.", "„%1” se nem szám, se nem név.",
           "«%1» no es ni un número ni un nombre.", "«\u00a0%1\u00a0» n'est ni un nombre ni un nom."}},
         {Reason::IsWithoutNull,
-         {"\"Is\" must be followed by \"Null\" or \"Not Null\".",
-          "Az „Is” után „Null” vagy „Not Null” következhet.", "Después de «Is» debe venir «Null» o «Not Null».",
+         {"\"Is\" must be followed by \"Null\" or \"Not Null\".", "Az „Is” után „Null” vagy „Not Null” következhet.",
+          "Después de «Is» debe venir «Null» o «Not Null».",
           "«\u00a0Is\u00a0» doit être suivi de «\u00a0Null\u00a0» ou de «\u00a0Not Null\u00a0»."}},
         {Reason::LikeWithoutText,
          {"\"Like\" must be followed by a text in quotes.", "A „Like” után idézőjelek közé tett szövegnek kell állnia.",
@@ -260,7 +290,8 @@ const std::map<Reason, Translated>& storeTexts() {
           "«Not» después de un nombre de campo debe ir seguido de «Like».",
           "«\u00a0Not\u00a0» après un nom de champ doit être suivi de «\u00a0Like\u00a0»."}},
         {Reason::NotANumber,
-         {"\"%1\" is not a number.", "„%1” nem szám.", "«%1» no es un número.", "«\u00a0%1\u00a0» n'est pas un nombre."}},
+         {"\"%1\" is not a number.", "„%1” nem szám.", "«%1» no es un número.",
+          "«\u00a0%1\u00a0» n'est pas un nombre."}},
     };
     return texts;
 }
@@ -273,7 +304,8 @@ const std::map<QString, Translated>& engineSteps() {
         {QString::fromLatin1(StoreError::Step::readWrite),
          {"reading or writing", "olvasás vagy írás közben", "leer o escribir", "en lisant ou en écrivant"}},
         {QString::fromLatin1(StoreError::Step::query),
-         {"preparing a query", "egy lekérdezés előkészítése közben", "preparar una consulta", "en préparant une requête"}},
+         {"preparing a query", "egy lekérdezés előkészítése közben", "preparar una consulta",
+          "en préparant une requête"}},
         {QString::fromLatin1(StoreError::Step::command),
          {"running a command", "egy parancs végrehajtása közben", "ejecutar una orden", "en exécutant une commande"}},
     };
@@ -289,22 +321,21 @@ const std::map<QString, Translated>& knownDetails() {
                                              "permission refusée"};
     static const Translated diskFull{"the disk is full", "megtelt a lemez", "el disco está lleno",
                                      "le disque est plein"};
-    static const Translated locked{"the database is locked by another program",
-                                   "az adatbázist egy másik program zárolja",
-                                   "otro programa tiene bloqueada la base de datos",
-                                   "la base de données est verrouillée par un autre programme"};
-    static const Translated readOnlySystem{"the file system can only be read", "a fájlrendszer csak olvasható",
+    static const Translated locked{
+        "the database is locked by another program", "az adatbázist egy másik program zárolja",
+        "otro programa tiene bloqueada la base de datos", "la base de données est verrouillée par un autre programme"};
+    static const Translated readOnlySystem{"the file system is read-only", "a fájlrendszer csak olvasható",
                                            "el sistema de archivos es de solo lectura",
                                            "le système de fichiers est en lecture seule"};
-    static const Translated diskError{"the disk could not be read or written", "a lemez olvasása vagy írása nem sikerült",
-                                      "no se ha podido leer o escribir en el disco",
-                                      "le disque n'a pas pu être lu ou écrit"};
+    static const Translated diskError{
+        "the disk could not be read or written", "a lemez olvasása vagy írása nem sikerült",
+        "no se ha podido leer o escribir en el disco", "le disque n'a pas pu être lu ou écrit"};
     static const Translated cannotOpen{"the database file cannot be opened", "az adatbázisfájl nem nyitható meg",
                                        "no se puede abrir el archivo de base de datos",
                                        "impossible d'ouvrir le fichier de base de données"};
     static const Translated notADatabase{"the file is not a database", "a fájl nem adatbázis",
-                                        "el archivo no es una base de datos",
-                                        "le fichier n'est pas une base de données"};
+                                         "el archivo no es una base de datos",
+                                         "le fichier n'est pas une base de données"};
     static const Translated damaged{"the database file is damaged", "az adatbázisfájl megsérült",
                                     "el archivo de base de datos está dañado",
                                     "le fichier de base de données est endommagé"};

@@ -10,10 +10,14 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QDialogButtonBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTabBar>
@@ -161,6 +165,9 @@ private slots:
                 if (label->buddy() &&
                     shownText(nameOf(label->buddy())) != shownText(label->property("caption").toString()))
                     names << label->buddy()->objectName() + ": " + nameOf(label->buddy());
+            // Help is the last menu of the hub, as on every desktop.
+            if (id == ScreenId::Hub && window->findChild<QMenuBar*>()->actions().last()->objectName() != "mnuhelp")
+                keys << "the hub's last menu: " + window->findChild<QMenuBar*>()->actions().last()->text();
             if (id == ScreenId::Hub && nameOf(f.child<QWidget>(id, "Frame3D1")) !=
                                            shownText(f.child<QLabel>(id, "activities")->property("caption").toString()))
                 names << "Frame3D1: " + nameOf(f.child<QWidget>(id, "Frame3D1"));
@@ -169,6 +176,40 @@ private slots:
         }
         const QStringList faults = offCentre + keys + names;
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n    ")));
+    }
+
+    void qtTextsInTheWorkingLanguage_data() {
+        QTest::addColumn<QString>("languageButton");
+        QTest::addColumn<int>("menuLanguage"); // the hub's Working language entry chosen next, or -1
+        QTest::addColumn<QString>("cancel");
+        QTest::addColumn<QString>("yes");
+        QTest::newRow("hu") << "Command6" << -1 << QString::fromUtf8("Mégse") << "Igen";
+        QTest::newRow("es") << "Command5" << -1 << "Cancelar" << QString::fromUtf8("Sí");
+        QTest::newRow("fr") << "Command2" << -1 << "Annuler"
+                            << "Oui";
+        QTest::newRow("fr to hu") << "Command2" << 1 << QString::fromUtf8("Mégse") << "Igen";
+        QTest::newRow("hu to en") << "Command6" << 0 << "Cancel"
+                                  << "Yes";
+    }
+
+    // Standard buttons and Qt's dialogs speak the working language as the program's own texts do.
+    void qtTextsInTheWorkingLanguage() {
+        QFETCH(QString, languageButton);
+        QFETCH(int, menuLanguage);
+        QFETCH(QString, cancel);
+        QFETCH(QString, yes);
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_hu.qm")) {
+            if (qgetenv("CI") == "true")
+                QFAIL("Qt's translations are not installed (qt6-translations-l10n)");
+            QSKIP("Qt's translations are not installed (qt6-translations-l10n); scripts/bootstrap installs them");
+        }
+        ProgramFixture f;
+        f.startToHub(qPrintable(languageButton));
+        if (menuLanguage >= 0)
+            f.child<QAction>(ScreenId::Hub, QStringLiteral("worklang_%1").arg(menuLanguage))->trigger();
+        QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Yes);
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text().remove('&'), cancel);
+        QCOMPARE(box.button(QDialogButtonBox::Yes)->text().remove('&'), yes);
     }
 };
 

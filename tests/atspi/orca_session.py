@@ -48,6 +48,32 @@ WORDS = {
         "keys": {"start": "alt+a", "solution": "alt+m", "next": "alt+v", "evaluation": "alt+l",
                  "close": "alt+b"},
     },
+    "es": {
+        "button": "Command5",
+        "item": r"Oración {n}\b",
+        "gap": "hueco",
+        "right": "Correcto",
+        "wrong": "Incorrecto",
+        "solution": "Solución",
+        "score": "Resultado",
+        "time_up": "Se acabó el tiempo",
+        "explanation": "Explicación",
+        "keys": {"start": "alt+m", "solution": "alt+s", "next": "alt+g", "evaluation": "alt+e",
+                 "close": "alt+a"},
+    },
+    "fr": {
+        "button": "Command2",
+        "item": r"Fiche {n}\b",
+        "gap": "blanc",
+        "right": "Juste",
+        "wrong": "Faux",
+        "solution": "Solution",
+        "score": "Résultat",
+        "time_up": "Le temps est écoulé",
+        "explanation": "Explication",
+        "keys": {"start": "alt+m", "solution": "alt+o", "next": "alt+s", "evaluation": "alt+u",
+                 "close": "alt+f"},
+    },
 }
 
 # Roles a learner acts on: each needs a name that says what it does.
@@ -430,7 +456,7 @@ class Session:
         self.note("language window: %s" % chooser.name)
         wait_until(lambda: states(chooser) and states(chooser).contains(pyatspi.STATE_ACTIVE), 10, 0.1)
         # The language buttons: the one of the working language is pressed by its access key.
-        key({"en": "alt+e", "hu": "alt+m"}[lang])
+        key({"en": "alt+e", "hu": "alt+m", "es": "alt+s", "fr": "alt+f"}[lang])
         prog.wait_frame(r"^LEXORA ENGLISH$", 30)
         self.settle()
         return prog, w
@@ -577,6 +603,34 @@ class Session:
             self.settle()
             self.nameless(prog, "Test after Evaluation (%s)" % lang)
             self.review(prog, w, lang)
+        finally:
+            prog.stop()
+
+    def test_score(self, lang):
+        """A Test of two items, the first failed and the second left unanswered, scored in the working language."""
+        self.note("== Test score (%s)" % lang)
+        prog, w = self.start_program(lang)
+        try:
+            self.open_task(prog, 1)  # the hub's second task: Test
+            prog.wait_frame(r"----", 20)
+            self.settle()
+            mark = self.log.mark()
+            key(w["keys"]["start"])
+            self.expect_speech("Test %s: after Start the item is said" % lang, mark, [w["item"].format(n=1), w["gap"]])
+            self.settle()
+            item = self.current_item(prog, mark, "Test %s: the sentence said is an item of the file" % lang)
+            if item is None:
+                raise Failure("no item on show")
+            key(("A" if item[5] != "A" else "B").lower())
+            self.settle()
+            mark = self.log.mark()
+            key(w["keys"]["next"])
+            self.expect_speech("Test %s: Next says the new item" % lang, mark, [w["item"].format(n=2), w["gap"]])
+            self.settle()
+            mark = self.log.mark()
+            key(w["keys"]["evaluation"])
+            self.expect_speech("Test %s: Evaluation says the score" % lang, mark,
+                               [w["score"], r"0\s*/\s*2", r"0\s*%"])
         finally:
             prog.stop()
 
@@ -845,6 +899,10 @@ def main():
         ("practice-hu", lambda: session.practice("hu")),
         ("test-en", lambda: session.test_run("en")),
         ("test-hu", lambda: session.test_run("hu")),
+        ("practice-es", lambda: session.practice("es")),
+        ("practice-fr", lambda: session.practice("fr")),
+        ("test-score-es", lambda: session.test_score("es")),
+        ("test-score-fr", lambda: session.test_score("fr")),
         ("timed", session.timed_item),
         ("others", session.walk_other_screens),
     ]

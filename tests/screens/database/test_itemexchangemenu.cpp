@@ -74,10 +74,14 @@ private slots:
         QTest::addColumn<int>("langcode");
         QTest::addColumn<QString>("exportText");
         QTest::addColumn<QString>("importText");
-        QTest::newRow("en") << int(LangCode::English) << "Export items..." << "Import items...";
-        QTest::newRow("hu") << int(LangCode::Hungarian) << "Mondatok exportálása..." << "Mondatok importálása...";
-        QTest::newRow("es") << int(LangCode::Spanish) << "Exportar oraciones..." << "Importar oraciones...";
-        QTest::newRow("fr") << int(LangCode::French) << "Exporter les fiches..." << "Importer des fiches...";
+        QTest::newRow("en") << int(LangCode::English) << "Export items..."
+                            << "Import items...";
+        QTest::newRow("hu") << int(LangCode::Hungarian) << "Mondatok exportálása..."
+                            << "Mondatok importálása...";
+        QTest::newRow("es") << int(LangCode::Spanish) << "Exportar oraciones..."
+                            << "Importar oraciones...";
+        QTest::newRow("fr") << int(LangCode::French) << "Exporter les fiches..."
+                            << "Importer des fiches...";
     }
 
     void entriesSpeakTheWorkingLanguage() {
@@ -136,8 +140,9 @@ private slots:
         ProgramFixture f;
         Form1 form(f, LangCode::French);
         QTemporaryDir dir;
-        const QString file = writeFile(dir, "two.txt", "She ...... home.\nA. go\nB. goes\nC. going\nD. gone\nANSWER: B\n\n"
-                                                       "He ...... swim.\nA. can\nB. cans\nC. to can\nD. canning\nANSWER: A\n");
+        const QString file = writeFile(dir, "two.txt",
+                                       "She ...... home.\nA. go\nB. goes\nC. going\nD. gone\nANSWER: B\n\n"
+                                       "He ...... swim.\nA. can\nB. cans\nC. to can\nD. canning\nANSWER: A\n");
         const auto before = f.database().items().items;
         f.platform().answerChoice(int(Aiken));
         f.platform().answerFileName(file);
@@ -146,8 +151,9 @@ private slots:
         form.entry("mnuImportItems")->trigger();
         QCOMPARE(f.database().items().items, before);
         QVERIFY(f.platform().questions.back().text.startsWith(
-            u8"Questions du fichier dans une catégorie qui ne nomme aucun thème\u00a0: 2."));
-        QVERIFY(form.lastMessage().contains(u8"ligne 1\u00a0: its category names no topic"));
+            u8"Questions du fichier dans une catégorie qui ne nomme aucun sujet\u00a0: 2."));
+        QVERIFY(
+            form.lastMessage().contains(u8"ligne 1\u00a0: sa catégorie ne nomme aucun sujet et aucun n'a été choisi"));
 
         f.platform().answerChoice(int(Aiken));
         f.platform().answerFileName(file);
