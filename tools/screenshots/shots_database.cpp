@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QFile>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextStream>
 
 namespace lexora::shots {
 
@@ -55,6 +57,17 @@ void readOnly(Camera& camera) {
 static Register databaseReadOnly("database-read-only", readOnly);
 
 static Register database("database", [](Camera& camera) { browse(camera, LangCode::English); });
+
+// The Database screen over the background window, to see it centred on the screen.
+static Register databaseCentred("database-centred", [](Camera& camera) {
+    Screen* background = camera.program().screens().show(ScreenId::Hatter);
+    Screen* screen = openDatabaseScreen(camera.program(), LangCode::English);
+    camera.shoot(background, "screen");
+    const QRect frame = screen->frameGeometry();
+    const QRect area = screen->screen()->availableGeometry();
+    QTextStream(stdout) << "  frame " << frame.x() << ',' << frame.y() << ' ' << frame.width() << 'x' << frame.height()
+                        << " on " << area.width() << 'x' << area.height() << '\n';
+});
 
 static Register databaseHungarian("database-hu", [](Camera& camera) { browse(camera, LangCode::Hungarian); });
 

@@ -311,6 +311,7 @@ void ProgressScreen::fillTopics() {
     series->attachAxis(categories);
     auto* values = new QValueAxis;
     values->setRange(0, 100);
+    values->setTickCount(6); // 0, 20, 40 ... as the day chart steps
     values->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(values, Qt::AlignBottom);
     series->attachAxis(values);
