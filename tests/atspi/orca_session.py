@@ -71,7 +71,9 @@ WORDS = {
         "score": "Résultat",
         "time_up": "Le temps est écoulé",
         "explanation": "Explication",
-        "keys": {"start": "alt+m", "solution": "alt+o", "next": "alt+s", "evaluation": "alt+u",
+        # "S&olution" shares its key with the "&Options" menu: the first press moves the focus to
+        # the button, which Space then presses.
+        "keys": {"start": "alt+m", "solution": "alt+o space", "next": "alt+s", "evaluation": "alt+u",
                  "close": "alt+f"},
     },
 }
@@ -503,7 +505,7 @@ class Session:
                                [self.after(w["right"], w["explanation"])])
             self.settle()
             mark = self.log.mark()
-            key(w["keys"]["solution"])
+            key(*w["keys"]["solution"].split())
             self.expect_speech("Practice %s: the solution is said" % lang, mark,
                                [w["solution"], re.escape(item[6].strip())])
             self.expect_speech("Practice %s: the explanation follows the solution" % lang, mark,
