@@ -66,7 +66,6 @@ void missingDatabase(Camera& camera, int langcode) {
 static Register refusedHungarian("database-refused-hu",
                                  [](Camera& camera) { refusedEdit(camera, LangCode::Hungarian); });
 
-static Register missingHungarian("hub-missing-hu",
-                                 [](Camera& camera) { missingDatabase(camera, LangCode::Hungarian); });
+static Register missingHungarian("hub-missing-hu", [](Camera& camera) { missingDatabase(camera, LangCode::Hungarian); });
 
 } // namespace lexora::shots
