@@ -24,9 +24,10 @@ const Translated kBusy{"Another program is holding the progress file locked: %1"
                        "Egy másik program zárolja a haladási fájlt: %1",
                        "Otro programa tiene bloqueado el archivo de progreso: %1",
                        "Un autre programme bloque le fichier de progression\u00a0: %1"};
-const Translated kFolderMissing{
-    "The folder of the progress file does not exist: %1", "A haladási fájl mappája nem létezik: %1",
-    "La carpeta del archivo de progreso no existe: %1", "Le dossier du fichier de progression n'existe pas\u00a0: %1"};
+const Translated kFolderMissing{"The folder of the progress file does not exist: %1",
+                                "A haladási fájl mappája nem létezik: %1",
+                                "La carpeta del archivo de progreso no existe: %1",
+                                "Le dossier du fichier de progression n'existe pas\u00a0: %1"};
 const Translated kFailed{"The progress file could not be written: %1", "Nem sikerült írni a haladási fájlba: %1",
                          "No se ha podido escribir en el archivo de progreso: %1",
                          "Impossible d'écrire dans le fichier de progression\u00a0: %1"};
@@ -90,8 +91,7 @@ void ProgressRecorder::write(const Pending& pending) {
         if (error.kind() != ProgressError::Kind::Damaged) {
             m_recording = false;
             m_queue.clear();
-            tell(pending,
-                 describe(error) + QLatin1Char('\n') + kGoesOn.in(m_ctx.globals.langcode.value_or(LangCode::English)));
+            tell(pending, describe(error) + QLatin1Char('\n') + kGoesOn.in(m_ctx.globals.langcode.value_or(LangCode::English)));
             return;
         }
     }
@@ -103,8 +103,7 @@ void ProgressRecorder::write(const Pending& pending) {
     } catch (const ProgressError& error) {
         m_recording = false;
         m_queue.clear();
-        tell(pending,
-             describe(error) + QLatin1Char('\n') + kGoesOn.in(m_ctx.globals.langcode.value_or(LangCode::English)));
+        tell(pending, describe(error) + QLatin1Char('\n') + kGoesOn.in(m_ctx.globals.langcode.value_or(LangCode::English)));
     }
 }
 

@@ -111,7 +111,8 @@ bool Screen::previewKey(QKeyEvent* event) {
     if (auto* label = qobject_cast<ClickableLabel*>(QApplication::focusWidget());
         label && label->window() == this && label->takesKeys())
         return false;
-    if (auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget()); focused && focused->window() == this) {
+    if (auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        focused && focused->window() == this) {
         focused->click();
         return true;
     }

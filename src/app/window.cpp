@@ -119,8 +119,7 @@ QString accessKeyHtml(const QString& caption) {
         const QChar c = caption[i];
         if (c == '&' && i + 1 < caption.size()) {
             const QChar next = caption[++i];
-            html +=
-                next == '&' ? QStringLiteral("&amp;") : QStringLiteral("<u>%1</u>").arg(QString(next).toHtmlEscaped());
+            html += next == '&' ? QStringLiteral("&amp;") : QStringLiteral("<u>%1</u>").arg(QString(next).toHtmlEscaped());
         } else {
             html += QString(c).toHtmlEscaped();
         }

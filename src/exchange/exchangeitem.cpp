@@ -70,8 +70,8 @@ std::optional<ExchangeItem> ExchangeItem::fromRow(const QStringList& row) {
 
 QStringList ExchangeItem::toRow(int sorszam, int sorrend2) const {
     QStringList row;
-    row << QString::number(sorszam) << QString::number(sorszam) << QString::number(sorrend2) << QString::number(level)
-        << sentence;
+    row << QString::number(sorszam) << QString::number(sorszam) << QString::number(sorrend2)
+        << QString::number(level) << sentence;
     for (const QString& answer : answers)
         row << answer;
     row << filledIn() << QString(QChar('A' + right)) << kulcs1 << kulcs2;

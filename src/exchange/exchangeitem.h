@@ -52,12 +52,12 @@ private:
 
 // One gapped sentence with four answers, as it travels between an item database and a question file.
 struct ExchangeItem {
-    int number = 0;                 // sorszam; only written out, as the question's name
-    QString sentence;               // with the gap written as kGap (or no gap at all)
-    std::array<QString, 4> answers; // A to D
-    int right = 0;                  // 0 to 3 for A to D
-    int level = 1;                  // 1 to 3
-    QString kulcs1, kulcs2;         // topic keys; empty when the item has no topic
+    int number = 0;                  // sorszam; only written out, as the question's name
+    QString sentence;                // with the gap written as kGap (or no gap at all)
+    std::array<QString, 4> answers;  // A to D
+    int right = 0;                   // 0 to 3 for A to D
+    int level = 1;                   // 1 to 3
+    QString kulcs1, kulcs2;          // topic keys; empty when the item has no topic
     // Why the right answer is right, in the language of the file (see ImportedItem); empty when
     // the item has none. It travels as the question's general feedback.
     QString reason;

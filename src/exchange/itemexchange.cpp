@@ -3,6 +3,7 @@
 
 #include "exchange/itemexchange.h"
 
+#include "exchange/exchangetexts.h"
 #include "data/itembank.h"
 #include "data/itemfingerprint.h"
 #include "data/itemview.h"
@@ -10,7 +11,6 @@
 #include "data/schema.h"
 #include "data/sqlitedb.h"
 #include "exchange/aikenformat.h"
-#include "exchange/exchangetexts.h"
 #include "exchange/giftformat.h"
 #include "exchange/moodlexmlformat.h"
 #include "exchange/textfile.h"
@@ -112,10 +112,10 @@ std::vector<ImportedItem> withoutDuplicates(SqliteDb& db, const std::vector<Impo
     std::map<QString, QString> seen; // fingerprint -> where that content is
     Statement query = db.prepare("SELECT sorszam, mondat, a, b, c, d, felelet2 FROM test1");
     while (query.step()) {
-        const ItemContent content{query.column(1).toString(), query.column(2).toString(), query.column(3).toString(),
-                                  query.column(4).toString(), query.column(5).toString(), query.column(6).toString()};
-        seen.emplace(itemFingerprint(content),
-                     QStringLiteral("item %1 of the database").arg(query.column(0).toString()));
+        const ItemContent content{query.column(1).toString(), query.column(2).toString(),
+                                  query.column(3).toString(), query.column(4).toString(),
+                                  query.column(5).toString(), query.column(6).toString()};
+        seen.emplace(itemFingerprint(content), QStringLiteral("item %1 of the database").arg(query.column(0).toString()));
     }
     std::vector<ImportedItem> kept;
     for (const ImportedItem& item : read) {
@@ -185,8 +185,7 @@ ExportSummary ItemExchange::exportItems(const QString& database, const QString& 
                 items.push_back(std::move(*item));
         } else
             summary.skipped.push_back(
-                {row.value(0).toInt(),
-                 QStringLiteral("its right answer \"%1\" is not one of A, B, C, D").arg(row.value(10))});
+                {row.value(0).toInt(), QStringLiteral("its right answer \"%1\" is not one of A, B, C, D").arg(row.value(10))});
     }
     if (format == ExchangeFormat::Aiken)
         leaveOutUnsafe(items, summary.unsafe);

@@ -6,9 +6,9 @@
 // answers give; a progress file that cannot be used never stopping practice.
 #include "../screens/practice/practicedriver.h"
 
-#include "data/sqlitedb.h"
 #include "progress/fsrs.h"
 #include "progress/progressstore.h"
+#include "data/sqlitedb.h"
 #include "screens/progress/progressscreen.h"
 #include "screens/progress/reviewclock.h"
 
@@ -66,8 +66,7 @@ void TestProgressJourney::aMonthOfReview() {
             const QString key = d.label(10)->text();
             const bool right = i != 0 && i != 2;
             d.choose(right ? key[0].toLatin1() : wrongFor(key));
-            model[d.sentence()] =
-                scheduler.review(model[d.sentence()], fx.platform().clock, right ? Grade::Good : Grade::Again);
+            model[d.sentence()] = scheduler.review(model[d.sentence()], fx.platform().clock, right ? Grade::Good : Grade::Again);
             ++answers;
             ++answersPerDay[fx.platform().clock.date()];
             if (i + 1 < count)

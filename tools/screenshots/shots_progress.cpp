@@ -61,8 +61,7 @@ void simulateMonth(Program& program) {
         for (int i = 0; i < fresh; ++i) {
             answer(practice, random);
             auto* following = practice->findChild<QPushButton*>(QStringLiteral("Command2"));
-            (following->isHidden() ? practice->findChild<QPushButton*>(QStringLiteral("Command10")) : following)
-                ->click();
+            (following->isHidden() ? practice->findChild<QPushButton*>(QStringLiteral("Command10")) : following)->click();
         }
         program.screens().unload(ScreenId::Practice);
         QCoreApplication::processEvents();

@@ -3,6 +3,7 @@
 
 #include "screens/database/itemexchangemenu.h"
 
+#include "text/messages.h"
 #include "app/appcontext.h"
 #include "app/window.h"
 #include "data/storeerror.h"
@@ -10,7 +11,6 @@
 #include "exchange/categorypath.h"
 #include "exchange/itemexchange.h"
 #include "text/captions.h"
-#include "text/messages.h"
 #include "text/translated.h"
 
 #include <QFileInfo>
@@ -30,12 +30,14 @@ const Translated kExportFileTitle{"Export items to", u8"Mondatok exportálása i
                                   u8"Exporter les fiches vers"};
 const Translated kImportFileTitle{"Import items from", u8"Mondatok importálása innen", u8"Importar oraciones de",
                                   u8"Importer des fiches depuis"};
-const Translated kReplacePrompt{
-    "What should happen to the items of the database?", u8"Mi legyen az adatbázis mondataival?",
-    u8"¿Qué debe pasar con las oraciones de la base de datos?", u8"Que faire des fiches de la base de données\u00a0?"};
-const Translated kAddChoice{
-    "Keep them and add the imported items after them", u8"Maradjanak meg, az importált mondatok utánuk kerüljenek",
-    u8"Conservarlas y añadir las importadas detrás", u8"Les garder et ajouter les fiches importées après elles"};
+const Translated kReplacePrompt{"What should happen to the items of the database?",
+                                u8"Mi legyen az adatbázis mondataival?",
+                                u8"¿Qué debe pasar con las oraciones de la base de datos?",
+                                u8"Que faire des fiches de la base de données\u00a0?"};
+const Translated kAddChoice{"Keep them and add the imported items after them",
+                            u8"Maradjanak meg, az importált mondatok utánuk kerüljenek",
+                            u8"Conservarlas y añadir las importadas detrás",
+                            u8"Les garder et ajouter les fiches importées après elles"};
 const Translated kReplaceChoice{"Replace them with the imported items", u8"Az importált mondatok lépjenek a helyükre",
                                 u8"Sustituirlas por las importadas", u8"Les remplacer par les fiches importées"};
 const Translated kTopicPrompt{
@@ -81,8 +83,7 @@ const Translated kUnwritable{
     u8"Fiches omises, car elles contiennent un caractère de contrôle, que les fichiers de questions ne peuvent pas "
     u8"contenir (%1)\u00a0: %2"};
 const Translated kAdded{"Items added: %1 (numbers %2 to %3).", u8"Bekerült mondatok: %1 (sorszám: %2–%3).",
-                        u8"Oraciones añadidas: %1 (números %2 a %3).",
-                        u8"Fiches ajoutées\u00a0: %1 (numéros %2 à %3)."};
+                        u8"Oraciones añadidas: %1 (números %2 a %3).", u8"Fiches ajoutées\u00a0: %1 (numéros %2 à %3)."};
 const Translated kReplaced{"Items put in place of those of the database: %1 (numbers 1 to %2).",
                            u8"Az adatbázis mondatai helyére került mondatok: %1 (sorszám: 1–%2).",
                            u8"Oraciones que sustituyen a las de la base de datos: %1 (números 1 a %2).",
@@ -95,9 +96,10 @@ const Translated kNoneImported{"No item was imported.", u8"Egy mondat sem kerül
                                u8"No se ha importado ninguna oración.", u8"Aucune fiche n'a été importée."};
 const Translated kSkipped{"Questions of the file that were skipped (%1):", u8"A fájl kimaradt kérdései (%1):",
                           u8"Preguntas del archivo omitidas (%1):", u8"Questions du fichier omises (%1)\u00a0:"};
-const Translated kNoted{
-    "Questions without a gap, kept as they are (%1):", u8"Kihagyás nélküli kérdések, változatlan szöveggel (%1):",
-    u8"Preguntas sin hueco, conservadas tal cual (%1):", u8"Questions sans blanc, gardées telles quelles (%1)\u00a0:"};
+const Translated kNoted{"Questions without a gap, kept as they are (%1):",
+                        u8"Kihagyás nélküli kérdések, változatlan szöveggel (%1):",
+                        u8"Preguntas sin hueco, conservadas tal cual (%1):",
+                        u8"Questions sans blanc, gardées telles quelles (%1)\u00a0:"};
 const Translated kLine{"line %1: %2", u8"%1. sor: %2", u8"línea %1: %2", u8"ligne %1\u00a0: %2"};
 const Translated kMore{"... and %1 more", u8"... és még %1", u8"... y %1 más", u8"... et %1 de plus"};
 const Translated kNothingWritten{"Nothing was written.", u8"Semmi sem íródott ki.", u8"No se ha escrito nada.",
@@ -198,8 +200,7 @@ void ItemExchangeMenu::exportItems(const QString& title) {
         return;
     const QString database = m_ctx.globals.dbpath;
     const QString suggested = QFileInfo(database).completeBaseName() + QLatin1Char('.') + exchangeFormatSuffix(*format);
-    const QString file =
-        m_ctx.platform.saveFileName(m_window, kExportFileTitle.in(langcode()), fileFilter(*format), suggested);
+    const QString file = m_ctx.platform.saveFileName(m_window, kExportFileTitle.in(langcode()), fileFilter(*format), suggested);
     if (file.isEmpty())
         return;
     try {
@@ -263,7 +264,10 @@ QString ItemExchangeMenu::importReport(const ImportSummary& summary) const {
     else if (summary.replaced)
         text = kReplaced.in(langcode()).arg(number(summary.imported)).arg(summary.lastNumber);
     else
-        text = kAdded.in(langcode()).arg(number(summary.imported)).arg(summary.firstNumber).arg(summary.lastNumber);
+        text = kAdded.in(langcode())
+                   .arg(number(summary.imported))
+                   .arg(summary.firstNumber)
+                   .arg(summary.lastNumber);
     if (!summary.duplicates.empty())
         text += QLatin1Char('\n') + kDuplicates.in(langcode()).arg(number(qint64(summary.duplicates.size())));
     const auto list = [&](const std::vector<ExchangeNote>& notes, const Translated& heading) {

@@ -89,10 +89,10 @@ void printWorksheet(AppContext& context, QWidget* window, const QString& title, 
     // The reasons as Practice finds them: a learner's copy made before reasons existed is
     // explained from the installed bank.
     Explanations& explanations = context.explanations;
-    const Worksheet sheet = makeWorksheet(context.globals.dbpath, request,
-                                          [&explanations](const ReasonTable& own, const QString& fingerprint) {
-                                              return explanations.find(own, fingerprint);
-                                          });
+    const Worksheet sheet =
+        makeWorksheet(context.globals.dbpath, request, [&explanations](const ReasonTable& own, const QString& fingerprint) {
+            return explanations.find(own, fingerprint);
+        });
     if (sheet.items.empty()) {
         platform.message(window, noItems.in(lang), title, MessageIcon::Exclamation);
         return;

@@ -280,9 +280,9 @@ void HubScreen::showDatabaseProblem(const QString& reason) {
         text = Messages::text(Messages::Id::DatabaseMissing, lang, fileAndFolder);
         for (const ProgramFolder::CopyFailure& failure : ctx().copyFailures)
             if (failure.file == file.fileName())
-                text += QLatin1Char('\n') +
-                        Messages::fill(copyFailedText.in(lang), {QDir::toNativeSeparators(failure.from),
-                                                                 Messages::systemDetail(failure.reason, lang)});
+                text += QLatin1Char('\n') + Messages::fill(copyFailedText.in(lang),
+                                                              {QDir::toNativeSeparators(failure.from),
+                                                               Messages::systemDetail(failure.reason, lang)});
     } else if (reason.isEmpty())
         text = Messages::text(Messages::Id::NotAnItemDatabase, lang, fileAndFolder);
     else
@@ -393,9 +393,8 @@ void HubScreen::showDueToday() {
     if (due == 0)
         return;
     const int lang = workingLanguage();
-    m_dueNotice->setText(due == 1
-                             ? ProgressTexts::kDueTodayOne.in(lang)
-                             : ProgressTexts::kDueTodayMany.in(lang).arg(ReviewClock::localeOf(lang).toString(due)));
+    m_dueNotice->setText(due == 1 ? ProgressTexts::kDueTodayOne.in(lang)
+                                  : ProgressTexts::kDueTodayMany.in(lang).arg(ReviewClock::localeOf(lang).toString(due)));
     m_dueNotice->show();
 }
 

@@ -5,8 +5,8 @@
 
 #include "app/appcontext.h"
 #include "app/window.h"
-#include "data/itemstore.h"
 #include "data/storeerror.h"
+#include "data/itemstore.h"
 #include "data/topics.h"
 #include "screens/practice/practicestate.h"
 #include "screens/progress/reviewclock.h"
@@ -32,9 +32,9 @@
 #include <QSaveFile>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QValueAxis>
 #include <QVBoxLayout>
 
-#include <QValueAxis>
 #include <algorithm>
 
 namespace lexora {
@@ -78,7 +78,8 @@ const Translated kForgetAsk{"Forget every recorded answer? This cannot be undone
                             "Effacer toutes les réponses enregistrées\u00a0? Cette action est irréversible."};
 const Translated kExportTitle{"Export answers", "Válaszok exportálása", "Exportar respuestas", "Exporter les réponses"};
 const Translated kCannotWrite{"The file could not be written: %1", "A fájl nem írható: %1",
-                              "No se ha podido escribir el archivo: %1", "Le fichier n'a pas pu être écrit\u00a0: %1"};
+                              "No se ha podido escribir el archivo: %1",
+                              "Le fichier n'a pas pu être écrit\u00a0: %1"};
 const Translated kOtherTopic{"Other", "Egyéb", "Otros", "Autres"};
 
 // The Topic menu entry (0 to 22) an item with these keys belongs to, or -1.
@@ -273,8 +274,8 @@ void ProgressScreen::fillTopics() {
     const auto percent = [&locale, lang](int right, int answered) { return shareText(locale, lang, right, answered); };
     m_topicTable->clear();
     m_topicTable->setColumnCount(5);
-    m_topicTable->setHorizontalHeaderLabels(
-        {kTopic.in(lang), kRightRecent.in(lang), kAnsweredRecent.in(lang), kRightAll.in(lang), kAnsweredAll.in(lang)});
+    m_topicTable->setHorizontalHeaderLabels({kTopic.in(lang), kRightRecent.in(lang), kAnsweredRecent.in(lang),
+                                             kRightAll.in(lang), kAnsweredAll.in(lang)});
     m_topicTable->setRowCount(int(m_figures.topics.size()));
     m_topicTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     auto* set = new QBarSet(kRight.in(lang));
@@ -410,8 +411,8 @@ void ProgressScreen::export_Click() {
             throw ProgressError(ProgressError::Kind::Failed, path, file.errorString());
     } catch (const ProgressError& e) {
         file.cancelWriting();
-        const QString text =
-            e.path() == path ? kCannotWrite.in(lang).arg(QDir::toNativeSeparators(path)) : ctx().progress.describe(e);
+        const QString text = e.path() == path ? kCannotWrite.in(lang).arg(QDir::toNativeSeparators(path))
+                                              : ctx().progress.describe(e);
         ctx().platform.message(this, text, kTitle.in(lang), MessageIcon::Exclamation);
     }
 }

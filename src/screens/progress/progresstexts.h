@@ -21,9 +21,11 @@ inline const Translated kDueTodayMany{"%1 items are due for review today.", "Ma 
                                       "%1 fiches sont à réviser aujourd'hui."};
 
 // Practice's Settings entry and what it says when nothing (more) is due.
-inline const Translated kDueEntry{"Due for &review", "Esedékes &ismétlés", "&Repaso pendiente", "Fiches à &réviser"};
+inline const Translated kDueEntry{"Due for &review", "Esedékes &ismétlés", "&Repaso pendiente",
+                                  "Fiches à &réviser"};
 inline const Translated kNothingDue{"No item is due for review.", "Nincs ismétlésre váró mondat.",
-                                    "No hay ninguna oración pendiente de repaso.", "Aucune fiche n'est à réviser."};
+                                    "No hay ninguna oración pendiente de repaso.",
+                                    "Aucune fiche n'est à réviser."};
 inline const Translated kNextDue{"No more items are due for review now. The next one is due on %1.",
                                  "Most nincs több ismétlésre váró mondat. A következő ekkor esedékes: %1.",
                                  "Por ahora no quedan oraciones pendientes de repaso. La próxima toca el %1.",

@@ -78,8 +78,8 @@ void LanguageScreen::buildControls() {
         const LanguageButton& entry = languageButtons[i];
         const int top = 2700 + entry.row * 840;
         const int left = entry.column == 0 ? 450 : 3750;
-        placeTwips(picture(c, QStringLiteral("Image_%1").arg(i), flagPicture(entry.flag, QSize(40, 26))), left,
-                   top + 90, 600, 390);
+        placeTwips(picture(c, QStringLiteral("Image_%1").arg(i), flagPicture(entry.flag, QSize(40, 26))), left, top + 90,
+                   600, 390);
         auto* button = new QPushButton(QString::fromUtf8(entry.caption), c);
         button->setObjectName(QLatin1String(entry.name));
         button->setFont(uiFont(FontFace::Arial, 10));

@@ -74,14 +74,10 @@ private slots:
         QTest::addColumn<int>("langcode");
         QTest::addColumn<QString>("exportText");
         QTest::addColumn<QString>("importText");
-        QTest::newRow("en") << int(LangCode::English) << "Export items..."
-                            << "Import items...";
-        QTest::newRow("hu") << int(LangCode::Hungarian) << "Mondatok exportálása..."
-                            << "Mondatok importálása...";
-        QTest::newRow("es") << int(LangCode::Spanish) << "Exportar oraciones..."
-                            << "Importar oraciones...";
-        QTest::newRow("fr") << int(LangCode::French) << "Exporter les fiches..."
-                            << "Importer des fiches...";
+        QTest::newRow("en") << int(LangCode::English) << "Export items..." << "Import items...";
+        QTest::newRow("hu") << int(LangCode::Hungarian) << "Mondatok exportálása..." << "Mondatok importálása...";
+        QTest::newRow("es") << int(LangCode::Spanish) << "Exportar oraciones..." << "Importar oraciones...";
+        QTest::newRow("fr") << int(LangCode::French) << "Exporter les fiches..." << "Importer des fiches...";
     }
 
     void entriesSpeakTheWorkingLanguage() {
@@ -140,9 +136,8 @@ private slots:
         ProgramFixture f;
         Form1 form(f, LangCode::French);
         QTemporaryDir dir;
-        const QString file = writeFile(dir, "two.txt",
-                                       "She ...... home.\nA. go\nB. goes\nC. going\nD. gone\nANSWER: B\n\n"
-                                       "He ...... swim.\nA. can\nB. cans\nC. to can\nD. canning\nANSWER: A\n");
+        const QString file = writeFile(dir, "two.txt", "She ...... home.\nA. go\nB. goes\nC. going\nD. gone\nANSWER: B\n\n"
+                                                       "He ...... swim.\nA. can\nB. cans\nC. to can\nD. canning\nANSWER: A\n");
         const auto before = f.database().items().items;
         f.platform().answerChoice(int(Aiken));
         f.platform().answerFileName(file);
