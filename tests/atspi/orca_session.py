@@ -71,10 +71,11 @@ WORDS = {
         "score": "Résultat",
         "time_up": "Le temps est écoulé",
         "explanation": "Explication",
-        # "S&olution" shares its key with the "&Options" menu, so a press only moves the focus:
-        # the scenario clicks the button instead (None).
-        "keys": {"start": "alt+m", "solution": None, "next": "alt+s", "evaluation": "alt+u",
+        # "S&olution" shares its key with the "&Options" menu and "Éval&uation" with the "S&ujet"
+        # menu, so a press may only move the focus: the scenario clicks those buttons instead (None).
+        "keys": {"start": "alt+m", "solution": None, "next": "alt+s", "evaluation": None,
                  "close": "alt+f"},
+        "evaluation_button": "Évaluation",
     },
 }
 
@@ -643,7 +644,7 @@ class Session:
             self.expect_speech("Test %s: Next says the new item" % lang, mark, [w["item"].format(n=2), w["gap"]])
             self.settle()
             mark = self.log.mark()
-            key(w["keys"]["evaluation"])
+            self.press(prog, w["keys"]["evaluation"], w.get("evaluation_button"))
             self.expect_speech("Test %s: Evaluation says the score" % lang, mark,
                                [w["score"], r"0\s*/\s*2", r"0\s*%"])
         finally:
