@@ -4,6 +4,7 @@
 #include "app/accessibility.h"
 
 #include "app/platform.h"
+#include "app/window.h"
 #include "text/translated.h"
 
 #include <QAccessible>
@@ -26,7 +27,7 @@ const Translated kNames[] = {
     {"Choose answer %1", "Válasz kiválasztása: %1", "Elegir la respuesta %1", "Choisir la réponse %1"},
     {"Right", "Helyes", "Correcto", "Juste"},
     {"Wrong", "Hibás", "Incorrecto", "Faux"},
-    {"Time used", "Eltelt idő", "Tiempo transcurrido", "Temps écoulé"},
+    {"Time used", "Eltelt idő", "Tiempo transcurrido", "Temps utilisé"},
     {"Solution", "Megoldás", "Solución", "Solution"},
     {"Letter of the right answer", "A helyes válasz betűje", "Letra de la respuesta correcta",
      "Lettre de la bonne réponse"},
@@ -92,6 +93,14 @@ void nameControls(QWidget* window, int langcode) {
         // The others are left to their own captions, which screen readers get without the
         // ampersand and which stay current when a screen changes a caption on its own.
     }
+}
+
+void nameAfterLabel(QWidget* panel, QLabel* label) {
+    QString shown = withoutAccessKey(label->property("caption").toString()).trimmed();
+    while (shown.endsWith(QLatin1Char(':')) || shown.endsWith(QChar(0x00a0)))
+        shown.chop(1);
+    label->setBuddy(panel);
+    panel->setAccessibleName(shown);
 }
 
 void Platform::announce(QWidget* control) {

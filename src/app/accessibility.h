@@ -6,6 +6,7 @@
 #include <QChar>
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 namespace lexora {
@@ -37,5 +38,9 @@ void markSpoken(QWidget* control, Spoken what, QChar letter = QChar());
 // language; the others are named by their captions. Screens run it after each change of
 // the working language.
 void nameControls(QWidget* window, int langcode);
+
+// Names a panel after the label that stands beside it, as the label reads (without its access key
+// and closing colon), and makes the label its buddy, so the two stay paired for screen readers.
+void nameAfterLabel(QWidget* panel, QLabel* label);
 
 } // namespace lexora

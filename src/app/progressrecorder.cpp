@@ -35,7 +35,7 @@ const Translated kDamaged{"The progress file is damaged: %1", "A haladási fájl
                           "El archivo de progreso está dañado: %1",
                           "Le fichier de progression est endommagé\u00a0: %1"};
 const Translated kGoesOn{"You can go on; your answers are not recorded until the program is started again.",
-                         "A munka folytatható, de a válaszok a program újraindításáig nem kerülnek mentésre.",
+                         "A munka folytatható, de a program a következő indításáig nem menti a válaszokat.",
                          "Puede continuar, pero sus respuestas no se guardarán hasta que vuelva a iniciar el "
                          "programa.",
                          "Vous pouvez continuer, mais vos réponses ne seront pas enregistrées avant le prochain "
@@ -46,7 +46,7 @@ const Translated kSetAside{"The progress file was damaged. It has been kept as %
                            "El archivo de progreso estaba dañado. Se ha conservado como %1 y se ha empezado uno "
                            "nuevo.",
                            "Le fichier de progression était endommagé. Il a été conservé sous le nom %1 et un "
-                           "nouveau fichier a été commencé."};
+                           "nouveau fichier a été créé."};
 
 } // namespace
 

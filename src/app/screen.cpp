@@ -85,8 +85,12 @@ void Screen::fitToClientArea() {
         return;
     const int menuHeight = menuWidget() ? menuBar()->sizeHint().height() : 0;
     const QSize whole(m_clientSize.width(), m_clientSize.height() + menuHeight);
-    if (minimumSize() != whole || maximumSize() != whole)
-        setFixedSize(whole);
+    if (minimumSize() == whole && maximumSize() == whole)
+        return;
+    setFixedSize(whole);
+    // A window centred before its menu bar had its height stands that much too low: centre it again.
+    if (!isVisible() && property(kCentredProperty).toBool())
+        center(this);
 }
 
 void Screen::setVisible(bool visible) {
@@ -148,7 +152,6 @@ void Screen::runTrapped(const std::function<void()>& body, bool reportEveryStore
         reportFailure(Messages::text(Messages::Id::UnexpectedErrorBare, workingLanguage(m_ctx)));
     }
 }
-
 
 void Screen::reportFailure(const QString& text) {
     // While one failure is being told, a timer may tick and fail again behind the message

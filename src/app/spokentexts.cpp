@@ -25,12 +25,11 @@ const Translated kTimeUp = {"Time is up.", "Lejárt az idő.", "Se acabó el tie
 const Translated kExplanation = {"Explanation: %1", "Magyarázat: %1", "Explicación: %1", "Explication\u00a0: %1"};
 const Translated kAnswersHelp = {
     "Keys a to d choose an answer; F5 reads the item again.",
-    "Az a–d billentyűvel választhat választ; az F5 újra felolvassa a mondatot.",
-    "Las teclas a a d eligen una respuesta; F5 vuelve a leer la oración.",
-    "Les touches a à d choisissent une réponse\u00a0; F5 relit la fiche.",
+    "Az a–d billentyűkkel választhat a válaszok közül; az F5 újra felolvassa a mondatot.",
+    "Las teclas de la a a la d eligen una respuesta; F5 vuelve a leer la oración.",
+    "Les touches a à d permettent de choisir une réponse\u00a0; F5 relit la fiche.",
 };
 const Translated kAnswers = {"Answers", "Válaszok", "Respuestas", "Réponses"};
-const Translated kTasks = {"Tasks", "Feladatok", "Tareas", "Tâches"};
 const Translated kNextItem = {"Next item", "Következő mondat", "Oración siguiente", "Fiche suivante"};
 const Translated kNextRecord = {"Next record", "Következő rekord", "Registro siguiente", "Enregistrement suivant"};
 
@@ -97,10 +96,6 @@ QString answersHelp(int langcode) {
 
 QString answersGroup(int langcode) {
     return tr(kAnswers, langcode);
-}
-
-QString tasksGroup(int langcode) {
-    return tr(kTasks, langcode);
 }
 
 QString nextItem(int langcode) {

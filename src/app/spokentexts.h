@@ -38,9 +38,8 @@ void nameChoices(const std::array<QAbstractButton*, 4>& options, const std::arra
 
 // How the answer panel is worked from the keyboard, for its description and its tooltip.
 QString answersHelp(int langcode);
-// The name of an answer panel and of the hub's panel of tasks.
+// The name of an answer panel.
 QString answersGroup(int langcode);
-QString tasksGroup(int langcode);
 // The review's two Next buttons: the one that goes on to the next failed item and the
 // one in the row of record buttons.
 QString nextItem(int langcode);

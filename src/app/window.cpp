@@ -34,6 +34,7 @@ void center(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    window->setProperty(kCentredProperty, true);
     window->move(centeredPosition(screen->availableGeometry(), window->frameGeometry().size()));
 }
 

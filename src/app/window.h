@@ -28,8 +28,10 @@ void placeTwips(QWidget* widget, int left, int top, int width, int height);
 // Where a window of `window` size stands when centred on `screen`, computed in floating
 // point; a window larger than the screen gets a negative position, unclamped.
 QPoint centeredPosition(const QRect& screen, const QSize& window);
-// Moves a window to the centre of its screen's available area without changing its size.
+// Moves a window to the centre of its screen's available area without changing its size, and
+// marks it (kCentredProperty) so that a screen whose size changes before it shows is centred again.
 void center(QWidget* window);
+inline constexpr char kCentredProperty[] = "centred";
 
 // Makes a window one of the top-most windows, or releases it from that band. Changing
 // the flag hides a visible window, so it is shown again.

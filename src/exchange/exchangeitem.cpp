@@ -7,7 +7,6 @@
 
 #include "data/itembank.h"
 
-
 namespace lexora {
 
 namespace {
@@ -176,6 +175,14 @@ bool ExchangeItem::holdsUnwritableCharacter() const {
         if (unwritable(text))
             return true;
     return false;
+}
+
+ExchangeNote ExchangeNote::of(int line, Messages::Id message) {
+    return {line, Messages::text(message, LangCode::English), message};
+}
+
+QString ExchangeNote::in(int langcode) const {
+    return message ? Messages::text(*message, langcode) : text;
 }
 
 } // namespace lexora

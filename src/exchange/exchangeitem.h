@@ -10,6 +10,7 @@
 #include "data/itemfingerprint.h"
 #include "exchange/categorypath.h"
 #include "text/captions.h"
+#include "text/messages.h"
 #include "text/translated.h"
 
 #include <array>
@@ -78,8 +79,8 @@ struct ExchangeItem {
     bool hasGap() const;
     // Whether a text of the item holds a character no question file can carry as it is: a
     // control character other than tab and line breaks, a carriage return not followed by a
-    // line feed, a non-character or half a surrogate pair. A Moodle XML file cannot hold them at all, so such an item would not come back
-    // the same from a round trip: it is left out on the way in and on the way out.
+    // line feed, a non-character or half a surrogate pair. A Moodle XML file cannot hold them at all, so such an item
+    // would not come back the same from a round trip: it is left out on the way in and on the way out.
     bool holdsUnwritableCharacter() const;
 };
 
@@ -93,7 +94,13 @@ struct ImportedItem {
 // Something a reader says about one question: why it was skipped, or what it kept as it was.
 struct ExchangeNote {
     int line = 0;
-    QString text;
+    QString text;                          // in English
+    std::optional<Messages::Id> message{}; // the same from the message catalogue, where it has it
+
+    // A note the message catalogue words.
+    static ExchangeNote of(int line, Messages::Id message);
+    // The text in the working language `langcode` where the catalogue has it, else as it came.
+    QString in(int langcode) const;
 };
 
 // What a reader made of a whole file.

@@ -26,9 +26,6 @@ namespace lexora {
 
 namespace {
 
-// Why an item holding a character no question file can carry is left out.
-const QString kUnwritable = QStringLiteral("it holds a control character, which question files cannot carry");
-
 // Values a new item's sorrend2 is usually drawn from; beyond them up to the 16-bit end when they run out.
 constexpr int kUsualSorrend2 = 3000;
 
@@ -128,7 +125,7 @@ std::vector<ImportedItem> placed(const std::vector<ImportedItem>& read, const To
             CategoryPath::apply(chosen.category, chosen.item);
             kept.push_back(std::move(chosen));
         } else {
-            skipped.push_back({item.line, QStringLiteral("its category names no topic, and none was chosen for it")});
+            skipped.push_back(ExchangeNote::of(item.line, Messages::Id::NoTopicForQuestion));
         }
     }
     std::stable_sort(skipped.begin(), skipped.end(),
@@ -220,7 +217,7 @@ ExportSummary ItemExchange::exportItems(const QString& database, const QString& 
                     item->feedback[size_t(a)] = notes[k++].inLanguage(hungarian);
             }
             if (item->holdsUnwritableCharacter())
-                summary.unwritable.push_back({row.value(0).toInt(), kUnwritable});
+                summary.unwritable.push_back(ExchangeNote::of(row.value(0).toInt(), Messages::Id::ControlCharacter));
             else
                 items.push_back(std::move(*item));
         } else
@@ -266,7 +263,7 @@ ReadResult ItemExchange::readFile(const QString& file, ExchangeFormat format) {
     std::vector<ImportedItem> kept;
     for (ImportedItem& item : read.items) {
         if (item.item.holdsUnwritableCharacter())
-            read.skipped.push_back({item.line, kUnwritable});
+            read.skipped.push_back(ExchangeNote::of(item.line, Messages::Id::ControlCharacter));
         else
             kept.push_back(std::move(item));
     }

@@ -34,16 +34,18 @@ const std::map<Id, Translated>& programTexts() {
          {"The item database \"%1\" is missing. It must be in the program's folder: %2",
           "Hiányzik a(z) „%1” adatbázis. A program mappájában kell lennie: %2",
           "Falta la base de datos «%1». Debe estar en la carpeta del programa: %2",
-          "La base de données «\u00a0%1\u00a0» est introuvable. Elle doit se trouver dans le dossier du programme\u00a0: %2"}},
+          "La base de données «\u00a0%1\u00a0» est introuvable. Elle doit se trouver dans le dossier du "
+          "programme\u00a0: %2"}},
         {Id::NotAnItemDatabase,
          {"The file \"%1\" is not an item database. The program needs its item database \"%1\" in the program's "
           "folder: %2",
-          "A(z) „%1” fájl nem a program adatbázisa. A programnak a(z) „%1” adatbázisra van szüksége a program "
-          "mappájában: %2",
+          "A(z) „%1” fájl nem a program adatbázisa. A programnak a saját mappájában kell megtalálnia a(z) „%1” "
+          "adatbázist: %2",
           "El archivo «%1» no es una base de datos del programa. El programa necesita su base de datos "
-          "«%1» en la carpeta del programa: %2",
-          "Le fichier «\u00a0%1\u00a0» n'est pas une base de données du programme. Le programme a besoin de sa base de données «\u00a0%1\u00a0» "
-          "dans le dossier du programme\u00a0: %2"}},
+          "«%1» en su propia carpeta: %2",
+          "Le fichier «\u00a0%1\u00a0» n'est pas une base de données du programme. Le programme a besoin de sa base de "
+          "données «\u00a0%1\u00a0» "
+          "dans son propre dossier\u00a0: %2"}},
         {Id::ReshuffleFailed,
          {"The order of the sentences could not be changed; the database has been left as it was.",
           "A mondatok sorrendjét nem sikerült megváltoztatni; az adatbázis változatlan maradt.",
@@ -59,6 +61,27 @@ const std::map<Id, Translated>& programTexts() {
           "Minden rekordszám foglalt 1-től %1-ig, ezért új mondat nem vehető fel.",
           "Todos los números de registro del 1 al %1 están ocupados; no se puede añadir ninguna oración nueva.",
           "Tous les numéros de fiche de 1 à %1 sont pris\u00a0; aucune nouvelle fiche ne peut être ajoutée."}},
+        {Id::NoTopicForQuestion,
+         {"its category names no topic, and none was chosen for it",
+          "a kategóriája nem nevez meg témát, és nem választott hozzá témát",
+          "su categoría no indica ningún tema y no se eligió ninguno",
+          "sa catégorie ne nomme aucun sujet et aucun n'a été choisi"}},
+        {Id::ControlCharacter,
+         {"it holds a control character, which question files cannot carry",
+          "vezérlőkaraktert tartalmaz, amelyet a kérdésfájlok nem tudnak tárolni",
+          "contiene un carácter de control, que los archivos de preguntas no admiten",
+          "elle contient un caractère de contrôle, que les fichiers de questions ne peuvent pas contenir"}},
+        {Id::WorksheetOnDatabase,
+         {"%1 is a database file; a worksheet never replaces it",
+          "a fájl adatbázisfájl, ezért feladatlap nem kerülhet a helyére: %1",
+          "%1 es un archivo de base de datos; una hoja de ejercicios nunca lo sustituye",
+          "%1 est un fichier de base de données\u00a0; une feuille d'exercices ne le remplace jamais"}},
+        {Id::WorksheetUnwritable,
+         {"%1 cannot be written: %2", "a fájl nem írható (%2): %1", "no se puede escribir %1: %2",
+          "%1 ne peut pas être écrit\u00a0: %2"}},
+        {Id::PrinterUnusable,
+         {"the printer cannot be drawn on", "a nyomtatóra nem lehet rajzolni", "no se puede dibujar en la impresora",
+          "impossible de dessiner sur l'imprimante"}},
     };
     return texts;
 }
@@ -92,9 +115,11 @@ const std::map<Reason, Translated>& storeTexts() {
           "%1 n'est pas une base de données du programme\u00a0: le fichier est endommagé (%2)."}},
         {Reason::ForeignObject,
          {"%1 is not an item database: it holds %2, which an item database does not have.",
-          "A fájl nem a program adatbázisa, mert olyan elemet tartalmaz, amely a program adatbázisában nem lehet (%2): %1",
+          "A fájl nem a program adatbázisa, mert olyan elemet tartalmaz, amely a program adatbázisában nem lehet (%2): "
+          "%1",
           "%1 no es una base de datos del programa: contiene %2, que una base de datos del programa no tiene.",
-          "%1 n'est pas une base de données du programme\u00a0: elle contient %2, qu'une base de données du programme n'a pas."}},
+          "%1 n'est pas une base de données du programme\u00a0: elle contient %2, qu'une base de données du programme "
+          "n'a pas."}},
         {Reason::MovedOrDeleted,
          {"The database file %1 has been moved or deleted while it was in use.",
           "Az adatbázisfájlt használat közben áthelyezték vagy törölték: %1",
@@ -129,7 +154,7 @@ const std::map<Reason, Translated>& storeTexts() {
          {"Another item already has this value (%1).", "Egy másik mondatnak már ez az értéke (%1).",
           "Otra oración ya tiene este valor (%1).", "Une autre fiche a déjà cette valeur (%1)."}},
         {Reason::DatabaseNotOpen,
-         {"The item database %1 is not open.", "A adatbázis nincs megnyitva: %1",
+         {"The item database %1 is not open.", "Az adatbázis nincs megnyitva: %1",
           "La base de datos %1 no está abierta.", "La base de données %1 n'est pas ouverte."}},
         {Reason::ViewNotOpen,
          {"The item view is not open.", "A nézet nincs megnyitva.", "La vista no está abierta.",
@@ -289,11 +314,10 @@ const std::map<QString, Translated>& knownDetails() {
                                              "permission refusée"};
     static const Translated diskFull{"the disk is full", "megtelt a lemez", "el disco está lleno",
                                      "le disque est plein"};
-    static const Translated locked{"the database is locked by another program",
-                                   "az adatbázist egy másik program zárolja",
-                                   "otro programa tiene bloqueada la base de datos",
-                                   "la base de données est verrouillée par un autre programme"};
-    static const Translated readOnlySystem{"the file system can only be read", "a fájlrendszer csak olvasható",
+    static const Translated locked{
+        "the database is locked by another program", "az adatbázist egy másik program zárolja",
+        "otro programa tiene bloqueada la base de datos", "la base de données est verrouillée par un autre programme"};
+    static const Translated readOnlySystem{"the file system is read-only", "a fájlrendszer csak olvasható",
                                            "el sistema de archivos es de solo lectura",
                                            "le système de fichiers est en lecture seule"};
     static const Translated diskError{"the disk could not be read or written", "a lemez olvasása vagy írása nem sikerült",

@@ -16,14 +16,19 @@ class StoreError;
 namespace Messages {
 
 enum class Id {
-    UnexpectedError,      // detail
-    UnexpectedErrorBare,  // -
-    NoDatabaseChosen,     // -
-    DatabaseMissing,      // file name, folder
-    NotAnItemDatabase,    // file name, folder
-    ReshuffleFailed,      // -
-    PlaceholderMissing,   // -
-    NoFreeRecordNumber,   // highest record number
+    UnexpectedError,     // detail
+    UnexpectedErrorBare, // -
+    NoDatabaseChosen,    // -
+    DatabaseMissing,     // file name, folder
+    NotAnItemDatabase,   // file name, folder
+    ReshuffleFailed,     // -
+    PlaceholderMissing,  // -
+    NoFreeRecordNumber,  // highest record number
+    NoTopicForQuestion,  // - (why a question of an imported file was left out)
+    ControlCharacter,    // - (why an item or a question was left out of a question file)
+    WorksheetOnDatabase, // path
+    WorksheetUnwritable, // path, detail
+    PrinterUnusable,     // -
 };
 
 // The message `id` for working-language offset `langcode` (English for any other offset),

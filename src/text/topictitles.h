@@ -12,4 +12,8 @@ namespace lexora {
 // std::out_of_range for a topic number outside 0 to 22.
 QString topicPracticeTitle(int n, int langcode);
 
+// The name of topic `n` (0 to 22) as the windows beside the Topic menu show it (Grammar, My
+// progress): the menu's caption without its access key. Throws std::out_of_range as above.
+QString topicName(int n, int langcode);
+
 } // namespace lexora

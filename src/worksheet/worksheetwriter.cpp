@@ -3,6 +3,7 @@
 
 #include "worksheet/worksheetwriter.h"
 
+#include "text/captions.h"
 #include "worksheet/worksheet.h"
 #include "worksheet/worksheettexts.h"
 
@@ -280,6 +281,17 @@ bool isDatabaseFile(const QString& path) {
 
 } // namespace
 
+WorksheetError::WorksheetError(Messages::Id message, QStringList args)
+    : std::runtime_error(Messages::text(message, LangCode::English, args).toStdString()), m_message(message),
+      m_args(std::move(args)) {}
+
+QString WorksheetError::in(int langcode) const {
+    QStringList args = m_args;
+    if (args.size() > 1)
+        args.last() = Messages::systemDetail(args.last(), langcode);
+    return Messages::text(m_message, langcode, args);
+}
+
 int WorksheetWriter::paint(QPagedPaintDevice& device) const {
     const Layout layout(device);
     SheetComposer composer(m_sheet, layout);
@@ -288,7 +300,7 @@ int WorksheetWriter::paint(QPagedPaintDevice& device) const {
 
     QPainter painter;
     if (!painter.begin(&device))
-        throw std::runtime_error("the page device cannot be painted on");
+        throw WorksheetError(Messages::Id::PrinterUnusable, {});
     painter.setPen(QPen(Qt::black, layout.mm(0.25)));
     for (size_t n = 0; n < pages.size(); ++n) {
         if (n > 0)
@@ -303,12 +315,10 @@ int WorksheetWriter::paint(QPagedPaintDevice& device) const {
 
 int WorksheetWriter::writePdf(const QString& path) const {
     if (isDatabaseFile(path))
-        throw std::runtime_error(
-            QStringLiteral("%1 is a database file; a worksheet never replaces it").arg(path).toStdString());
+        throw WorksheetError(Messages::Id::WorksheetOnDatabase, {path});
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error(
-            QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()).toStdString());
+        throw WorksheetError(Messages::Id::WorksheetUnwritable, {path, file.errorString()});
     int pages = 0;
     {
         QPdfWriter writer(&file);
@@ -320,8 +330,7 @@ int WorksheetWriter::writePdf(const QString& path) const {
         pages = paint(writer);
     } // the writer finishes the document when it goes
     if (!file.commit())
-        throw std::runtime_error(
-            QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()).toStdString());
+        throw WorksheetError(Messages::Id::WorksheetUnwritable, {path, file.errorString()});
     return pages;
 }
 

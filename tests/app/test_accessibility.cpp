@@ -127,7 +127,7 @@ private slots:
             Screen* progress = f.show(ScreenId::Progress);
             QCOMPARE(unnamedControls(progress).join(", "), QString());
             QCOMPARE(nameOf(f.child<QWidget>(ScreenId::Progress, "topicTable")),
-                     QString::fromUtf8("Helyes első válaszok témakörönként (%), összesen"));
+                     QString::fromUtf8("Helyes első válaszok témánként (%), összesen"));
         }
     }
 

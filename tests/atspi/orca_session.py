@@ -49,6 +49,35 @@ WORDS = {
         "keys": {"start": "alt+a", "solution": "alt+m", "next": "alt+v", "evaluation": "alt+l",
                  "close": "alt+b"},
     },
+    "es": {
+        "button": "Command5",
+        "item": r"Oración {n}\b",
+        "gap": "hueco",
+        "right": "Correcto",
+        "wrong": "Incorrecto",
+        "solution": "Solución",
+        "score": "Resultado",
+        "time_up": "Se acabó el tiempo",
+        "explanation": "Explicación",
+        "keys": {"start": "alt+m", "solution": "alt+s", "next": "alt+g", "evaluation": "alt+e",
+                 "close": "alt+a"},
+    },
+    "fr": {
+        "button": "Command2",
+        "item": r"Fiche {n}\b",
+        "gap": "blanc",
+        "right": "Juste",
+        "wrong": "Faux",
+        "solution": "Solution",
+        "score": "Résultat",
+        "time_up": "Le temps est écoulé",
+        "explanation": "Explication",
+        # "S&olution" shares its key with the "&Options" menu and "Éval&uation" with the "S&ujet"
+        # menu, so a press may only move the focus: the scenario clicks those buttons instead (None).
+        "keys": {"start": "alt+m", "solution": None, "next": "alt+s", "evaluation": None,
+                 "close": "alt+f"},
+        "evaluation_button": "Évaluation",
+    },
 }
 
 # Practice with written answers: the Settings entry, what is said and the box and button with their access keys.
@@ -441,7 +470,7 @@ class Session:
         self.note("language window: %s" % chooser.name)
         wait_until(lambda: states(chooser) and states(chooser).contains(pyatspi.STATE_ACTIVE), 10, 0.1)
         # The language buttons: the one of the working language is pressed by its access key.
-        key({"en": "alt+e", "hu": "alt+m"}[lang])
+        key({"en": "alt+e", "hu": "alt+m", "es": "alt+s", "fr": "alt+f"}[lang])
         prog.wait_frame(r"^LEXORA ENGLISH$", 30)
         self.settle()
         return prog, w
@@ -489,7 +518,7 @@ class Session:
                                [self.after(w["right"], w["explanation"])])
             self.settle()
             mark = self.log.mark()
-            key(w["keys"]["solution"])
+            self.press(prog, w["keys"]["solution"], w["solution"])
             self.expect_speech("Practice %s: the solution is said" % lang, mark,
                                [w["solution"], re.escape(item[6].strip())])
             self.expect_speech("Practice %s: the explanation follows the solution" % lang, mark,
@@ -616,6 +645,47 @@ class Session:
             self.settle()
             self.nameless(prog, "Test after Evaluation (%s)" % lang)
             self.review(prog, w, lang)
+        finally:
+            prog.stop()
+
+    def press(self, prog, keys, button):
+        """Presses a button by its access key, or where it has none of its own, by a click on it."""
+        if keys:
+            key(keys)
+            return
+        for acc in walk(prog.frame(r"----")):
+            st = states(acc)
+            if acc.getRole() == pyatspi.ROLE_PUSH_BUTTON and acc.name == button and st and st.contains(pyatspi.STATE_SHOWING):
+                ext = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                click_at(ext.x + ext.width // 2, ext.y + ext.height // 2)
+                return
+        raise Failure("no %s button on show" % button)
+
+    def test_score(self, lang):
+        """A Test of two items, the first failed and the second left unanswered, scored in the working language."""
+        self.note("== Test score (%s)" % lang)
+        prog, w = self.start_program(lang)
+        try:
+            self.open_task(prog, 1)  # the hub's second task: Test
+            prog.wait_frame(r"----", 20)
+            self.settle()
+            mark = self.log.mark()
+            key(w["keys"]["start"])
+            self.expect_speech("Test %s: after Start the item is said" % lang, mark, [w["item"].format(n=1), w["gap"]])
+            self.settle()
+            item = self.current_item(prog, mark, "Test %s: the sentence said is an item of the file" % lang)
+            if item is None:
+                raise Failure("no item on show")
+            key(("A" if item[5] != "A" else "B").lower())
+            self.settle()
+            mark = self.log.mark()
+            key(w["keys"]["next"])
+            self.expect_speech("Test %s: Next says the new item" % lang, mark, [w["item"].format(n=2), w["gap"]])
+            self.settle()
+            mark = self.log.mark()
+            self.press(prog, w["keys"]["evaluation"], w.get("evaluation_button"))
+            self.expect_speech("Test %s: Evaluation says the score" % lang, mark,
+                               [w["score"], r"0\s*/\s*2", r"0\s*%"])
         finally:
             prog.stop()
 
@@ -1005,6 +1075,10 @@ def main():
         ("typed-en", lambda: session.typed_practice("en")),
         ("typed-hu", lambda: session.typed_practice("hu")),
         ("others", session.walk_other_screens),
+        ("practice-es", lambda: session.practice("es")),
+        ("practice-fr", lambda: session.practice("fr")),
+        ("test-score-es", lambda: session.test_score("es")),
+        ("test-score-fr", lambda: session.test_score("fr")),
     ]
     for name, run in scenarios:
         if args.only and name not in args.only.split(","):

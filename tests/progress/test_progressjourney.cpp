@@ -11,6 +11,8 @@
 #include "data/topics.h"
 #include "progress/fsrs.h"
 #include "progress/progressstore.h"
+#include "data/sqlitedb.h"
+#include "screens/progress/progressscreen.h"
 #include "screens/progress/reviewclock.h"
 #include "text/captions.h"
 
@@ -39,6 +41,10 @@ private slots:
     void myProgressSelectsTheWeakestTopic();
     void reviewWithNothingDueStaysOnTheHub_data();
     void reviewWithNothingDueStaysOnTheHub();
+    void summaryReadsRightForOne_data();
+    void summaryReadsRightForOne();
+    void dayChartStepsAreRound_data();
+    void dayChartStepsAreRound();
 };
 
 namespace {
@@ -346,4 +352,57 @@ void TestProgressJourney::reviewWithNothingDueStaysOnTheHub() {
 }
 
 QTEST_MAIN(TestProgressJourney)
+void TestProgressJourney::summaryReadsRightForOne_data() {
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("en") << 16 << "This database: 1 of %1 items seen, 1 due today, 0 well learned.";
+    QTest::newRow("hu") << 116
+                        << QString::fromUtf8("Ez az adatbázis: %1 mondatból 1 már előkerült, ma 1 esedékes, 0 jól "
+                                             "begyakorolt.");
+    QTest::newRow("es") << 216
+                        << "Esta base de datos: 1 de %1 oraciones vistas; pendientes hoy: 1; bien aprendidas: 0.";
+    QTest::newRow("fr") << 316
+                        << QString::fromUtf8("Cette base de données — fiches vues\u00a0: 1 sur %1\u00a0; à réviser "
+                                             "aujourd'hui\u00a0: 1\u00a0; bien apprises\u00a0: 0.");
+}
+
+// One item answered wrongly is seen and, a day on, due again: no count stands before a plural it does not fit.
+void TestProgressJourney::summaryReadsRightForOne() {
+    QFETCH(int, lang);
+    QFETCH(QString, summary);
+    ProgramFixture fx;
+    {
+        PracticeDriver d(fx, lang);
+        d.level(0);
+        d.click(3);
+        d.choose(wrongFor(d.label(10)->text()));
+        d.click(6);
+        ProgramFixture::settle();
+    }
+    fx.platform().clock = fx.platform().clock.addDays(1); // the failed item is due again by then
+    fx.show(ScreenId::Progress);
+    QCOMPARE(fx.child<QLabel>(ScreenId::Progress, "summary")->text(), summary.arg(fx.database().items().items.size()));
+}
+
+void TestProgressJourney::dayChartStepsAreRound_data() {
+    QTest::addColumn<int>("most");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("step");
+    QTest::newRow("nothing yet") << 0 << 1 << 1;
+    QTest::newRow("one") << 1 << 1 << 1;
+    QTest::newRow("seven") << 7 << 8 << 2;
+    QTest::newRow("sixty") << 60 << 60 << 20;
+    QTest::newRow("sixty-two") << 62 << 80 << 20;
+    QTest::newRow("a busy day") << 250 << 300 << 100;
+}
+
+void TestProgressJourney::dayChartStepsAreRound() {
+    QFETCH(int, most);
+    QFETCH(int, top);
+    QFETCH(int, step);
+    const AxisSteps axis = roundAxis(most);
+    QCOMPARE(axis.top, top);
+    QCOMPARE(axis.step, step);
+}
+
 #include "test_progressjourney.moc"

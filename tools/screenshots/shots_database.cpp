@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextStream>
 
 namespace lexora::shots {
 
@@ -73,6 +75,16 @@ static Register database("database", [](Camera& camera) { browse(camera, LangCod
 static Register databaseCheck("database-check", [](Camera& camera) { checkLine(camera, LangCode::English); });
 static Register databaseCheckHungarian("database-check-hu",
                                        [](Camera& camera) { checkLine(camera, LangCode::Hungarian); });
+// The Database screen over the background window, to see it centred on the screen.
+static Register databaseCentred("database-centred", [](Camera& camera) {
+    Screen* background = camera.program().screens().show(ScreenId::Hatter);
+    Screen* screen = openDatabaseScreen(camera.program(), LangCode::English);
+    camera.shoot(background, "screen");
+    const QRect frame = screen->frameGeometry();
+    const QRect area = screen->screen()->availableGeometry();
+    QTextStream(stdout) << "  frame " << frame.x() << ',' << frame.y() << ' ' << frame.width() << 'x' << frame.height()
+                        << " on " << area.width() << 'x' << area.height() << '\n';
+});
 
 static Register databaseHungarian("database-hu", [](Camera& camera) { browse(camera, LangCode::Hungarian); });
 

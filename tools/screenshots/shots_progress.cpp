@@ -118,8 +118,28 @@ void dueForReview(Camera& camera, int langcode) {
     camera.shoot(practice, "item");
 }
 
+// My progress a day after one item was answered wrongly: one item seen and due.
+void oneItemDue(Camera& camera, int langcode) {
+    Program& program = camera.program();
+    program.globals().langcode = qint16(langcode);
+    program.globals().dbpath = program.context().apppath() + QStringLiteral("en_data1.mdb");
+    shotClock() = QDateTime::currentDateTimeUtc().addDays(-1);
+    Screen* practice = program.screens().show(ScreenId::Practice);
+    practice->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    const QString letter = practice->findChild<QLabel*>(QStringLiteral("Label10"))->text();
+    const int wrong = letter == QLatin1String("A") ? 1 : 0;
+    practice->findChild<QRadioButton*>(QStringLiteral("Option3D%1").arg(wrong + 2))->click();
+    QCoreApplication::processEvents();
+    program.screens().unload(ScreenId::Practice);
+    shotClock() = QDateTime::currentDateTimeUtc();
+    Screen* progress = program.screens().show(ScreenId::Progress);
+    camera.shoot(progress, "topics");
+}
+
 } // namespace
 
+static Register progressOneSpanish("progress-one-es", [](Camera& camera) { oneItemDue(camera, LangCode::Spanish); });
+static Register progressOneFrench("progress-one-fr", [](Camera& camera) { oneItemDue(camera, LangCode::French); });
 static Register progressEnglish("progress", [](Camera& camera) { myProgress(camera, LangCode::English); });
 static Register progressHungarian("progress-hu", [](Camera& camera) { myProgress(camera, LangCode::Hungarian); });
 static Register dueEnglish("due", [](Camera& camera) { dueForReview(camera, LangCode::English); });

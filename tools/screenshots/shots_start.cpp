@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 
@@ -61,6 +63,17 @@ static Register hubLanguages("hub-languages", [](Camera& camera) {
     camera.shoot(hub, "spanish");
     trigger(hub, "data_0");
     camera.shoot(hub, "spanish-alap-chosen");
+});
+
+// The hub's menu bar, Help last, with the Help and Progress menus open.
+static Register hubMenus("hub-menus", [](Camera& camera) {
+    Screen* hub = startIn(camera, "Command6", true);
+    auto* bar = hub->findChild<QMenuBar*>();
+    for (const char* name : {"mnuprogress", "mnuhelp"}) {
+        bar->setActiveAction(hub->findChild<QMenu*>(QLatin1String(name))->menuAction());
+        camera.shoot(hub, QLatin1String(name));
+        bar->setActiveAction(nullptr);
+    }
 });
 
 static Register reorder("reorder", [](Camera& camera) {

@@ -37,8 +37,8 @@ inline constexpr Translated selectionLabel{"Items from:", "Mondatok köre:", "Or
 inline constexpr Translated languageLabel{
     "Language of the headings:", "A címek nyelve:", "Idioma de los títulos:", "Langue des titres\u00a0:"};
 inline constexpr Translated explainLabel{"Explain the answers in the key", "Indoklás a megoldókulcsban",
-                                        "Explicar las respuestas en la clave",
-                                        "Expliquer les réponses dans le corrigé"};
+                                         "Explicar las respuestas en las soluciones",
+                                         "Expliquer les réponses dans le corrigé"};
 inline constexpr Translated saveButton{"Save as PDF...", "Mentés PDF-be...", "Guardar como PDF...",
                                        "Enregistrer en PDF..."};
 inline constexpr Translated printButton{"Print...", "Nyomtatás...", "Imprimir...", "Imprimer..."};
@@ -50,7 +50,7 @@ inline constexpr Translated suggestedFile{"worksheet.pdf", "feladatlap.pdf", "ho
 inline constexpr Translated noItems{"No item matches this choice; no worksheet was made.",
                                     "Ennek a választásnak egy mondat sem felel meg; feladatlap nem készült.",
                                     "Ninguna oración corresponde a esta elección; no se ha hecho ninguna hoja.",
-                                    "Aucune fiche ne correspond à ce choix\u00a0; aucune feuille n'a été faite."};
+                                    "Aucune fiche ne correspond à ce choix\u00a0; aucune feuille n'a été créée."};
 inline constexpr Translated notWritten{
     "The worksheet could not be written: %1", "A feladatlapot nem sikerült kiírni: %1",
     "No se pudo escribir la hoja de ejercicios: %1", "La feuille d'exercices n'a pas pu être écrite\u00a0: %1"};

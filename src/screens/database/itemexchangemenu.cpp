@@ -41,20 +41,20 @@ const Translated kAddChoice{"Keep them and add the imported items after them",
 const Translated kReplaceChoice{"Replace them with the imported items", u8"Az importált mondatok lépjenek a helyükre",
                                 u8"Sustituirlas por las importadas", u8"Les remplacer par les fiches importées"};
 const Translated kTopicPrompt{
-    "Questions of the file in a category that names no topic: %1. Which topic should they have? Without a choice "
+    "Questions in the file whose category names no topic: %1. Which topic should they go under? If you choose none, "
     "they are left out.",
-    u8"A fájl témát meg nem nevező kategóriában álló kérdései: %1. Melyik témába kerüljenek? Ha nem választ, "
-    u8"kimaradnak.",
-    u8"Preguntas del archivo en una categoría que no indica ningún tema: %1. ¿Qué tema deben tener? Si no elige "
-    u8"ninguno, se omitirán.",
-    u8"Questions du fichier dans une catégorie qui ne nomme aucun thème\u00a0: %1. Quel thème leur donner\u00a0? "
-    u8"Sans choix, elles seront laissées de côté."};
+    u8"A fájlban %1 olyan kérdés van, amelynek a kategóriája nem nevez meg témát. Melyik témába kerüljenek? Ha nem "
+    u8"választ, kimaradnak.",
+    u8"Preguntas del archivo en una categoría que no indica ningún tema: %1. ¿A qué tema deben pertenecer? Si no "
+    u8"elige ninguno, se omitirán.",
+    u8"Questions du fichier dans une catégorie qui ne nomme aucun sujet\u00a0: %1. Quel sujet leur attribuer\u00a0? "
+    u8"Si vous n'en choisissez aucun, elles seront ignorées."};
 const Translated kLevelPrompt{
-    "Which level should the questions put under \u201c%1\u201d have? Without a choice they are left out.",
+    "Which level should the questions put under \"%1\" have? If you choose none, they are left out.",
     u8"Melyik szintre kerüljenek a(z) \u201e%1\u201d témába sorolt kérdések? Ha nem választ, kimaradnak.",
     u8"¿Qué nivel deben tener las preguntas que pasan al tema «%1»? Si no elige ninguno, se omitirán.",
-    u8"Quel niveau donner aux questions placées dans le thème «\u00a0%1\u00a0»\u00a0? Sans choix, elles seront "
-    u8"laissées de côté."};
+    u8"Quel niveau attribuer aux questions placées dans le sujet «\u00a0%1\u00a0»\u00a0? Si vous n'en choisissez "
+    u8"aucun, elles seront ignorées."};
 const Translated kFeedbackPrompt{
     "In which language are the explanations (feedback) of the file's questions written?",
     u8"Milyen nyelven íródtak a fájl kérdéseinek magyarázatai (visszajelzései)?",
@@ -309,7 +309,7 @@ QString ItemExchangeMenu::importReport(const ImportSummary& summary) const {
             return;
         text += QStringLiteral("\n\n") + heading.in(langcode()).arg(number(qint64(notes.size())));
         for (size_t i = 0; i < notes.size() && i < size_t(kListedLines); ++i)
-            text += QLatin1Char('\n') + kLine.in(langcode()).arg(notes[i].line).arg(notes[i].text);
+            text += QLatin1Char('\n') + kLine.in(langcode()).arg(notes[i].line).arg(notes[i].in(langcode()));
         if (notes.size() > size_t(kListedLines))
             text += QLatin1Char('\n') + kMore.in(langcode()).arg(number(qint64(notes.size()) - kListedLines));
     };

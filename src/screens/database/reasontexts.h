@@ -23,9 +23,8 @@ inline constexpr Translated hungarianLabel{u8"In &Hungarian:", u8"&Magyarul:", u
                                            u8"En &hongrois\u00a0:"};
 inline constexpr Translated okButton{u8"OK", u8"OK", u8"Aceptar", u8"OK"};
 inline constexpr Translated cancelButton{u8"Cancel", u8"Mégse", u8"Cancelar", u8"Annuler"};
-inline constexpr Translated noItem{u8"There is no sentence on display to explain.",
-                                   u8"Nincs megjelenített mondat, amelyet indokolni lehetne.",
-                                   u8"No se muestra ninguna oración que explicar.",
-                                   u8"Aucune fiche n'est affichée\u00a0: il n'y a rien à expliquer."};
+inline constexpr Translated noItem{
+    u8"There is no item on display to explain.", u8"Nincs megjelenített mondat, amelyet indokolni lehetne.",
+    u8"No se muestra ninguna oración que explicar.", u8"Aucune fiche n'est affichée\u00a0: il n'y a rien à expliquer."};
 
 } // namespace lexora::reasontext

@@ -124,9 +124,8 @@ void printWorksheet(AppContext& context, QWidget* window, const QString& title, 
             path += QStringLiteral(".pdf");
         writer.writePdf(path);
         platform.message(window, kSaved.in(lang).arg(QDir::toNativeSeparators(path)), title, MessageIcon::Information);
-    } catch (const std::runtime_error& e) {
-        platform.message(window, notWritten.in(lang).arg(QString::fromStdString(e.what())), title,
-                         MessageIcon::Exclamation);
+    } catch (const WorksheetError& e) {
+        platform.message(window, notWritten.in(lang).arg(e.in(lang)), title, MessageIcon::Exclamation);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "screens/grammar/grammartexts.h"
 #include "text/captions.h"
 #include "text/grammarnotes.h"
+#include "text/topictitles.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -79,7 +80,7 @@ void GrammarScreen::language() {
     const QSignalBlocker quiet(m_topics);
     m_topics->clear();
     for (int t = 0; t < TopicCatalogue::count; ++t)
-        m_topics->addItem(withoutAccessKey(CaptionCatalogue::caption(TopicCatalogue::topic(t).captionKey, lang)));
+        m_topics->addItem(topicName(t, lang));
     showTopic(ctx().screens.state<GrammarState>().topic);
 }
 

@@ -17,9 +17,9 @@ inline constexpr Translated noNote{u8"There is no grammar note for this topic ye
                                    u8"Este tema aún no tiene nota de gramática.",
                                    u8"Ce sujet n'a pas encore de note de grammaire."};
 // The hub's Help menu entry that opens the window.
-inline constexpr Translated hubEntry{u8"&Grammar notes...", u8"&Nyelvtani összefoglalók...",
-                                     u8"&Notas de gramática...", u8"&Notes de grammaire..."};
+inline constexpr Translated hubEntry{u8"&Grammar notes...", u8"Nyelv&tani összefoglalók...", u8"&Notas de gramática...",
+                                     u8"&Notes de grammaire..."};
 // The entry of Practice and the review that opens the note of the item's topic (key F1).
-inline constexpr Translated itemEntry{u8"&Grammar note of this topic", u8"A téma &nyelvtani összefoglalója",
+inline constexpr Translated itemEntry{u8"&Grammar note for this topic", u8"A téma &nyelvtani összefoglalója",
                                       u8"Nota de &gramática de este tema", u8"Note de &grammaire de ce sujet"};
 }  // namespace lexora::grammartexts

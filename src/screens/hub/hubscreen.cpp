@@ -8,10 +8,12 @@
 #include "screens/progress/progresstexts.h"
 #include "screens/progress/reviewclock.h"
 
+#include "app/accessibility.h"
 #include "app/accesskeys.h"
 #include "app/appcontext.h"
 #include "app/clickablelabel.h"
 #include "app/optionpanel.h"
+#include "app/qttranslations.h"
 #include "app/spokentexts.h"
 #include "app/window.h"
 #include "data/itemview.h"
@@ -182,6 +184,14 @@ void HubScreen::buildMenus() {
     }
     bar->addMenu(m_mnudatabases);
 
+    // Help stays the last menu, as on every desktop.
+    m_mnuprogress = namedMenu(bar, QStringLiteral("mnuprogress"), QStringLiteral("P&rogress"));
+    m_mnumyprogress = addEntry(m_mnuprogress, QStringLiteral("mnumyprogress"), QStringLiteral("&My progress..."));
+    m_mnureview = addEntry(m_mnuprogress, QStringLiteral("mnureview"), QStringLiteral("&Review due items"));
+    connect(m_mnumyprogress, &QAction::triggered, this, &HubScreen::mnumyprogress_Click);
+    connect(m_mnureview, &QAction::triggered, this, &HubScreen::mnureview_Click);
+    bar->addMenu(m_mnuprogress);
+
     m_mnuhelp = namedMenu(bar, QStringLiteral("mnuhelp"), QStringLiteral("&Help"));
     m_mnuworklang = namedMenu(m_mnuhelp, QStringLiteral("mnuworklang"), QStringLiteral("&Working language"));
     for (int i = 0; i < 4; ++i) {
@@ -200,13 +210,6 @@ void HubScreen::buildMenus() {
     connect(m_mnuhow, &QAction::triggered, this, &HubScreen::mnuhow_Click);
     connect(m_mnuabout, &QAction::triggered, this, &HubScreen::mnuabout_Click);
     bar->addMenu(m_mnuhelp);
-
-    m_mnuprogress = namedMenu(bar, QStringLiteral("mnuprogress"), QStringLiteral("P&rogress"));
-    m_mnumyprogress = addEntry(m_mnuprogress, QStringLiteral("mnumyprogress"), QStringLiteral("&My progress..."));
-    m_mnureview = addEntry(m_mnuprogress, QStringLiteral("mnureview"), QStringLiteral("&Review due items"));
-    connect(m_mnumyprogress, &QAction::triggered, this, &HubScreen::mnumyprogress_Click);
-    connect(m_mnureview, &QAction::triggered, this, &HubScreen::mnureview_Click);
-    bar->addMenu(m_mnuprogress);
 }
 
 void HubScreen::formLoad() {
@@ -239,7 +242,8 @@ void HubScreen::language() {
     setCaption(m_mnugrammar, grammartexts::hubEntry.in(*ctx().globals.langcode));
     setCaption(m_mnuabout, ctx().caption(30));
     setCaption(m_mnudatabases, ctx().caption(33));
-    m_frame->setAccessibleName(SpokenTexts::tasksGroup(ctx().globals.langcode.value_or(LangCode::English)));
+    // The panel is announced by the label above it, word for word.
+    nameAfterLabel(m_frame, m_activities);
     const int lang = workingLanguage();
     setCaption(m_mnuprogress, ProgressTexts::kMenu.in(lang));
     setCaption(m_mnumyprogress, ProgressTexts::kMyProgress.in(lang));
@@ -319,6 +323,7 @@ void HubScreen::worklang_Click(int index) {
     handler([this, index] {
         check();
         ctx().globals.langcode = workingLanguages[index].langcode;
+        useQtTranslations(workingLanguages[index].langcode);
         m_worklang[size_t(index)]->setChecked(true);
         language();
         // A notice about the database is told again in the new language.

@@ -12,6 +12,7 @@
 #include "screens/progress/reviewclock.h"
 #include "text/captions.h"
 #include "text/messages.h"
+#include "text/topictitles.h"
 #include "text/translated.h"
 
 #include <QBarCategoryAxis>
@@ -34,50 +35,51 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace lexora {
 
 namespace {
 
 const Translated kTitle{"My progress", "Haladásom", "Mi progreso", "Ma progression"};
-const Translated kTopicsTab{"&Topics", "&Témakörök", "&Temas", "&Thèmes"};
+const Translated kTopicsTab{"&Topics", "&Témák", "&Temas", "&Sujets"};
 const Translated kDaysTab{"&Days", "&Napok", "&Días", "&Jours"};
-const Translated kTopic{"Topic", "Témakör", "Tema", "Thème"};
-const Translated kRightRecent{"Right, 30 days", "Helyes, 30 nap", "Aciertos, 30 días", "Réussies, 30 jours"};
-const Translated kAnsweredRecent{"Answered, 30 days", "Válaszok, 30 nap", "Respuestas, 30 días",
-                                 "Réponses, 30 jours"};
-const Translated kRightAll{"Right, all", "Helyes, összesen", "Aciertos, total", "Réussies, total"};
+const Translated kTopic{"Topic", "Téma", "Tema", "Sujet"};
+const Translated kRightRecent{"Right, 30 days", "Helyes, 30 nap", "Aciertos, 30 días", "Justes, 30 jours"};
+const Translated kAnsweredRecent{"Answered, 30 days", "Válaszok, 30 nap", "Respuestas, 30 días", "Réponses, 30 jours"};
+const Translated kRightAll{"Right, all", "Helyes, összesen", "Aciertos, total", "Justes, total"};
 const Translated kAnsweredAll{"Answered, all", "Válaszok, összesen", "Respuestas, total", "Réponses, total"};
 const Translated kDay{"Day", "Nap", "Día", "Jour"};
 const Translated kAnswers{"Answers", "Válaszok", "Respuestas", "Réponses"};
-const Translated kRight{"Right", "Helyes", "Aciertos", "Réussies"};
+const Translated kRight{"Right", "Helyes", "Aciertos", "Justes"};
 // Of the answers of a day, those written into the gap rather than chosen.
 const Translated kTyped{"Written", "Beírt", "Escritas", "Écrites"};
-const Translated kTypedRight{"Written, right", "Beírt, helyes", "Escritas, aciertos", "Écrites, réussies"};
-const Translated kTopicChart{"First answers right by topic (%), all time",
-                             "Helyes első válaszok témakörönként (%), összesen",
-                             "Primeras respuestas correctas por tema (%), en total",
-                             "Premières réponses justes par thème (%), au total"};
+const Translated kTypedRight{"Written, right", "Beírt, helyes", "Escritas, aciertos", "Écrites, justes"};
+const Translated kTopicChart{
+    "First answers right by topic (%), all time", "Helyes első válaszok témánként (%), összesen",
+    "Primeras respuestas correctas por tema (%), en total", "Premières réponses justes par sujet (%), au total"};
 const Translated kDayChart{"Answers per day and share right (%), last 30 days",
                            "Válaszok naponta és a helyesek aránya (%), az elmúlt 30 napban",
                            "Respuestas por día y porcentaje de aciertos, últimos 30 días",
-                           "Réponses par jour et part de réussite (%), 30 derniers jours"};
+                           "Réponses par jour et taux de réussite (%), 30 derniers jours"};
 const Translated kStreak{"Days in a row practised: %1", "Egymást követő gyakorlónapok: %1",
-                         "Días seguidos de práctica: %1", "Jours de pratique d'affilée\u00a0: %1"};
-const Translated kSummary{"This database: %1 of %2 items seen, %3 due today, %4 well learned.",
-                          "Ez az adatbázis: %2 mondatból %1 már előkerült, ma %3 esedékes, %4 jól begyakorolt.",
-                          "Esta base de datos: %1 de %2 oraciones vistas, %3 pendientes hoy, %4 bien aprendidas.",
-                          "Cette base\u00a0: %1 fiches vues sur %2, %3 à réviser aujourd'hui, %4 bien apprises."};
-const Translated kPractise{"&Practise this topic", "&Gyakorlás ebben a témakörben", "&Practicar este tema",
-                           "&S'exercer sur ce thème"};
+                         "Días seguidos de práctica: %1", "Jours d'entraînement d'affilée\u00a0: %1"};
+const Translated kSummary{
+    "This database: %1 of %2 items seen, %3 due today, %4 well learned.",
+    "Ez az adatbázis: %2 mondatból %1 már előkerült, ma %3 esedékes, %4 jól begyakorolt.",
+    "Esta base de datos: %1 de %2 oraciones vistas; pendientes hoy: %3; bien aprendidas: %4.",
+    "Cette base de données — fiches vues\u00a0: %1 sur %2\u00a0; à réviser aujourd'hui\u00a0: %3\u00a0; "
+    "bien apprises\u00a0: %4."};
+const Translated kPractise{"&Practise this topic", "&Gyakorlás ebben a témában", "&Practicar este tema",
+                           "S'e&xercer sur ce sujet"};
 const Translated kExport{"&Export...", "&Exportálás...", "&Exportar...", "&Exporter..."};
-const Translated kForget{"&Forget my progress...", "Haladásom &törlése...", "&Olvidar mi progreso...",
-                         "&Oublier ma progression..."};
+const Translated kForget{"&Forget my progress...", "&Haladásom törlése...", "&Borrar mi progreso...",
+                         "Effa&cer ma progression..."};
 const Translated kForgetAsk{"Forget every recorded answer? This cannot be undone.",
                             "Törli az összes rögzített válaszát? Ez nem vonható vissza.",
-                            "¿Olvidar todas las respuestas registradas? No se puede deshacer.",
-                            "Oublier toutes les réponses enregistrées\u00a0? Cette action est irréversible."};
-const Translated kExportTitle{"Export answers", "Válaszok exportálása", "Exportar respuestas",
-                              "Exporter les réponses"};
+                            "¿Borrar todas las respuestas registradas? No se puede deshacer.",
+                            "Effacer toutes les réponses enregistrées\u00a0? Cette action est irréversible."};
+const Translated kExportTitle{"Export answers", "Válaszok exportálása", "Exportar respuestas", "Exporter les réponses"};
 const Translated kCannotWrite{"The file could not be written: %1", "A fájl nem írható: %1",
                               "No se ha podido escribir el archivo: %1",
                               "Le fichier n'a pas pu être écrit\u00a0: %1"};
@@ -146,6 +148,18 @@ QChartView* makeChartView(QWidget* parent, const QString& name) {
 }
 
 } // namespace
+
+AxisSteps roundAxis(int most) {
+    const double rough = std::max(1, most) / 4.0;
+    int step = 1;
+    // The smallest of 1, 2, 5, 10, 20, 50 ... that is not below a quarter of the most.
+    for (int power = 1; step < rough; power *= 10)
+        for (int factor : {1, 2, 5})
+            if (step < rough)
+                step = factor * power;
+    const int top = std::max(1, (most + step - 1) / step) * step;
+    return {top, step};
+}
 
 ProgressScreen::ProgressScreen(AppContext& context) : Screen(context, ScreenId::Progress, QStringLiteral("Progress")) {
     buildControls();
@@ -311,9 +325,7 @@ void ProgressScreen::fillTopics() {
         const ProgressFigures::Topic& t = m_figures.topics[size_t(row)];
         const int index = topicIndex(t.topic1, t.topic2);
         // The topic as the Topic menu names it in the working language.
-        const QString name = index >= 0
-                                 ? withoutAccessKey(CaptionCatalogue::caption(TopicCatalogue::topic(index).captionKey, lang))
-                                 : kOtherTopic.in(lang);
+        const QString name = index >= 0 ? topicName(index, lang) : kOtherTopic.in(lang);
         auto* first = cell(name, false);
         first->setData(Qt::UserRole, index);
         m_topicTable->setItem(row, 0, first);
@@ -341,6 +353,7 @@ void ProgressScreen::fillTopics() {
     series->attachAxis(categories);
     auto* values = new QValueAxis;
     values->setRange(0, 100);
+    values->setTickCount(6); // 0, 20, 40 ... as the day chart steps
     values->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(values, Qt::AlignBottom);
     series->attachAxis(values);
@@ -396,12 +409,15 @@ void ProgressScreen::fillDays() {
     bars->attachAxis(days);
     share->attachAxis(days);
     auto* count = new QValueAxis;
-    count->setRange(0, most);
+    const AxisSteps steps = roundAxis(most);
+    count->setRange(0, steps.top);
+    count->setTickCount(steps.top / steps.step + 1);
     count->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(count, Qt::AlignLeft);
     bars->attachAxis(count);
     auto* percent = new QValueAxis;
     percent->setRange(0, 100);
+    percent->setTickCount(6); // 0, 20, 40 ... as the count axis steps
     percent->setLabelFormat(QStringLiteral("%d%%"));
     chart->addAxis(percent, Qt::AlignRight);
     share->attachAxis(percent);

@@ -14,6 +14,14 @@ class QTableWidget;
 
 namespace lexora {
 
+// A count axis from nought that reaches `most` in round steps (1, 2 or 5 times a power of ten, about
+// four of them): 62 answers give 0, 20, 40, 60, 80.
+struct AxisSteps {
+    int top;
+    int step;
+};
+AxisSteps roundAxis(int most);
+
 // My progress: how the learner has done per topic and per day, the days in a row, and how far
 // the current database has come; export of the answers and forgetting them. Every chart has its
 // figures beside it in a table that the keyboard and screen readers reach.

@@ -13,13 +13,12 @@ namespace lexora::ProgressTexts {
 // The hub's Progress menu and its entries.
 inline const Translated kMenu{"P&rogress", "&Haladás", "P&rogreso", "P&rogression"};
 inline const Translated kMyProgress{"&My progress...", "&Haladásom...", "&Mi progreso...", "&Ma progression..."};
-inline const Translated kReviewDue{"&Review due items", "Esedékes mondatok &ismétlése",
-                                   "&Repasar oraciones pendientes", "&Réviser les fiches dues"};
+inline const Translated kReviewDue{"&Review due items", "Esedékes mondatok &ismétlése", "&Repasar oraciones pendientes",
+                                   "&Réviser les fiches en attente"};
 
 // The hub's notice of today's review.
 inline const Translated kDueTodayOne{"1 item is due for review today.", "Ma 1 mondat vár ismétlésre.",
-                                     "Hoy hay 1 oración pendiente de repaso.",
-                                     "1 fiche est à réviser aujourd'hui."};
+                                     "Hoy hay 1 oración pendiente de repaso.", "Une fiche est à réviser aujourd'hui."};
 inline const Translated kDueTodayMany{"%1 items are due for review today.", "Ma %1 mondat vár ismétlésre.",
                                       "Hoy hay %1 oraciones pendientes de repaso.",
                                       "%1 fiches sont à réviser aujourd'hui."};

@@ -4,6 +4,7 @@
 #include "screens/start/languagescreen.h"
 
 #include "app/appcontext.h"
+#include "app/qttranslations.h"
 #include "app/window.h"
 #include "screens/start/flagpictures.h"
 #include "text/captions.h"
@@ -117,6 +118,7 @@ void LanguageScreen::Command6_Click() {
 void LanguageScreen::choose(qint16 langcode) {
     handler([this, langcode] {
         ctx().globals.langcode = langcode;
+        useQtTranslations(langcode);
         ki();
     });
 }

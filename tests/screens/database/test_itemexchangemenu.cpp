@@ -146,8 +146,9 @@ private slots:
         form.entry("mnuImportItems")->trigger();
         QCOMPARE(f.database().items().items, before);
         QVERIFY(f.platform().questions.back().text.startsWith(
-            u8"Questions du fichier dans une catégorie qui ne nomme aucun thème\u00a0: 2."));
-        QVERIFY(form.lastMessage().contains(u8"ligne 1\u00a0: its category names no topic"));
+            u8"Questions du fichier dans une catégorie qui ne nomme aucun sujet\u00a0: 2."));
+        QVERIFY(
+            form.lastMessage().contains(u8"ligne 1\u00a0: sa catégorie ne nomme aucun sujet et aucun n'a été choisi"));
 
         f.platform().answerChoice(int(Aiken));
         f.platform().answerFileName(file);
