@@ -282,11 +282,11 @@ void TestProgressJourney::myProgressSelectsTheWeakestTopic_data() {
     QTest::addColumn<QString>("line");
     QTest::addRow("English") << int(LangCode::English) << "Weakest: %1, 50% right in the last 30 days.";
     QTest::addRow("Hungarian") << int(LangCode::Hungarian)
-                               << u8"Leggyengébb témakör: %1, az elmúlt 30 napban 50% helyes.";
+                               << u8"Leggyengébb téma: %1, az elmúlt 30 napban 50% helyes.";
     QTest::addRow("Spanish") << int(LangCode::Spanish)
                              << u8"Tema más flojo: %1, 50\u00a0% de aciertos en los últimos 30 días.";
     QTest::addRow("French") << int(LangCode::French)
-                            << u8"Thème le plus faible\u00a0: %1, 50\u00a0% de réussite sur les 30 derniers jours.";
+                            << u8"Sujet le plus faible\u00a0: %1, 50\u00a0% de réponses justes sur les 30 derniers jours.";
 }
 
 void TestProgressJourney::myProgressSelectsTheWeakestTopic() {

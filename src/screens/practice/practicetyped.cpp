@@ -90,7 +90,9 @@ void PracticeScreen::typedLanguage(int lang) {
     TypedControls& t = m_typed;
     setCaption(t.entry, TypedTexts::kEntry.in(lang));
     setCaption(t.check, TypedTexts::kCheck.in(lang));
+    // A plain label with a buddy keeps its access key; the caption is kept as every caption is.
     t.caption->setText(TypedTexts::kCaption.in(lang));
+    t.caption->setProperty("caption", TypedTexts::kCaption.in(lang));
     t.answer->setAccessibleName(TypedTexts::kBoxName.in(lang));
     t.answer->setAccessibleDescription(TypedTexts::kBoxHelp.in(lang));
     t.answer->setToolTip(TypedTexts::kBoxHelp.in(lang));

@@ -85,12 +85,12 @@ const Translated kCannotWrite{"The file could not be written: %1", "A fájl nem 
                               "Le fichier n'a pas pu être écrit\u00a0: %1"};
 const Translated kOtherTopic{"Other", "Egyéb", "Otros", "Autres"};
 const Translated kWeakestRecent{"Weakest: %1, %2 right in the last 30 days.",
-                                "Leggyengébb témakör: %1, az elmúlt 30 napban %2 helyes.",
+                                "Leggyengébb téma: %1, az elmúlt 30 napban %2 helyes.",
                                 "Tema más flojo: %1, %2 de aciertos en los últimos 30 días.",
-                                "Thème le plus faible\u00a0: %1, %2 de réussite sur les 30 derniers jours."};
-const Translated kWeakestAll{"Weakest: %1, %2 right so far.", "Leggyengébb témakör: %1, eddig %2 helyes.",
+                                "Sujet le plus faible\u00a0: %1, %2 de réponses justes sur les 30 derniers jours."};
+const Translated kWeakestAll{"Weakest: %1, %2 right so far.", "Leggyengébb téma: %1, eddig %2 helyes.",
                              "Tema más flojo: %1, %2 de aciertos hasta ahora.",
-                             "Thème le plus faible\u00a0: %1, %2 de réussite jusqu'ici."};
+                             "Sujet le plus faible\u00a0: %1, %2 de réponses justes jusqu'ici."};
 const Translated kNoWeakest{"Answer a few items first; then this line says what to practise next.",
                             "Előbb válaszoljon néhány mondatra; utána itt olvashatja, mit érdemes gyakorolnia.",
                             "Responda primero a algunas oraciones; después esta línea le dirá qué practicar.",
