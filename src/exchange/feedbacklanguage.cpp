@@ -58,9 +58,11 @@ std::optional<FeedbackLanguage> feedbackLanguageNamed(const QString& name) {
 bool looksHungarian(const QString& text, bool otherwise) {
     int hungarian = 0;
     int english = 0;
-    // Hungarian quotation marks open low; English ones open high.
+    // Hungarian quotation marks open low; English ones open high. A Hungarian text that explains
+    // an English answer often ends in English words ("…: would like to have"), so the marks weigh
+    // more than a few words.
     if (text.contains(QChar(0x201E)))
-        hungarian += 3;
+        hungarian += 8;
     const QString rest = outsideQuotes(text).toLower();
     for (const QChar c : rest) {
         if (c == QChar(0x0151) || c == QChar(0x0171)) // ő, ű: Hungarian alone writes them

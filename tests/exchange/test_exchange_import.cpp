@@ -283,6 +283,9 @@ private slots:
         const int fromText = int(FeedbackLanguage::FromText);
         QTest::newRow("Hungarian text under a platform's category")
             << platform << QString::fromUtf8("A „goes” kell, mert egyes szám harmadik személy.") << fromText << true;
+        QTest::newRow("Hungarian text ending in English words")
+            << platform << QString::fromUtf8("A „have” alakból hiányzik a „to”: would like to have.") << fromText
+            << true;
         QTest::newRow("Hungarian words without accents")
             << platform << QStringLiteral("Ez nem jo, mert itt egy ige kell.") << fromText << true;
         QTest::newRow("English text under a Hungarian category")
