@@ -150,7 +150,9 @@ bool unwritable(const QString& text) {
         // A carriage return stands only before a line feed: alone, readers drop it or take it for a line break.
         if (c == u'\r' && (i + 1 >= text.size() || text.at(i + 1) != QLatin1Char('\n')))
             return true;
-        if (c == 0xFFFE || c == 0xFFFF)
+        // U+FEFF at the start of a file is taken for its byte-order mark and dropped, so a text
+        // holding it could come back without it.
+        if (c == 0xFFFE || c == 0xFFFF || c == 0xFEFF)
             return true;
         if (QChar::isHighSurrogate(c)) {
             if (i + 1 >= text.size() || !text.at(i + 1).isLowSurrogate())

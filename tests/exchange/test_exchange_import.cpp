@@ -397,6 +397,10 @@ private slots:
                                                     "He ...... home.\nA. go\nB. goes\nC. going\nD. gone\nANSWER: B\n");
         QTest::newRow("GIFT sentence") << int(ExchangeFormat::Gift)
                                        << QByteArray("She \x01{~go =goes ~going ~gone} home.\n\nHe {~go =goes ~going ~gone} home.\n");
+        // A byte-order mark inside a text: at the start of a file a reader drops it.
+        QTest::newRow("GIFT sentence with a byte-order mark")
+            << int(ExchangeFormat::Gift)
+            << QByteArray("She \xef\xbb\xbf{~go =goes ~going ~gone} home.\n\nHe {~go =goes ~going ~gone} home.\n");
     }
     void controlCharactersNeitherComeInNorGoOut() {
         QFETCH(int, format);
