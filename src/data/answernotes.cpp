@@ -3,6 +3,7 @@
 
 #include "data/answernotes.h"
 
+#include "data/optionaltable.h"
 #include "data/sqlitedb.h"
 #include "data/storeerror.h"
 
@@ -10,11 +11,10 @@ namespace lexora {
 
 namespace {
 
-// A note longer than this is not one of ours; it is cut rather than filling the screen.
 constexpr int kShownMaxLength = 500;
 
 QString cut(const QVariant& value) {
-    return value.toString().left(kShownMaxLength);
+    return shownText(value, kShownMaxLength);
 }
 
 } // namespace
@@ -39,9 +39,7 @@ const char* AnswerNoteTable::createSql() {
 }
 
 bool AnswerNoteTable::exists() const {
-    Statement query =
-        m_db->prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND lower(name) = 'answer_notes'");
-    return query.step();
+    return hasTable(*m_db, "answer_notes");
 }
 
 AnswerNotes AnswerNoteTable::find(const QString& fingerprint) const {
@@ -57,9 +55,7 @@ AnswerNotes AnswerNoteTable::find(const QString& fingerprint) const {
                 notes.emplace(query.column(0).toString().trimmed(), note);
         }
     } catch (const StoreError& error) {
-        // A table of another shape (a file from elsewhere) holds no notes we can read; a locked
-        // or failing file is the caller's business, as for every other read.
-        if (error.kind() == StoreError::Kind::NotADatabase || error.kind() == StoreError::Kind::Io)
+        if (meansNoExplanations(error))
             return {};
         throw;
     }

@@ -3,6 +3,7 @@
 
 #include "data/reasons.h"
 
+#include "data/optionaltable.h"
 #include "data/sqlitedb.h"
 #include "data/storeerror.h"
 
@@ -10,11 +11,10 @@ namespace lexora {
 
 namespace {
 
-// A reason longer than this is not one of ours; it is cut rather than filling a screen.
 constexpr int kShownMaxLength = 1000;
 
 QString cut(const QVariant& value) {
-    return value.toString().left(kShownMaxLength);
+    return shownText(value, kShownMaxLength);
 }
 
 } // namespace
@@ -33,9 +33,7 @@ QString ReasonTable::filePath() const {
 }
 
 bool ReasonTable::exists() const {
-    Statement query =
-        m_db->prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND lower(name) = 'reasons'");
-    return query.step();
+    return hasTable(*m_db, "reasons");
 }
 
 std::optional<Reason> ReasonTable::find(const QString& fingerprint) const {
@@ -51,9 +49,7 @@ std::optional<Reason> ReasonTable::find(const QString& fingerprint) const {
             return std::nullopt;
         return reason;
     } catch (const StoreError& error) {
-        // A table of another shape (a file from elsewhere) holds no reasons we can read; a
-        // locked or failing file is the caller's business, as for every other read.
-        if (error.kind() == StoreError::Kind::NotADatabase || error.kind() == StoreError::Kind::Io)
+        if (meansNoExplanations(error))
             return std::nullopt;
         throw;
     }
